@@ -1,0 +1,30 @@
+#include "shell/Startup.h"
+
+#include "shell/SessionState.h"
+#include "shell/WindowNames.h"
+#include "ui/Forms.h"
+#include "ui/Platform.h"
+
+#include <QDir>
+
+namespace kt {
+
+QString GetWindowsDir()
+{
+    QString dir = platform().paths.windowsDir;
+    if (!dir.endsWith(QLatin1Char('/')))
+        dir += QLatin1Char('/');
+    // A Linux path has no drive letter.
+    session().WindowsDrive.clear();
+    return dir;
+}
+
+void SubMain()
+{
+    // Paths are case-sensitive here, so the directory is kept as it is.
+    session().WindowsDir = GetWindowsDir();
+    QDir().mkpath(session().dataDirectory());
+    Forms::show(windows::MainWindow);
+}
+
+} // namespace kt

@@ -1,0 +1,49 @@
+#pragma once
+// The names of the program's windows, shared by the main menu, the window
+// catalogue and the tests.
+#include <QString>
+#include <QStringList>
+
+namespace kt::windows {
+
+inline const QString MainWindow = QStringLiteral("KiteTu");
+inline const QString UserName = QStringLiteral("frmUserName");
+inline const QString CurrentScores = QStringLiteral("FormScoreList");
+inline const QString PreviousScores = QStringLiteral("frmScores");
+inline const QString About = QStringLiteral("About");
+inline const QString Essay = QStringLiteral("frmEssay");
+inline const QString VisualRewards = QStringLiteral("VisualRewards");
+
+inline const QString Numbers = QStringLiteral("frmNumbers");
+inline const QString Addition = QStringLiteral("Add_form");
+inline const QString Subtraction = QStringLiteral("Sub_form");
+inline const QString Multiplication = QStringLiteral("Mul_Form");
+inline const QString Division = QStringLiteral("Divide_form");
+inline const QString BasicFractions = QStringLiteral("BasicFractionsForm");
+inline const QString AddFractions = QStringLiteral("AddFractionForm");
+inline const QString FractionReduction1 = QStringLiteral("BasicFractionReduction");
+inline const QString FractionReduction2 = QStringLiteral("FractionReduction");
+inline const QString Factor = QStringLiteral("Factor");
+inline const QString Simultaneous = QStringLiteral("SimultaneousLinearEquations");
+inline const QString Scientific = QStringLiteral("FrmScientific");
+inline const QString SpellingBee = QStringLiteral("Beez");
+inline const QString Alphabet = QStringLiteral("Alphabet");
+inline const QString TellTime = QStringLiteral("TellTime");
+inline const QString English = QStringLiteral("English");
+
+// The equation window of type n (1 to 8).
+inline QString equation(int n) { return QStringLiteral("frmEquation%1").arg(n); }
+
+// The activity windows closed before another activity opens, in closing order.
+inline QStringList activityCloseOrder()
+{
+    QStringList order{Subtraction, Addition, BasicFractions, AddFractions, FractionReduction1,
+                      FractionReduction2, Multiplication, Division, Factor, Simultaneous,
+                      Scientific, SpellingBee};
+    for (int n = 1; n <= 8; ++n)
+        order << equation(n);
+    order << Alphabet << TellTime << English;
+    return order;
+}
+
+} // namespace kt::windows

@@ -1,0 +1,275 @@
+#include "ui/Controls.h"
+
+#include "ui/Form.h"
+
+#include <QImageReader>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace kt {
+
+int keyAscii(const QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return 13;
+    case Qt::Key_Escape: return 27;
+    case Qt::Key_Backspace: return 8;
+    case Qt::Key_Tab: return 9;
+    default: break;
+    }
+    const QString text = event->text();
+    if (text.size() == 1 && text.at(0).unicode() >= 32 && text.at(0).unicode() != 127)
+        return text.at(0).unicode();
+    return 0;
+}
+
+namespace {
+void setPaletteColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+}
+} // namespace
+
+// ---------------------------------------------------------------- Label
+
+Label::Label(QWidget* parent) : QLabel(parent)
+{
+    setFont(sansFont(10));
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setWordWrap(true);
+}
+
+void Label::setForeColor(int qbIndex) { setForeColor(qbColor(qbIndex)); }
+
+void Label::setForeColor(const QColor& colour) { setPaletteColour(this, QPalette::WindowText, colour); }
+
+QColor Label::foreColor() const { return palette().color(QPalette::WindowText); }
+
+void Label::setBackColor(int qbIndex)
+{
+    setAutoFillBackground(true);
+    setPaletteColour(this, QPalette::Window, qbColor(qbIndex));
+}
+
+void Label::setTransparent() { setAutoFillBackground(false); }
+
+QColor Label::backColor() const
+{
+    return autoFillBackground() ? palette().color(QPalette::Window) : QColor(Qt::transparent);
+}
+
+void Label::setFontSize(int pointSize, bool bold) { setFont(sansFont(pointSize, bold)); }
+
+void Label::setScriptFont(int pointSize, bool bold) { setFont(scriptFont(pointSize, bold)); }
+
+void Label::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        emit clicked();
+    QLabel::mousePressEvent(event);
+}
+
+void Label::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        emit doubleClicked();
+    QLabel::mouseDoubleClickEvent(event);
+}
+
+// ---------------------------------------------------------------- OptionButton
+
+OptionButton::OptionButton(QWidget* parent, int index) : QRadioButton(parent), m_index(index)
+{
+    setFont(sansFont(10));
+}
+
+void OptionButton::setValue(bool on)
+{
+    // An exclusive group refuses to leave every button unchosen.
+    const bool exclusive = autoExclusive();
+    setAutoExclusive(false);
+    setChecked(on);
+    setAutoExclusive(exclusive);
+}
+
+void OptionButton::setForeColor(int qbIndex) { setPaletteColour(this, QPalette::WindowText, qbColor(qbIndex)); }
+
+void OptionButton::setBackColor(int qbIndex)
+{
+    setAutoFillBackground(true);
+    setPaletteColour(this, QPalette::Window, qbColor(qbIndex));
+}
+
+void OptionButton::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    QRadioButton::mouseDoubleClickEvent(event);
+    if (event->button() == Qt::LeftButton)
+        emit doubleClicked(m_index);
+}
+
+void OptionButton::keyPressEvent(QKeyEvent* event)
+{
+    const int ascii = keyAscii(event);
+    if (ascii != 0)
+        emit keyPressed(m_index, ascii);
+    if (ascii != 13)
+        QRadioButton::keyPressEvent(event);
+}
+
+// ---------------------------------------------------------------- CommandButton
+
+CommandButton::CommandButton(QWidget* parent) : QPushButton(parent)
+{
+    setFont(sansFont(10));
+    setAutoDefault(false);
+}
+
+void CommandButton::keyPressEvent(QKeyEvent* event)
+{
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && event->modifiers() == Qt::NoModifier) {
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
+}
+
+// ---------------------------------------------------------------- TextBox
+
+TextBox::TextBox(QWidget* parent) : QLineEdit(parent)
+{
+    setFont(sansFont(10));
+    connect(this, &QLineEdit::textChanged, this, &TextBox::changed);
+}
+
+void TextBox::keyPressEvent(QKeyEvent* event)
+{
+    int ascii = keyAscii(event);
+    if (ascii != 0) {
+        emit keyPressed(ascii);
+        if (ascii == 0)
+            return;
+        if (ascii == 13)
+            return; // Enter types nothing into a one-line box
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+// ---------------------------------------------------------------- TextArea
+
+TextArea::TextArea(QWidget* parent) : QPlainTextEdit(parent)
+{
+    setFont(QFont(QStringLiteral("DejaVu Sans Mono"), 10));
+}
+
+// ---------------------------------------------------------------- ComboBox
+
+ComboBox::ComboBox(QWidget* parent) : QComboBox(parent)
+{
+    setEditable(true);
+    setInsertPolicy(QComboBox::NoInsert);
+    setFont(sansFont(10));
+    connect(this, &QComboBox::currentTextChanged, this, &ComboBox::changed);
+}
+
+void ComboBox::setText(const QString& text)
+{
+    const int index = findText(text, Qt::MatchFixedString | Qt::MatchCaseSensitive);
+    if (index >= 0)
+        setCurrentIndex(index);
+    else
+        setEditText(text);
+}
+
+// ---------------------------------------------------------------- LineControl
+
+LineControl::LineControl(QWidget* parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_NoSystemBackground);
+}
+
+void LineControl::setPoints(int x1, int y1, int x2, int y2)
+{
+    m_line = QLine(x1, y1, x2, y2);
+    place();
+}
+
+void LineControl::setColor(int qbIndex)
+{
+    m_colour = qbColor(qbIndex);
+    update();
+}
+
+void LineControl::setPenWidth(int pixels)
+{
+    m_penWidth = qMax(1, pixels);
+    place();
+}
+
+void LineControl::place()
+{
+    const int margin = m_penWidth + 1;
+    const QRect box = QRect(QPoint(px(qMin(m_line.x1(), m_line.x2())), px(qMin(m_line.y1(), m_line.y2()))),
+                            QPoint(px(qMax(m_line.x1(), m_line.x2())), px(qMax(m_line.y1(), m_line.y2()))))
+                          .adjusted(-margin, -margin, margin, margin);
+    setGeometry(box);
+    update();
+}
+
+void LineControl::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing, m_line.x1() != m_line.x2() && m_line.y1() != m_line.y2());
+    painter.setPen(QPen(m_colour, m_penWidth, Qt::SolidLine, Qt::FlatCap));
+    const QPoint origin = geometry().topLeft();
+    painter.drawLine(QPoint(px(m_line.x1()), px(m_line.y1())) - origin,
+                     QPoint(px(m_line.x2()), px(m_line.y2())) - origin);
+}
+
+// ---------------------------------------------------------------- ImageBox
+
+ImageBox::ImageBox(QWidget* parent) : QLabel(parent)
+{
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+bool ImageBox::loadPicture(const QString& path)
+{
+    QImageReader reader(path);
+    const QImage image = reader.read();
+    if (image.isNull()) {
+        clear();
+        return false;
+    }
+    if (m_stretch) {
+        setScaledContents(true);
+    } else {
+        resize(image.size());
+    }
+    setPixmap(QPixmap::fromImage(image));
+    return true;
+}
+
+void ImageBox::clearPicture() { clear(); }
+
+bool ImageBox::hasPicture() const { return !pixmap().isNull(); }
+
+void ImageBox::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        emit clicked();
+    QLabel::mousePressEvent(event);
+}
+
+void ImageBox::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        emit doubleClicked();
+    QLabel::mouseDoubleClickEvent(event);
+}
+
+} // namespace kt

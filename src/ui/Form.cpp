@@ -1,0 +1,369 @@
+#include "ui/Form.h"
+
+#include "ui/Controls.h"
+#include "ui/Forms.h"
+#include "ui/Timer.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QImageReader>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace kt {
+
+QColor qbColor(int index)
+{
+    static const QRgb palette[16] = {
+        qRgb(0, 0, 0),       qRgb(0, 0, 128),     qRgb(0, 128, 0),   qRgb(0, 128, 128),
+        qRgb(128, 0, 0),     qRgb(128, 0, 128),   qRgb(128, 128, 0), qRgb(192, 192, 192),
+        qRgb(128, 128, 128), qRgb(0, 0, 255),     qRgb(0, 255, 0),   qRgb(0, 255, 255),
+        qRgb(255, 0, 0),     qRgb(255, 0, 255),   qRgb(255, 255, 0), qRgb(255, 255, 255)};
+    return QColor(palette[index & 15]);
+}
+
+QFont scriptFont(int pointSize, bool bold)
+{
+    QFont font(QStringLiteral("Comic Neue"), pointSize, bold ? QFont::Bold : QFont::Normal);
+    font.setFamilies({QStringLiteral("Comic Neue"), QStringLiteral("Comic Sans MS"), QStringLiteral("DejaVu Sans")});
+    return font;
+}
+
+QFont sansFont(int pointSize, bool bold)
+{
+    QFont font(QStringLiteral("DejaVu Sans"), pointSize, bold ? QFont::Bold : QFont::Normal);
+    font.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans"), QStringLiteral("Sans Serif")});
+    return font;
+}
+
+// ---------------------------------------------------------------- Surface
+
+Surface::Surface(QWidget* parent) : QWidget(parent), m_background(qbColor(7))
+{
+    setObjectName(QStringLiteral("surface"));
+}
+
+void Surface::setBackground(const QColor& colour)
+{
+    m_background = colour;
+    update();
+}
+
+void Surface::setPicture(const QImage& picture)
+{
+    m_picture = picture;
+    update();
+}
+
+QImage& Surface::canvas()
+{
+    if (m_canvas.size() != size()) {
+        QImage grown(size().expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
+        grown.fill(Qt::transparent);
+        if (!m_canvas.isNull()) {
+            QPainter painter(&grown);
+            painter.drawImage(0, 0, m_canvas);
+        }
+        m_canvas = grown;
+    }
+    return m_canvas;
+}
+
+QImage Surface::render() const
+{
+    QImage image(size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    QPainter painter(&image);
+    painter.fillRect(image.rect(), m_background);
+    if (!m_picture.isNull())
+        painter.drawImage(0, 0, m_picture);
+    if (!m_canvas.isNull())
+        painter.drawImage(0, 0, m_canvas);
+    return image;
+}
+
+void Surface::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    const QRect area = event->rect();
+    painter.fillRect(area, m_background);
+    if (!m_picture.isNull())
+        painter.drawImage(area, m_picture, area);
+    if (!m_canvas.isNull())
+        painter.drawImage(area, m_canvas, area);
+}
+
+void Surface::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    if (!m_canvas.isNull())
+        canvas();
+}
+
+// ---------------------------------------------------------------- Form
+
+Form::Form(const QString& name, QWidget* parent) : QWidget(parent, Qt::Window)
+{
+    setObjectName(name);
+    setAttribute(Qt::WA_DeleteOnClose);
+    m_layout = new QVBoxLayout(this);
+    m_layout->setContentsMargins(0, 0, 0, 0);
+    m_layout->setSpacing(0);
+    m_surface = new Surface(this);
+    m_layout->addWidget(m_surface, 1);
+    setWindowTitle(name);
+    Forms::adopt(this);
+}
+
+Form::~Form() = default;
+
+void Form::showForm()
+{
+    if (!m_loaded) {
+        m_loaded = true;
+        Form_Load();
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+void Form::unload() { close(); }
+
+void Form::closeEvent(QCloseEvent* event)
+{
+    if (!Forms::programEnding() && m_loaded) {
+        bool cancel = false;
+        Form_Unload(cancel);
+        if (cancel) {
+            event->ignore();
+            return;
+        }
+    }
+    event->accept();
+    // Closed is gone: the next show makes a fresh window even before this
+    // one is deleted.
+    Forms::release(this);
+}
+
+QMenuBar* Form::menuBar()
+{
+    if (!m_menuBar) {
+        m_menuBar = new QMenuBar(this);
+        m_menuBar->setNativeMenuBar(false);
+        m_layout->setMenuBar(m_menuBar);
+    }
+    return m_menuBar;
+}
+
+void Form::setSizeTwips(int width, int height)
+{
+    const int menuHeight = m_menuBar ? m_menuBar->sizeHint().height() : 0;
+    m_surface->setMinimumSize(px(width), px(height));
+    resize(px(width), px(height) + menuHeight);
+}
+
+void Form::setWidthTwips(int width) { setSizeTwips(width, heightTwips()); }
+
+int Form::widthTwips() const { return twips(m_surface->minimumWidth() ? m_surface->minimumWidth() : width()); }
+
+int Form::heightTwips() const { return twips(m_surface->minimumHeight() ? m_surface->minimumHeight() : height()); }
+
+void Form::moveTwips(int left, int top) { move(px(left), px(top)); }
+
+void Form::centre()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->geometry();
+    const QSize frame = size();
+    move(area.left() + (area.width() - frame.width()) / 2, area.top() + (area.height() - frame.height()) / 2);
+}
+
+void Form::setBackColor(int qbIndex) { setBackColor(qbColor(qbIndex)); }
+
+void Form::setBackColor(const QColor& colour)
+{
+    m_surface->setBackground(colour);
+    cls();
+}
+
+bool Form::setPicture(const QString& path)
+{
+    QImageReader reader(path);
+    const QImage image = reader.read();
+    m_surface->setPicture(image);
+    return !image.isNull();
+}
+
+void Form::scale(double x1, double y1, double x2, double y2)
+{
+    m_scaleLeft = x1;
+    m_scaleTop = y1;
+    m_scaleWidth = x2 - x1;
+    m_scaleHeight = y2 - y1;
+}
+
+QPointF Form::toPixels(double x, double y) const
+{
+    const QSize area = m_surface->minimumWidth() ? m_surface->minimumSize() : m_surface->size();
+    if (m_scaleWidth == 0 || m_scaleHeight == 0)
+        return QPointF(x / TwipsPerPixel, y / TwipsPerPixel);
+    return QPointF((x - m_scaleLeft) * area.width() / m_scaleWidth, (y - m_scaleTop) * area.height() / m_scaleHeight);
+}
+
+QColor Form::pixelAt(double x, double y) const
+{
+    const QImage image = m_surface->render();
+    const QPoint point = toPixels(x, y).toPoint();
+    if (!image.rect().contains(point))
+        return {};
+    return image.pixelColor(point);
+}
+
+void Form::drawLine(double x1, double y1, double x2, double y2, const QColor& colour)
+{
+    QPainter painter(&m_surface->canvas());
+    painter.setPen(QPen(colour, m_drawWidth));
+    painter.drawLine(toPixels(x1, y1), toPixels(x2, y2));
+    m_surface->update();
+}
+
+void Form::fillBox(double x1, double y1, double x2, double y2, const QColor& colour)
+{
+    QPainter painter(&m_surface->canvas());
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.fillRect(QRectF(toPixels(x1, y1), toPixels(x2, y2)).normalized().adjusted(0, 0, 1, 1), colour);
+    m_surface->update();
+}
+
+void Form::drawCircle(double x, double y, double radius, const QColor& colour, bool filled)
+{
+    QPainter painter(&m_surface->canvas());
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QPointF centre = toPixels(x, y);
+    // The radius is measured along the x axis, as classic drawing did.
+    const double r = std::abs(toPixels(x + radius, y).x() - centre.x());
+    painter.setPen(QPen(colour, m_drawWidth));
+    painter.setBrush(filled ? QBrush(colour) : Qt::NoBrush);
+    painter.drawEllipse(centre, r, r);
+    m_surface->update();
+}
+
+void Form::cls()
+{
+    m_surface->canvas().fill(Qt::transparent);
+    m_surface->update();
+}
+
+// ---------------------------------------------------------------- controls
+
+namespace {
+template <typename Control>
+Control* place(Control* control, const QString& name, int left, int top, int width, int height)
+{
+    control->setObjectName(name);
+    control->setGeometry(px(left), px(top), px(width), px(height));
+    control->show();
+    return control;
+}
+} // namespace
+
+Label* Form::addLabel(const QString& name, int left, int top, int width, int height, const QString& caption)
+{
+    auto* label = place(new Label(m_surface), name, left, top, width, height);
+    label->setText(caption);
+    return label;
+}
+
+OptionButton* Form::addOption(const QString& name, int index, int left, int top, int width, int height,
+                              const QString& caption)
+{
+    auto* option = place(new OptionButton(m_surface, index), elementName(name, index), left, top, width, height);
+    option->setText(caption);
+    return option;
+}
+
+CommandButton* Form::addButton(const QString& name, int left, int top, int width, int height, const QString& caption)
+{
+    auto* button = place(new CommandButton(m_surface), name, left, top, width, height);
+    button->setText(caption);
+    return button;
+}
+
+TextBox* Form::addTextBox(const QString& name, int left, int top, int width, int height)
+{
+    return place(new TextBox(m_surface), name, left, top, width, height);
+}
+
+TextArea* Form::addTextArea(const QString& name, int left, int top, int width, int height)
+{
+    return place(new TextArea(m_surface), name, left, top, width, height);
+}
+
+ComboBox* Form::addComboBox(const QString& name, int left, int top, int width, int height)
+{
+    return place(new ComboBox(m_surface), name, left, top, width, height);
+}
+
+LineControl* Form::addLine(const QString& name, int x1, int y1, int x2, int y2, int qbColour, int widthPixels)
+{
+    auto* line = new LineControl(m_surface);
+    line->setObjectName(name);
+    line->setColor(qbColour);
+    line->setPenWidth(widthPixels);
+    line->setPoints(x1, y1, x2, y2);
+    line->show();
+    return line;
+}
+
+ImageBox* Form::addImage(const QString& name, int left, int top, int width, int height)
+{
+    return place(new ImageBox(m_surface), name, left, top, width, height);
+}
+
+Timer* Form::addTimer(const QString& name, int intervalMs, bool enabled)
+{
+    return new Timer(this, name, intervalMs, enabled);
+}
+
+// ---------------------------------------------------------------- menus
+
+QMenu* addMenu(QMenuBar* bar, const QString& name, const QString& caption)
+{
+    QMenu* menu = bar->addMenu(caption);
+    menu->setObjectName(name);
+    menu->menuAction()->setObjectName(name);
+    return menu;
+}
+
+QMenu* addMenu(QMenu* parent, const QString& name, const QString& caption)
+{
+    QMenu* menu = parent->addMenu(caption);
+    menu->setObjectName(name);
+    menu->menuAction()->setObjectName(name);
+    return menu;
+}
+
+QAction* addMenuItem(QMenu* menu, const QString& name, const QString& caption, bool checked)
+{
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(name);
+    setMenuChecked(action, checked);
+    return action;
+}
+
+void setMenuChecked(QAction* action, bool checked)
+{
+    // Only a ticked entry is checkable, so choosing an unticked entry never
+    // ticks it behind the window's back.
+    action->setCheckable(checked);
+    action->setChecked(checked);
+}
+
+} // namespace kt

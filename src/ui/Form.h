@@ -1,0 +1,152 @@
+#pragma once
+// The base of every window: size and position in twips, centring, caption,
+// background colour or picture, load and unload, a persistent drawing surface
+// with user coordinates, and factories for the controls a window owns.
+#include <QColor>
+#include <QImage>
+#include <QPointF>
+#include <QString>
+#include <QWidget>
+
+class QMenuBar;
+class QMenu;
+class QAction;
+class QVBoxLayout;
+
+namespace kt {
+
+class Label;
+class OptionButton;
+class CommandButton;
+class TextBox;
+class TextArea;
+class LineControl;
+class ImageBox;
+class ComboBox;
+class Timer;
+
+constexpr int TwipsPerPixel = 15;
+inline int px(int twips) { return (twips + TwipsPerPixel / 2) / TwipsPerPixel; }
+inline int twips(int pixels) { return pixels * TwipsPerPixel; }
+
+// The classic 16-colour palette by index (0 black .. 15 bright white).
+QColor qbColor(int index);
+
+// Child-friendly script face for digits and answers, and the plain face.
+QFont scriptFont(int pointSize, bool bold = false);
+QFont sansFont(int pointSize, bool bold = false);
+
+// The client area: background colour, optional picture and the drawing
+// canvas, painted under the child controls so a repaint never loses drawing.
+class Surface : public QWidget {
+    Q_OBJECT
+public:
+    explicit Surface(QWidget* parent);
+    QColor background() const { return m_background; }
+    void setBackground(const QColor& colour);
+    void setPicture(const QImage& picture);
+    bool hasPicture() const { return !m_picture.isNull(); }
+    QImage& canvas();
+    // What the child sees: background, picture and drawing (without controls).
+    QImage render() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QColor m_background;
+    QImage m_picture;
+    QImage m_canvas;
+};
+
+class Form : public QWidget {
+    Q_OBJECT
+public:
+    explicit Form(const QString& name, QWidget* parent = nullptr);
+    ~Form() override;
+
+    // Loads the window on first use (Form_Load), then shows it and brings it
+    // to the front. A loaded window is only brought to the front.
+    void showForm();
+    // Closes the window as its close box would; the window is destroyed.
+    void unload();
+    bool isLoaded() const { return m_loaded; }
+
+    // Geometry in twips; the size is that of the client area.
+    void setSizeTwips(int width, int height);
+    void setWidthTwips(int width);
+    int widthTwips() const;
+    int heightTwips() const;
+    void moveTwips(int left, int top);
+    void centre();
+
+    void setCaption(const QString& caption) { setWindowTitle(caption); }
+    QString caption() const { return windowTitle(); }
+    void setBackColor(int qbIndex);
+    void setBackColor(const QColor& colour);
+    // Loads a BMP picture as the background; false (and no picture) when it
+    // cannot be read.
+    bool setPicture(const QString& path);
+
+    Surface* surface() const { return m_surface; }
+    QMenuBar* menuBar();
+
+    // Drawing in user coordinates: x1,y1 is the top-left corner, x2,y2 the
+    // bottom-right one (y may grow upwards).
+    void scale(double x1, double y1, double x2, double y2);
+    void setDrawWidth(int pixels) { m_drawWidth = pixels; }
+    void drawLine(double x1, double y1, double x2, double y2, const QColor& colour);
+    void fillBox(double x1, double y1, double x2, double y2, const QColor& colour);
+    void drawCircle(double x, double y, double radius, const QColor& colour, bool filled = true);
+    void cls();
+    // Surface pixel position of a point in user coordinates.
+    QPointF toPixels(double x, double y) const;
+    QColor pixelAt(double x, double y) const;
+
+protected:
+    virtual void Form_Load() {}
+    // Set cancel to keep the window open.
+    virtual void Form_Unload(bool& cancel) { Q_UNUSED(cancel); }
+
+    // Controls, placed in twips on the client area. A name with an index
+    // makes an element of a control array: "Option1(2)".
+    Label* addLabel(const QString& name, int left, int top, int width, int height,
+                    const QString& caption = QString());
+    OptionButton* addOption(const QString& name, int index, int left, int top, int width, int height,
+                            const QString& caption = QString());
+    CommandButton* addButton(const QString& name, int left, int top, int width, int height,
+                             const QString& caption);
+    TextBox* addTextBox(const QString& name, int left, int top, int width, int height);
+    TextArea* addTextArea(const QString& name, int left, int top, int width, int height);
+    ComboBox* addComboBox(const QString& name, int left, int top, int width, int height);
+    LineControl* addLine(const QString& name, int x1, int y1, int x2, int y2, int qbColour = 15,
+                         int widthPixels = 1);
+    ImageBox* addImage(const QString& name, int left, int top, int width, int height);
+    Timer* addTimer(const QString& name, int intervalMs, bool enabled = false);
+
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    Surface* m_surface;
+    QVBoxLayout* m_layout;
+    QMenuBar* m_menuBar = nullptr;
+    bool m_loaded = false;
+    double m_scaleLeft = 0, m_scaleTop = 0, m_scaleWidth = 0, m_scaleHeight = 0;
+    int m_drawWidth = 1;
+};
+
+// Builds a menu entry with its spec name as objectName.
+QMenu* addMenu(QMenuBar* bar, const QString& name, const QString& caption);
+QMenu* addMenu(QMenu* parent, const QString& name, const QString& caption);
+QAction* addMenuItem(QMenu* menu, const QString& name, const QString& caption, bool checked = false);
+// The check mark of a menu entry.
+void setMenuChecked(QAction* action, bool checked);
+
+// Element name of a control array: "Option1" and 2 give "Option1(2)".
+inline QString elementName(const QString& name, int index)
+{
+    return QStringLiteral("%1(%2)").arg(name).arg(index);
+}
+
+} // namespace kt

@@ -1,0 +1,185 @@
+#include "ui/Platform.h"
+
+#include "ui/SinkWavePlayer.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QStandardPaths>
+
+namespace kt {
+
+double Clock::secondsSinceMidnight() const
+{
+    const QTime t = timeOfDay();
+    return t.msecsSinceStartOfDay() / 1000.0;
+}
+
+namespace {
+
+class SystemClock : public Clock {
+public:
+    QDate today() const override { return QDate::currentDate(); }
+    QTime timeOfDay() const override { return QTime::currentTime(); }
+};
+
+// The classic 24-bit linear congruential generator of BASIC runtimes: cheap,
+// repeatable, and good enough for picking digits.
+class LinearCongruentialRandom : public RandomSource {
+public:
+    double next() override
+    {
+        m_state = (m_state * 1140671485u + 12820163u) & 0xFFFFFFu;
+        return m_state / 16777216.0;
+    }
+    void reseedFromClock(const Clock& clock) override
+    {
+        const double seconds = clock.secondsSinceMidnight();
+        quint32 bits = quint32(seconds * 1000.0);
+        m_state = ((bits & 0xFFFFu) << 8 | (bits >> 16 & 0xFFu)) ^ (m_state & 0xFFFFu);
+        m_state &= 0xFFFFFFu;
+    }
+
+private:
+    quint32 m_state = 0x50000;
+};
+
+class DesktopBeeper : public Beeper {
+public:
+    void beep() override { QApplication::beep(); }
+};
+
+MsgResult showMessageBox(const MessageRequest& request)
+{
+    QMessageBox box;
+    box.setWindowTitle(request.title);
+    box.setText(request.text);
+    switch (request.icon) {
+    case MsgIcon::None: break;
+    case MsgIcon::Information: box.setIcon(QMessageBox::Information); break;
+    case MsgIcon::Exclamation: box.setIcon(QMessageBox::Warning); break;
+    case MsgIcon::Stop: box.setIcon(QMessageBox::Critical); break;
+    case MsgIcon::Question: box.setIcon(QMessageBox::Question); break;
+    }
+    if (request.buttons == MsgButtons::Ok) {
+        box.setStandardButtons(QMessageBox::Ok);
+        box.exec();
+        return MsgResult::Ok;
+    }
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    box.setDefaultButton(request.defaultButton == MsgResult::Yes ? QMessageBox::Yes : QMessageBox::No);
+    return box.exec() == QMessageBox::Yes ? MsgResult::Yes : MsgResult::No;
+}
+
+QStringList defaultProgramDirs()
+{
+    QStringList dirs{QDir::currentPath()};
+    const QString appDir = QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString();
+    if (!appDir.isEmpty())
+        dirs << QDir::cleanPath(appDir + QStringLiteral("/../" KITE_INSTALL_MEDIA_SUBDIR));
+    dirs << QStringLiteral(KITE_BUILD_MEDIA_DIR);
+    dirs.removeDuplicates();
+    return dirs;
+}
+
+QString defaultWindowsDir()
+{
+    QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    if (base.isEmpty())
+        base = QDir::homePath() + QStringLiteral("/.local/share");
+    if (!base.endsWith(QLatin1Char('/')))
+        base += QLatin1Char('/');
+    return base;
+}
+
+} // namespace
+
+QString Paths::findInDir(const QString& dir, const QString& name)
+{
+    if (dir.isEmpty() || name.isEmpty() || name.contains(QLatin1Char('/')))
+        return {};
+    const QString exact = dir + QLatin1Char('/') + name;
+    if (QFileInfo(exact).isFile())
+        return exact;
+    QDir directory(dir);
+    const QStringList entries = directory.entryList(QDir::Files | QDir::Hidden);
+    for (const QString& entry : entries)
+        if (entry.compare(name, Qt::CaseInsensitive) == 0)
+            return dir + QLatin1Char('/') + entry;
+    return {};
+}
+
+QString Paths::findProgramFile(const QString& name) const
+{
+    for (const QString& dir : programDirs) {
+        const QString found = findInDir(dir, name);
+        if (!found.isEmpty())
+            return found;
+    }
+    return {};
+}
+
+QString Paths::findDataFile(const QString& name) const
+{
+    return findInDir(dataDir(), name);
+}
+
+QStringList Paths::match(const QString& dir, const QString& pattern)
+{
+    const QRegularExpression re(QRegularExpression::wildcardToRegularExpression(pattern),
+                                QRegularExpression::CaseInsensitiveOption);
+    QStringList found;
+    const QStringList entries = QDir(dir).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    for (const QString& entry : entries)
+        if (re.match(entry).hasMatch())
+            found << entry;
+    return found;
+}
+
+Platform& platform()
+{
+    static Platform services = [] {
+        Platform p;
+        p.clock = std::make_unique<SystemClock>();
+        p.random = std::make_unique<LinearCongruentialRandom>();
+        p.beeper = std::make_unique<DesktopBeeper>();
+        p.messageHandler = showMessageBox;
+        p.endProgram = [] { QCoreApplication::quit(); };
+        return p;
+    }();
+    return services;
+}
+
+void installDesktopPlatform()
+{
+    Platform& p = platform();
+    p.paths.programDirs = defaultProgramDirs();
+    p.paths.windowsDir = defaultWindowsDir();
+    p.wavePlayer = std::make_unique<SinkWavePlayer>();
+}
+
+double rnd() { return platform().random->next(); }
+
+void randomize() { platform().random->reseedFromClock(*platform().clock); }
+
+void beep()
+{
+    if (platform().beeper)
+        platform().beeper->beep();
+}
+
+MsgResult msgBox(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title,
+                 MsgResult defaultButton)
+{
+    MessageRequest request{text, title.isEmpty() ? QStringLiteral("Kite-Tutor") : title, buttons, icon,
+                           buttons == MsgButtons::YesNo && defaultButton == MsgResult::Ok ? MsgResult::Yes
+                                                                                          : defaultButton};
+    return platform().messageHandler(request);
+}
+
+} // namespace kt

@@ -1,0 +1,112 @@
+#pragma once
+// The platform services every window uses, behind small interfaces so a test
+// can put a fixed clock, a scripted random source or a recording wave player in
+// their place. Windows reach them through kt::platform().
+#include <QDate>
+#include <QString>
+#include <QStringList>
+#include <QTime>
+#include <functional>
+#include <memory>
+
+namespace kt {
+
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual QDate today() const = 0;
+    virtual QTime timeOfDay() const = 0;
+    // Seconds since midnight with fractions, the classic random seed.
+    double secondsSinceMidnight() const;
+};
+
+// The one shared generator of uniform values in [0, 1).
+class RandomSource {
+public:
+    virtual ~RandomSource() = default;
+    virtual double next() = 0;
+    // Windows reseed from the clock before they draw a question.
+    virtual void reseedFromClock(const Clock& clock) = 0;
+};
+
+// Plays one recording by the bare name the program formed ("7.WAV"), to its
+// end, before returning. A missing file plays the default sound instead.
+class WavePlayer {
+public:
+    virtual ~WavePlayer() = default;
+    virtual void play(const QString& name) = 0;
+};
+
+class Beeper {
+public:
+    virtual ~Beeper() = default;
+    virtual void beep() = 0;
+};
+
+// Where the program's own files and the user's files live, and the
+// case-insensitive lookups the program relies on.
+class Paths {
+public:
+    // Program directories in search order: working directory at start-up,
+    // the installed media directory, the build tree's media directory.
+    QStringList programDirs;
+    // The user's data location with a trailing "/": the stand-in for the
+    // Windows directory.
+    QString windowsDir;
+
+    QString dataDir() const { return windowsDir + QStringLiteral("kitetu"); }
+    QString dataFile(const QString& name) const { return dataDir() + QLatin1Char('/') + name; }
+
+    // The existing file in `dir` whose name matches `name` without regard to
+    // case, as a full path; empty when there is none.
+    static QString findInDir(const QString& dir, const QString& name);
+    // A program file (recording, picture, word list) by bare name; empty when
+    // no program directory holds it.
+    QString findProgramFile(const QString& name) const;
+    // A file of the data directory by name, matched without regard to case;
+    // empty when missing.
+    QString findDataFile(const QString& name) const;
+    // File names (not paths) in `dir` matching a wildcard pattern such as
+    // "*.scr", without regard to case, in directory order (sorted by name).
+    static QStringList match(const QString& dir, const QString& pattern);
+};
+
+enum class MsgButtons { Ok, YesNo };
+enum class MsgIcon { None, Information, Exclamation, Stop, Question };
+enum class MsgResult { Ok, Yes, No };
+
+struct MessageRequest {
+    QString text;
+    QString title;             // "Kite-Tutor" unless a window says otherwise
+    MsgButtons buttons = MsgButtons::Ok;
+    MsgIcon icon = MsgIcon::None;
+    MsgResult defaultButton = MsgResult::Ok;
+};
+using MessageHandler = std::function<MsgResult(const MessageRequest&)>;
+
+struct Platform {
+    std::unique_ptr<Clock> clock;
+    std::unique_ptr<RandomSource> random;
+    std::unique_ptr<WavePlayer> wavePlayer;
+    std::unique_ptr<Beeper> beeper;
+    Paths paths;
+    MessageHandler messageHandler;
+    // Ends the program (the main window's exit); tests record it instead.
+    std::function<void()> endProgram;
+};
+
+Platform& platform();
+
+// The real services of a desktop session: system clock, the classic linear
+// congruential generator, the sound server, the user's data location.
+void installDesktopPlatform();
+
+// Shorthands used all over the windows.
+double rnd();                     // next value of the shared generator
+void randomize();                 // reseed from the clock
+void beep();
+MsgResult msgBox(const QString& text, MsgButtons buttons = MsgButtons::Ok,
+                 MsgIcon icon = MsgIcon::None, const QString& title = QString(),
+                 MsgResult defaultButton = MsgResult::Ok);
+
+} // namespace kt
