@@ -1,0 +1,139 @@
+#include "TestKit.h"
+
+#include "shell/SessionState.h"
+#include "shell/Startup.h"
+#include "ui/Forms.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QMouseEvent>
+
+namespace kt::test {
+
+double ScriptedRandom::next()
+{
+    if (values.isEmpty())
+        return 0.0;
+    const double value = values.at(qMin(position, int(values.size()) - 1));
+    ++position;
+    return value;
+}
+
+Sandbox::Sandbox(bool registerProgramWindows)
+{
+    Forms::reset();
+    processEvents();
+    resetSession();
+    Platform& p = platform();
+    auto recorder = std::make_unique<RecordingWavePlayer>();
+    player = recorder.get();
+    p.wavePlayer = std::move(recorder);
+    auto scripted = std::make_unique<ScriptedRandom>();
+    random = scripted.get();
+    p.random = std::move(scripted);
+    auto fixed = std::make_unique<FixedClock>();
+    clock = fixed.get();
+    p.clock = std::move(fixed);
+    auto counter = std::make_unique<RecordingBeeper>();
+    beeper = counter.get();
+    p.beeper = std::move(counter);
+    p.paths.programDirs = {m_programDir.path()};
+    p.paths.windowsDir = windowsDir();
+    p.messageHandler = [this](const MessageRequest& request) {
+        messages << request;
+        if (!answers.isEmpty())
+            return answers.takeFirst();
+        return request.buttons == MsgButtons::Ok ? MsgResult::Ok : request.defaultButton;
+    };
+    p.endProgram = [this] { ++endProgramCalls; };
+    session().WindowsDir = windowsDir();
+    if (registerProgramWindows)
+        registerWindows();
+}
+
+Sandbox::~Sandbox()
+{
+    Forms::reset();
+    processEvents();
+    Platform& p = platform();
+    p.wavePlayer.reset();
+    p.messageHandler = [](const MessageRequest&) { return MsgResult::Ok; };
+    p.endProgram = [] {};
+}
+
+void Sandbox::makeDataDir() { QDir().mkpath(dataDir()); }
+
+QString Sandbox::writeDataFile(const QString& name, const QByteArray& bytes)
+{
+    makeDataDir();
+    const QString path = dataDir() + QLatin1Char('/') + name;
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
+    return path;
+}
+
+QString Sandbox::writeProgramFile(const QString& name, const QByteArray& bytes)
+{
+    const QString path = programDir() + QLatin1Char('/') + name;
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
+    return path;
+}
+
+QByteArray Sandbox::readDataFile(const QString& name) const
+{
+    QFile file(dataDir() + QLatin1Char('/') + name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void processEvents()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void doubleClick(QWidget* widget)
+{
+    if (!widget)
+        return;
+    const QPoint centre = widget->rect().center();
+    QTest::mousePress(widget, Qt::LeftButton, Qt::NoModifier, centre);
+    QTest::mouseRelease(widget, Qt::LeftButton, Qt::NoModifier, centre);
+    // QTest's own double-click sends no press or release in Qt 6.4.
+    QMouseEvent dbl(QEvent::MouseButtonDblClick, centre, widget->mapToGlobal(centre), Qt::LeftButton,
+                    Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &dbl);
+    QTest::mouseRelease(widget, Qt::LeftButton, Qt::NoModifier, centre);
+}
+
+void click(QWidget* widget)
+{
+    if (widget)
+        QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, widget->rect().center());
+}
+
+void pressKey(QWidget* widget, Qt::Key key, const QString& text)
+{
+    if (!widget)
+        return;
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QCoreApplication::sendEvent(widget, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QCoreApplication::sendEvent(widget, &release);
+}
+
+void pressEnter(QWidget* widget) { pressKey(widget, Qt::Key_Return, QStringLiteral("\r")); }
+
+void typeText(QWidget* widget, const QString& text)
+{
+    if (widget)
+        QTest::keyClicks(widget, text);
+}
+
+QColor drawnColour(const Form* form, double x, double y) { return form->pixelAt(x, y); }
+
+} // namespace kt::test

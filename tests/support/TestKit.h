@@ -1,0 +1,111 @@
+#pragma once
+// What a window test needs: a sandbox with temporary program and data
+// directories, a recording wave player, a scripted random source, a fixed
+// clock, a message-box answerer, and helpers that drive controls the way a
+// mouse and keyboard do.
+#include "ui/Controls.h"
+#include "ui/Form.h"
+#include "ui/Platform.h"
+
+#include <QDate>
+#include <QList>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTime>
+
+namespace kt::test {
+
+class RecordingWavePlayer : public WavePlayer {
+public:
+    void play(const QString& name) override { played << name; }
+    QStringList played;
+};
+
+// Returns the scripted values in order, then repeats the last one (0 when
+// none was given). Reseeding is counted, not acted on.
+class ScriptedRandom : public RandomSource {
+public:
+    double next() override;
+    void reseedFromClock(const Clock&) override { ++reseeds; }
+    QList<double> values;
+    int position = 0;
+    int reseeds = 0;
+    // The value that makes Int(n * r) + k come out as `result`.
+    static double pick(int result, int n, int k = 0) { return (result - k + 0.5) / n; }
+};
+
+class FixedClock : public Clock {
+public:
+    QDate today() const override { return date; }
+    QTime timeOfDay() const override { return time; }
+    QDate date{2026, 12, 5};
+    QTime time{16, 20, 5};
+};
+
+class RecordingBeeper : public Beeper {
+public:
+    void beep() override { ++beeps; }
+    int beeps = 0;
+};
+
+// Installs the fakes, fresh temporary directories, a fresh session and
+// every window of the program; undoes it all when destroyed.
+class Sandbox {
+public:
+    explicit Sandbox(bool registerProgramWindows = true);
+    ~Sandbox();
+    Sandbox(const Sandbox&) = delete;
+    Sandbox& operator=(const Sandbox&) = delete;
+
+    QString programDir() const { return m_programDir.path(); }
+    QString windowsDir() const { return m_windowsDir.path() + QLatin1Char('/'); }
+    QString dataDir() const { return windowsDir() + QStringLiteral("kitetu"); }
+    // Creates the data directory, as start-up does.
+    void makeDataDir();
+    // Writes a file (bytes as given) into the data or program directory.
+    QString writeDataFile(const QString& name, const QByteArray& bytes);
+    QString writeProgramFile(const QString& name, const QByteArray& bytes);
+    QByteArray readDataFile(const QString& name) const;
+
+    RecordingWavePlayer* player;
+    ScriptedRandom* random;
+    FixedClock* clock;
+    RecordingBeeper* beeper;
+    // Message boxes shown, and the answers to give (Ok / the default button
+    // when the queue is empty).
+    QList<MessageRequest> messages;
+    QList<MsgResult> answers;
+    int endProgramCalls = 0;
+
+private:
+    QTemporaryDir m_programDir;
+    QTemporaryDir m_windowsDir;
+};
+
+// Lets deferred deletes and queued calls run.
+void processEvents();
+
+// A control of a window by name; fails the test when missing.
+template <typename T>
+T* control(QObject* form, const QString& name)
+{
+    T* found = form->findChild<T*>(name);
+    if (!found)
+        qWarning("control %s not found", qPrintable(name));
+    return found;
+}
+
+// A double-click the way a mouse makes one: press, release, double-click,
+// release at the control's centre.
+void doubleClick(QWidget* widget);
+void click(QWidget* widget);
+// Enter, Space, or any key on the focused control.
+void pressKey(QWidget* widget, Qt::Key key, const QString& text = QString());
+void pressEnter(QWidget* widget);
+void typeText(QWidget* widget, const QString& text);
+
+// The colour of a pixel of a window's drawing, at user coordinates.
+QColor drawnColour(const Form* form, double x, double y);
+
+} // namespace kt::test
