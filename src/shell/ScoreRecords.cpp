@@ -4,24 +4,62 @@
 #include "ui/Numbers.h"
 #include "ui/Platform.h"
 
+#include <QDir>
+#include <QFile>
+
 namespace kt {
+
+namespace {
+
+// True when the file exists and its last line has no line end, as after a
+// hand edit or a crash of some other program: a record appended straight on
+// would merge with that line and both would be unreadable.
+bool endsInsideLine(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() == 0)
+        return false;
+    if (!file.seek(file.size() - 1))
+        return false;
+    char last = 0;
+    if (!file.getChar(&last))
+        return false;
+    return last != '\n' && last != '\r';
+}
+
+} // namespace
 
 QString safeUserName(const QString& typed)
 {
-    QString name = typed.section(QLatin1Char('.'), 0, 0);
+    const QString name = typed.section(QLatin1Char('.'), 0, 0);
     static const QString forbidden = QStringLiteral("/\\:*?\"<>|");
     QString safe;
     for (const QChar c : name)
-        if (c.unicode() >= 32 && c.unicode() != 127 && !forbidden.contains(c))
+        if (c.isPrint() && !forbidden.contains(c))
             safe += c;
     return safe.trimmed();
 }
 
+QString recordName(const QString& name)
+{
+    const QString safe = safeUserName(name);
+    return safe.isEmpty() ? QStringLiteral("Unknown") : safe;
+}
+
+QString findScoreFile(const QString& name)
+{
+    if (name.isEmpty() || safeUserName(name) != name)
+        return {};
+    return Paths::findInDir(session().dataDirectory(), name + QStringLiteral(".scr"));
+}
+
 QString scoreFilePath(const QString& name)
 {
-    const QString fileName = name + QStringLiteral(".scr");
-    const QString existing = platform().paths.findInDir(session().dataDirectory(), fileName);
-    return existing.isEmpty() ? session().dataDirectory() + QLatin1Char('/') + fileName : existing;
+    if (name.isEmpty() || safeUserName(name) != name)
+        return {};
+    const QString existing = findScoreFile(name);
+    return existing.isEmpty() ? session().dataDirectory() + QLatin1Char('/') + name + QStringLiteral(".scr")
+                              : existing;
 }
 
 QByteArray scoreRecordLine(const ScoreRecord& record)
@@ -66,22 +104,51 @@ QList<ScoreRecord> readScoreRecords(const QByteArray& bytes)
     return records;
 }
 
+QList<ScoreRecord> readScoreFile(const QString& path, qint64 maxBytes)
+{
+    QFile file(path);
+    if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
+        return {};
+    QByteArray bytes = file.read(qMax<qint64>(0, maxBytes));
+    if (!file.atEnd()) {
+        // Cut off: only whole lines count, a half record would show wrong numbers.
+        const qsizetype lastEnd = qMax(bytes.lastIndexOf('\n'), bytes.lastIndexOf('\r'));
+        bytes.truncate(lastEnd + 1);
+    }
+    return readScoreRecords(bytes);
+}
+
+QString scoreDisplayLine(const ScoreRecord& record)
+{
+    QString line = mediumDate(record.date);
+    for (const qint16 score : record.scores)
+        line += QStringLiteral("   ") + zeroPadded(score, 4);
+    return line;
+}
+
 bool WriteScoreRecord(const QString& name)
 {
     SessionState& s = session();
-    QString stem = safeUserName(name);
-    if (stem.isEmpty())
-        stem = QStringLiteral("Unknown");
+    const QString stem = recordName(name);
     s.RecordBuffer.date = platform().clock->today();
     s.RecordBuffer.time = platform().clock->timeOfDay();
     s.RecordBuffer.name = stem;
     s.RecordBuffer.scores = s.currentScores();
+    QByteArray line = scoreRecordLine(s.RecordBuffer);
+
+    // The directory is made at start-up; if it has gone since, make it again
+    // rather than lose the record.
+    QDir().mkpath(s.dataDirectory());
+    const QString path = scoreFilePath(stem);
+    if (endsInsideLine(path))
+        line.prepend("\r\n");
 
     QString error;
-    if (appendWhole(scoreFilePath(stem), scoreRecordLine(s.RecordBuffer), &error))
+    if (appendWhole(path, line, &error))
         return true;
-    msgBox(QStringLiteral("The scores of %1 could not be saved in %2:\n%3")
-               .arg(stem, s.dataDirectory(), error),
+    // Show the record itself, so the scores can still be noted down by hand.
+    msgBox(QStringLiteral("The scores of %1 could not be saved in %2:\n%3\n\nThe record was:\n%4")
+               .arg(stem, s.dataDirectory(), error, QString::fromUtf8(scoreRecordLine(s.RecordBuffer)).trimmed()),
            MsgButtons::Ok, MsgIcon::Exclamation);
     return false;
 }

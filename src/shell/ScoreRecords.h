@@ -4,25 +4,47 @@
 #include "shell/SessionState.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 namespace kt {
 
-// A typed name made safe as a file stem: cut at its first "." and stripped of
-// path separators, control characters and characters no file name may hold.
-// Empty when nothing is left.
+// The most of a score file that is read back; a larger file shows the
+// records of its first part.
+inline constexpr qint64 kMaxScoreFileBytes = 16 * 1024 * 1024;
+
+// A typed name made safe as a file stem: cut at its first ".", stripped of
+// path separators, control characters and characters no file name should
+// hold, and of surrounding blanks. Empty when nothing is left.
 QString safeUserName(const QString& typed);
 
-// The score file of a user: an existing file whose name matches without
-// regard to case, else the file to create.
+// The name a record is kept under: the safe form of `name`, or "Unknown"
+// when nothing of it is safe.
+QString recordName(const QString& name);
+
+// The existing score file of a user, matched without regard to case ("ann"
+// finds "Ann.scr"); empty when there is none or when `name` is not already a
+// safe name (a name typed into a list must not reach outside the directory).
+QString findScoreFile(const QString& name);
+
+// The score file a record of `name` goes to: the existing one matched without
+// regard to case, else the file to create. Empty for a name that is not safe.
 QString scoreFilePath(const QString& name);
 
 // One record line: "MM-DD-YYYY","HH:MM:SS","name",nine scores, CR LF.
 QByteArray scoreRecordLine(const ScoreRecord& record);
 
-// Reads the records of a score file's bytes; lines that are not records are
-// skipped.
+// Reads the records of a score file's bytes; lines that are not records
+// (too few fields, no valid date) are skipped.
 QList<ScoreRecord> readScoreRecords(const QByteArray& bytes);
+
+// Reads the records of a score file, at most `maxBytes` of it: a larger file
+// gives the whole lines of its first part. An unreadable file gives none.
+QList<ScoreRecord> readScoreFile(const QString& path, qint64 maxBytes = kMaxScoreFileBytes);
+
+// How a record is shown: "05-Dec-26" then, for each score, three blanks and
+// at least four digits ("0002").
+QString scoreDisplayLine(const ScoreRecord& record);
 
 // Appends the current scores as a record of `name` (an empty or unsafe name
 // is recorded as "Unknown"). A record that cannot be written is reported in a

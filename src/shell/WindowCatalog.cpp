@@ -1,8 +1,15 @@
 // Every window of the program, one line each: its name and how it is made.
+#include "shell/About.h"
+#include "drills/AdditionDrill.h"
+#include "drills/SubtractionDrill.h"
 #include "shell/Essay.h"
+#include "shell/FormScoreList.h"
 #include "shell/KiteTu.h"
 #include "shell/Startup.h"
+#include "shell/VisualRewards.h"
 #include "shell/WindowNames.h"
+#include "shell/frmScores.h"
+#include "shell/frmUserName.h"
 #include "ui/Forms.h"
 
 namespace kt {
@@ -11,6 +18,13 @@ void registerWindows()
 {
     Forms::registerForm(windows::MainWindow, [] { return new KiteTu; });
     Forms::registerForm(windows::Essay, [] { return new Essay; });
+    Forms::registerForm(windows::Addition, [] { return new AdditionDrill; });
+    Forms::registerForm(windows::Subtraction, [] { return new SubtractionDrill; });
+    Forms::registerForm(windows::UserName, [] { return new frmUserName; });
+    Forms::registerForm(windows::CurrentScores, [] { return new FormScoreList; });
+    Forms::registerForm(windows::PreviousScores, [] { return new frmScores; });
+    Forms::registerForm(windows::VisualRewards, [] { return new VisualRewards; });
+    Forms::registerForm(windows::About, [] { return new About; });
 }
 
 } // namespace kt

@@ -1,0 +1,27 @@
+#pragma once
+// The product name with a small two-picture animation and an OK button.
+#include "ui/Form.h"
+
+namespace kt {
+
+class About : public Form {
+    Q_OBJECT
+public:
+    About();
+
+    Label* Label1;
+    ImageBox* Image1;
+    ImageBox* Image2;
+    LineControl* Line1;
+    CommandButton* Command1;
+    Timer* Timer1;
+
+protected:
+    void Form_Load() override;
+
+private:
+    void Timer1_Timer();
+    void Command1_Click();
+};
+
+} // namespace kt

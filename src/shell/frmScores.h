@@ -1,0 +1,33 @@
+#pragma once
+// Every score record kept for a chosen name, read back from that name's score
+// file, and the deletion of a score file.
+#include "ui/Form.h"
+
+#include <QList>
+
+namespace kt {
+
+class frmScores : public Form {
+    Q_OBJECT
+public:
+    frmScores();
+
+    ComboBox* CboNames;
+    TextArea* Text1;
+    CommandButton* cmdDelete;
+    CommandButton* cmdReturn;
+
+protected:
+    void Form_Load() override;
+
+private:
+    void CboNames_Click();
+    void CboNames_Change();
+    void cmdDelete_Click();
+    void cmdReturn_Click();
+
+    // Empties the list's text without reading any file.
+    void clearChoice();
+};
+
+} // namespace kt

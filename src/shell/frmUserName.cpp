@@ -1,0 +1,60 @@
+#include "shell/frmUserName.h"
+
+#include "shell/ScoreRecords.h"
+#include "shell/SessionState.h"
+#include "shell/WindowNames.h"
+#include "ui/Controls.h"
+
+namespace kt {
+
+frmUserName::frmUserName() : Form(windows::UserName)
+{
+    setCaption(QStringLiteral("Enter Your Name"));
+    setSizeTwips(4245, 1110);
+    TextName = addTextBox(QStringLiteral("TextName"), 240, 300, 2295, 405);
+    TextName->setMaxLength(8);
+    Command1 = addButton(QStringLiteral("Command1"), 2760, 300, 1215, 405, QStringLiteral("OK"));
+
+    connect(Command1, &CommandButton::clicked, this, &frmUserName::Command1_Click);
+    connect(TextName, &TextBox::keyPressed, this, &frmUserName::TextName_KeyPress);
+}
+
+void frmUserName::Form_Load()
+{
+    setWidthTwips(4245);
+    centre();
+    // The first opening, just after start-up, gives the session a name even
+    // before anything is typed.
+    if (session().UserName.isEmpty())
+        session().UserName = QStringLiteral("Unknown");
+    TextName->setFocus();
+}
+
+void frmUserName::Command1_Click() { unload(); }
+
+void frmUserName::TextName_KeyPress(int& ascii)
+{
+    if (ascii == 13) {
+        ascii = 0;
+        unload();
+    }
+}
+
+void frmUserName::Form_Unload(bool& cancel)
+{
+    Q_UNUSED(cancel);
+    SessionState& s = session();
+    const QString old = s.UserName;
+    // The name becomes a file name: what is left after cutting at the first
+    // "." and dropping unsafe characters, "Unknown" when nothing is left.
+    s.UserName = recordName(TextName->text());
+    // Exact comparison: "ann" after "Ann" is another user as far as the
+    // scores of this run go, though both share one score file.
+    if (s.UserName != old) {
+        if (!old.isEmpty())
+            WriteScoreRecord(old);
+        s.resetScores();
+    }
+}
+
+} // namespace kt
