@@ -2,6 +2,7 @@
 
 #include "shell/SessionState.h"
 #include "ui/DataFile.h"
+#include "ui/Platform.h"
 
 #include <QFileInfo>
 
@@ -29,12 +30,20 @@ QByteArray settingsLine()
     return writer.bytes();
 }
 
+// The settings file, matched without regard to case as the user may have
+// copied it from elsewhere.
+QString settingsPath()
+{
+    const QString existing = Paths::findInDir(session().dataDirectory(), QStringLiteral("kitetu.dat"));
+    return existing.isEmpty() ? session().settingsFile() : existing;
+}
+
 } // namespace
 
 void LoadSettings()
 {
     SessionState& s = session();
-    const QString path = s.settingsFile();
+    const QString path = settingsPath();
     if (!QFileInfo(path).isFile()) {
         s.SoundOn = s.RandomWordOrder = s.VisualRewardsOn = 0;
         replaceFileAtomically(path, settingsLine());
@@ -49,7 +58,7 @@ void LoadSettings()
 
 bool SaveSettings(QString* error)
 {
-    return replaceFileAtomically(session().settingsFile(), settingsLine(), error);
+    return replaceFileAtomically(settingsPath(), settingsLine(), error);
 }
 
 } // namespace kt

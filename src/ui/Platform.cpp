@@ -40,9 +40,8 @@ public:
     void reseedFromClock(const Clock& clock) override
     {
         const double seconds = clock.secondsSinceMidnight();
-        quint32 bits = quint32(seconds * 1000.0);
-        m_state = ((bits & 0xFFFFu) << 8 | (bits >> 16 & 0xFFu)) ^ (m_state & 0xFFFFu);
-        m_state &= 0xFFFFFFu;
+        const quint32 bits = quint32(seconds * 1000.0);
+        m_state = ((bits & 0xFFFFu) << 8 | (bits >> 16 & 0xFFu)) & 0xFFFFFFu;
     }
 
 private:
@@ -99,6 +98,8 @@ QString defaultWindowsDir()
 
 } // namespace
 
+std::unique_ptr<RandomSource> makeClassicRandom() { return std::make_unique<LinearCongruentialRandom>(); }
+
 QString Paths::findInDir(const QString& dir, const QString& name)
 {
     if (dir.isEmpty() || name.isEmpty() || name.contains(QLatin1Char('/')))
@@ -146,7 +147,7 @@ Platform& platform()
     static Platform services = [] {
         Platform p;
         p.clock = std::make_unique<SystemClock>();
-        p.random = std::make_unique<LinearCongruentialRandom>();
+        p.random = makeClassicRandom();
         p.beeper = std::make_unique<DesktopBeeper>();
         p.messageHandler = showMessageBox;
         p.endProgram = [] { QCoreApplication::quit(); };

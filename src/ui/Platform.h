@@ -101,6 +101,9 @@ Platform& platform();
 // congruential generator, the sound server, the user's data location.
 void installDesktopPlatform();
 
+// The program's own generator: the classic 24-bit linear congruential one.
+std::unique_ptr<RandomSource> makeClassicRandom();
+
 // Shorthands used all over the windows.
 double rnd();                     // next value of the shared generator
 void randomize();                 // reseed from the clock

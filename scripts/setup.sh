@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs whatever this machine lacks (Debian 12), configures and builds
+# Kite-Tutor with its media into build/. Safe to run again: only what changed
+# is rebuilt.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+PACKAGES=(cmake g++ make pkgconf qt6-base-dev qt6-multimedia-dev libsndfile1-dev
+          espeak-ng sox pulseaudio pulseaudio-utils xvfb xauth
+          fonts-comic-neue fonts-dejavu-core)
+
+missing=()
+for package in "${PACKAGES[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$package")
+    fi
+done
+if ((${#missing[@]})); then
+    echo "Installing: ${missing[*]}"
+    SUDO=()
+    if [ "$(id -u)" -ne 0 ]; then SUDO=(sudo); fi
+    "${SUDO[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+    "${SUDO[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+BUILD_DIR=${KITE_BUILD_DIR:-build}
+cmake -S . -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$BUILD_DIR" -j"$(nproc)" "$@"

@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Sets everything up and runs the whole test suite headless, with a private
+# PulseAudio server on a null sink for the tests that play real sound.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh
+export QT_QPA_PLATFORM=offscreen
+exec scripts/with-pulse.sh ctest --test-dir "${KITE_BUILD_DIR:-build}" --output-on-failure -j2

@@ -1,0 +1,296 @@
+// The main window's menu and navigation rules, with small stand-in windows
+// registered in place of the activities.
+#include "TestKit.h"
+
+#include "shell/HideScoreFlag.h"
+#include "shell/KiteTu.h"
+#include "shell/SessionState.h"
+#include "shell/WindowNames.h"
+#include "ui/Forms.h"
+#include "ui/Timer.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QtTest>
+
+using namespace kt;
+
+namespace {
+
+QStringList g_log;
+
+// Logs its load and unload and carries the HideScore flag it was shown with.
+class StandInWindow : public Form, public HideScoreFlag {
+public:
+    explicit StandInWindow(const QString& name) : Form(name) {}
+    qint16 hideScoreAtLoad = 99;
+
+protected:
+    void Form_Load() override
+    {
+        hideScoreAtLoad = HideScore;
+        g_log << QStringLiteral("load ") + objectName();
+    }
+    void Form_Unload(bool&) override { g_log << QStringLiteral("unload ") + objectName(); }
+};
+
+void registerStandIns(const QStringList& names)
+{
+    for (const QString& name : names)
+        Forms::registerForm(name, [name] { return new StandInWindow(name); });
+}
+
+} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<test::Sandbox> sandbox;
+    KiteTu* main = nullptr;
+
+    QAction* action(const QString& name) { return main->findChild<QAction*>(name); }
+    void choose(const QString& name)
+    {
+        QAction* entry = action(name);
+        QVERIFY2(entry, qPrintable(name));
+        QVERIFY2(entry->isEnabled(), qPrintable(name));
+        entry->trigger();
+        test::processEvents();
+    }
+    bool checked(const QString& name) { return action(name)->isChecked(); }
+
+private slots:
+    void init()
+    {
+        g_log.clear();
+        sandbox = std::make_unique<test::Sandbox>(false);
+        sandbox->makeDataDir();
+        Forms::registerForm(windows::MainWindow, [] { return new KiteTu; });
+        QStringList standIns = windows::activityCloseOrder();
+        standIns << windows::Numbers << windows::UserName << windows::CurrentScores << windows::PreviousScores;
+        registerStandIns(standIns);
+        main = Forms::get<KiteTu>(windows::MainWindow);
+        main->showForm();
+        g_log.clear();
+    }
+
+    void cleanup()
+    {
+        sandbox.reset();
+        main = nullptr;
+    }
+
+    void menuTreeHasExactCaptionsAndInitialMarks()
+    {
+        const QList<QPair<QString, QString>> captions{
+            {"menuOptions", "&Options"}, {"menuAbout", "&About Kite-Tutor"}, {"menSound", "&Sound"},
+            {"menuSoundOn", "&On"}, {"menuSoundOff", "O&ff"}, {"menuExit", "&Exit"}, {"menuMath", "&Math"},
+            {"mnuNumbers", "&Numbers"}, {"menuAdd", "&Addition"}, {"menuAddLevel1", "Level&1"},
+            {"menuAddLevel2", "Level&2"}, {"menSub", "&Subtraction"}, {"menuMultiply", "&Multiplication"},
+            {"menuMulLevel4", "Level&4"}, {"menuDivision", "&Division"}, {"menuDivLevel3", "Level&3"},
+            {"menuFraction", "&Fractions"}, {"menuFractLevel1", "Level&1 (Basic Fractions)"},
+            {"menuFractLevel2", "Level&2 (Add Fractions)"}, {"menuFractLevel3", "Level&3 (Subtract Fractions)"},
+            {"menuFractLevel4", "Level&4 (Fraction Reduction #1)"},
+            {"menuFractLevel5", "Level&5 (Fraction Reduction #2)"}, {"menuAlgebra", "&Algebra"},
+            {"mnuEquations", "Solve &Equations"}, {"mnuEquations1", "Type #&1, aX=b"},
+            {"mnuEquations5", "Type #&5, Hypotenuse of Right Triangle"}, {"mnuEquations8", "Type #&8, (x+b)/a=c"},
+            {"menuFactor", "Factor &Polynomials"}, {"menuSimultaneous", "&Solve Simultaneous Eq."},
+            {"mnuScientific", "&Scientific Notation"}, {"mnuAlphabet", "&Alphabet"}, {"mnuSpelling", "&Spelling"},
+            {"mnuEnglish", "&English"}, {"mnuTellTime", "&Tell Time"}, {"menuScores", "&Scores"},
+            {"mnuCurrentScores", "See &Current Scores"}, {"mnuPreviousScores", "See &All Previous Scores"},
+            {"mnuChangeUser", "Change &User Name"}};
+        for (const auto& [name, caption] : captions) {
+            QAction* entry = action(name);
+            QVERIFY2(entry, qPrintable(name));
+            QCOMPARE(entry->text(), caption);
+        }
+        const QStringList ticked{"menuAddLevel1", "menuSubLevel1", "menuMulLevel1", "menuDivLevel1",
+                                 "menuFractLevel1", "menuFactor", "menuSoundOff"};
+        for (const QString& name : ticked)
+            QVERIFY2(checked(name), qPrintable(name));
+        QVERIFY(!checked("menuSoundOn")); // a first run starts with sound off
+        QVERIFY(!checked("menuAddLevel2"));
+        QCOMPARE(main->caption(), QStringLiteral("Kite-Tutor"));
+        QCOMPARE(main->surface()->minimumSize(), QSize(641, 480));
+    }
+
+    void entriesWithoutWindowAreDisabled()
+    {
+        cleanup();
+        sandbox = std::make_unique<test::Sandbox>(false);
+        Forms::registerForm(windows::MainWindow, [] { return new KiteTu; });
+        registerStandIns({windows::Addition});
+        main = Forms::get<KiteTu>(windows::MainWindow);
+        main->showForm();
+        QVERIFY(action("menuAdd")->isEnabled());
+        QVERIFY(!action("menSub")->isEnabled());
+        QVERIFY(!action("mnuSpelling")->isEnabled());
+        QVERIFY(action("menuExit")->isEnabled());
+    }
+
+    void levelEntryClosesActivitiesAndMovesOnlyItsOwnMarks()
+    {
+        choose("menuSubLevel1");
+        QCOMPARE(g_log, QStringList{"load Sub_form"});
+        g_log.clear();
+        choose("menuAddLevel2");
+        QCOMPARE(g_log, (QStringList{"unload Sub_form", "load Add_form"}));
+        QCOMPARE(session().AddLevel, qint16(2));
+        QVERIFY(checked("menuAddLevel2"));
+        QVERIFY(!checked("menuAddLevel1"));
+        QVERIFY(checked("menuSubLevel1"));
+        QVERIFY(!Forms::find(windows::Subtraction));
+    }
+
+    void closeAllFollowsTheFixedOrder()
+    {
+        // Open every listed activity, then one menu choice closes them in order.
+        for (const QString& name : windows::activityCloseOrder())
+            Forms::show(name);
+        g_log.clear();
+        choose("mnuNumbers");
+        QStringList expected;
+        for (const QString& name : windows::activityCloseOrder())
+            expected << QStringLiteral("unload ") + name;
+        expected << QStringLiteral("load frmNumbers");
+        QCOMPARE(g_log, expected);
+    }
+
+    void windowsOutsideTheListStayOpen()
+    {
+        choose("mnuNumbers");
+        choose("mnuCurrentScores");
+        choose("menuAddLevel1");
+        QVERIFY(Forms::find(windows::Numbers));
+        QVERIFY(Forms::find(windows::CurrentScores));
+    }
+
+    void sameDrillTwiceRestartsIt()
+    {
+        choose("menuMulLevel3");
+        Form* first = Forms::find(windows::Multiplication);
+        g_log.clear();
+        choose("menuMulLevel3");
+        QCOMPARE(g_log, (QStringList{"unload Mul_Form", "load Mul_Form"}));
+        QVERIFY(Forms::find(windows::Multiplication) != first);
+        QCOMPARE(session().MulLevel, qint16(3));
+        QVERIFY(checked("menuMulLevel3"));
+        QVERIFY(!checked("menuMulLevel1"));
+    }
+
+    void fractionLevelsSetModeAndHideScore()
+    {
+        choose("menuFractLevel2");
+        QCOMPARE(session().FractionAddMode, qint16(1));
+        choose("menuFractLevel3");
+        QCOMPARE(session().FractionAddMode, qint16(0));
+        QVERIFY(checked("menuFractLevel3"));
+        QVERIFY(!checked("menuFractLevel1"));
+        QVERIFY(!checked("menuFractLevel2"));
+        choose("menuFractLevel5");
+        QCOMPARE(Forms::find<StandInWindow>(windows::FractionReduction2)->hideScoreAtLoad, qint16(-1));
+        choose("menuFractLevel4");
+        QCOMPARE(Forms::find<StandInWindow>(windows::FractionReduction1)->hideScoreAtLoad, qint16(0));
+        choose("menuFractLevel1");
+        QCOMPARE(Forms::find<StandInWindow>(windows::BasicFractions)->hideScoreAtLoad, qint16(0));
+        QVERIFY(!Forms::find(windows::FractionReduction1));
+    }
+
+    void equationSubmenuClosesAllOnOpening()
+    {
+        choose("menuAddLevel1");
+        choose("menuSimultaneous");
+        QVERIFY(checked("menuSimultaneous"));
+        QVERIFY(!checked("menuFactor"));
+        QCOMPARE(Forms::find<StandInWindow>(windows::Simultaneous)->hideScoreAtLoad, qint16(-1));
+        g_log.clear();
+        QMenu* equations = main->findChild<QMenu*>(QStringLiteral("mnuEquations"));
+        QVERIFY(equations);
+        emit equations->aboutToShow();
+        QCOMPARE(g_log, QStringList{"unload SimultaneousLinearEquations"});
+        QVERIFY(!checked("menuFactor"));
+        QVERIFY(!checked("menuSimultaneous"));
+    }
+
+    void equationTypeLeavesTheOpenActivityAlone()
+    {
+        choose("menuAddLevel2");
+        choose("mnuEquations3");
+        QVERIFY(Forms::find(windows::Addition));
+        QVERIFY(Forms::find(windows::equation(3)));
+        g_log.clear();
+        choose("mnuEquations3"); // already open: only brought to the front
+        QVERIFY(g_log.isEmpty());
+        choose("menuFactor");
+        QVERIFY(checked("menuFactor"));
+        QVERIFY(!Forms::find(windows::equation(3)));
+    }
+
+    void soundSwitchMovesTheMark()
+    {
+        choose("menuSoundOn");
+        QCOMPARE(session().SoundOn, qint16(1));
+        QVERIFY(checked("menuSoundOn"));
+        QVERIFY(!checked("menuSoundOff"));
+        choose("menuSoundOff");
+        QCOMPARE(session().SoundOn, qint16(0));
+        QVERIFY(checked("menuSoundOff"));
+        QVERIFY(!checked("menuSoundOn"));
+    }
+
+    void userNameWindowOpensOnceAfterHalfASecond()
+    {
+        QVERIFY(main->Timer1->enabled());
+        QCOMPARE(main->Timer1->interval(), 500);
+        QVERIFY(!Forms::find(windows::UserName));
+        choose("menuAddLevel1"); // an activity opened before the timer fires
+        main->Timer1->fire();
+        QVERIFY(Forms::find(windows::UserName));
+        QVERIFY(!main->Timer1->enabled());
+        main->Timer1->fire(); // a late tick of a disabled timer does nothing
+        QCOMPARE(g_log.count(QStringLiteral("load frmUserName")), 1);
+        QVERIFY(Forms::find(windows::Addition));
+    }
+
+    void changeUserBringsAnOpenWindowToTheFront()
+    {
+        choose("mnuChangeUser");
+        Form* first = Forms::find(windows::UserName);
+        choose("mnuChangeUser");
+        QCOMPARE(Forms::find(windows::UserName), first);
+        QCOMPARE(g_log.count(QStringLiteral("load frmUserName")), 1);
+    }
+
+    void exitSavesSettingsAndEndsWithoutOtherUnloads()
+    {
+        choose("menuSoundOn");
+        choose("menuAddLevel1");
+        g_log.clear();
+        choose("menuExit");
+        QCOMPARE(sandbox->endProgramCalls, 1);
+        QCOMPARE(sandbox->readDataFile("kitetu.dat"), QByteArray("1,0,0\r\n"));
+        QVERIFY(g_log.isEmpty()); // the drill vanished without its own unload
+    }
+
+    void essayOpensAndClosesFromItsMenu()
+    {
+        cleanup();
+        sandbox = std::make_unique<test::Sandbox>(true);
+        main = Forms::get<KiteTu>(windows::MainWindow);
+        main->showForm();
+        choose("menuEssay");
+        Form* essay = Forms::find(windows::Essay);
+        QVERIFY(essay && essay->isVisible());
+        QAction* exit = essay->findChild<QAction*>(QStringLiteral("mnuEssayExit"));
+        QVERIFY(exit);
+        exit->trigger();
+        test::processEvents();
+        QVERIFY(!Forms::find(windows::Essay));
+        QVERIFY(Forms::find(windows::MainWindow));
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_main_window.moc"

@@ -1,0 +1,145 @@
+// Start-up: the data directory, the settings file on first run, saved
+// switches and damaged files.
+#include "TestKit.h"
+
+#include "shell/SessionState.h"
+#include "shell/Settings.h"
+#include "shell/Startup.h"
+#include "shell/WindowNames.h"
+#include "ui/Forms.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QtTest>
+
+using namespace kt;
+
+class TestStartupSettings : public QObject {
+    Q_OBJECT
+
+private slots:
+    void subMainCreatesTheDataDirectoryAndShowsTheMainWindow()
+    {
+        test::Sandbox sandbox;
+        QVERIFY(!QFileInfo::exists(sandbox.dataDir()));
+        SubMain();
+        QCOMPARE(session().WindowsDir, sandbox.windowsDir());
+        QVERIFY(session().WindowsDir.endsWith('/'));
+        QVERIFY(QFileInfo(sandbox.dataDir()).isDir());
+        QCOMPARE(session().settingsFile(), sandbox.dataDir() + "/kitetu.dat");
+        Form* main = Forms::find(windows::MainWindow);
+        QVERIFY(main && main->isVisible());
+        QCOMPARE(session().AddLevel, qint16(1));
+        QCOMPARE(session().DivLevel, qint16(1));
+    }
+
+    void windowsDirGetsItsTrailingSlash()
+    {
+        test::Sandbox sandbox;
+        platform().paths.windowsDir = sandbox.windowsDir().chopped(1);
+        QCOMPARE(GetWindowsDir(), sandbox.windowsDir());
+        QCOMPARE(session().WindowsDrive, QString());
+    }
+
+    void startUpGoesOnWhenTheDataDirectoryCannotBeMade()
+    {
+        test::Sandbox sandbox;
+        // A plain file where the directory belongs.
+        QFile blocker(sandbox.dataDir());
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        SubMain();
+        QVERIFY(Forms::find(windows::MainWindow));
+        QCOMPARE(session().SoundOn, qint16(0));
+    }
+
+    void firstRunWritesZeros()
+    {
+        test::Sandbox sandbox;
+        sandbox.makeDataDir();
+        session().SoundOn = 1;
+        LoadSettings();
+        QCOMPARE(session().SoundOn, qint16(0));
+        QCOMPARE(session().RandomWordOrder, qint16(0));
+        QCOMPARE(session().VisualRewardsOn, qint16(0));
+        QCOMPARE(sandbox.readDataFile("kitetu.dat"), QByteArray("0,0,0\r\n"));
+    }
+
+    void savedSwitchesComeBack()
+    {
+        test::Sandbox sandbox;
+        sandbox.makeDataDir();
+        session().SoundOn = 1;
+        session().VisualRewardsOn = 1;
+        QVERIFY(SaveSettings());
+        QCOMPARE(sandbox.readDataFile("kitetu.dat"), QByteArray("1,0,1\r\n"));
+        resetSession();
+        session().WindowsDir = sandbox.windowsDir();
+        LoadSettings();
+        QCOMPARE(session().SoundOn, qint16(1));
+        QCOMPARE(session().RandomWordOrder, qint16(0));
+        QCOMPARE(session().VisualRewardsOn, qint16(1));
+    }
+
+    void damagedFilesGiveDefaultsForWhatCannotBeRead_data()
+    {
+        QTest::addColumn<QByteArray>("contents");
+        QTest::addColumn<int>("sound");
+        QTest::addColumn<int>("order");
+        QTest::addColumn<int>("rewards");
+        QTest::newRow("empty") << QByteArray() << 0 << 0 << 0;
+        QTest::newRow("short") << QByteArray("1\r\n") << 1 << 0 << 0;
+        QTest::newRow("two fields") << QByteArray("1,1") << 1 << 1 << 0;
+        QTest::newRow("text") << QByteArray("yes,\"x\",1\r\n") << 0 << 0 << 1;
+        QTest::newRow("out of range") << QByteArray("7,-1,40000\r\n") << 0 << 0 << 0;
+        QTest::newRow("lf only") << QByteArray("1\n0\n1\n") << 1 << 0 << 1;
+        QTest::newRow("binary") << QByteArray("\x00\xff\x01,\x02", 5) << 0 << 0 << 0;
+        QTest::newRow("huge line") << QByteArray(2 * 1024 * 1024, '1') << 0 << 0 << 0;
+    }
+
+    void damagedFilesGiveDefaultsForWhatCannotBeRead()
+    {
+        QFETCH(QByteArray, contents);
+        QFETCH(int, sound);
+        QFETCH(int, order);
+        QFETCH(int, rewards);
+        test::Sandbox sandbox;
+        sandbox.writeDataFile("kitetu.dat", contents);
+        LoadSettings();
+        QCOMPARE(int(session().SoundOn), sound);
+        QCOMPARE(int(session().RandomWordOrder), order);
+        QCOMPARE(int(session().VisualRewardsOn), rewards);
+        // A damaged file is left alone until the program saves at exit.
+        QCOMPARE(sandbox.readDataFile("kitetu.dat"), contents);
+    }
+
+    void settingsFileIsMatchedWithoutRegardToCase()
+    {
+        test::Sandbox sandbox;
+        sandbox.writeDataFile("KITETU.DAT", "1,1,1\r\n");
+        LoadSettings();
+        QCOMPARE(session().SoundOn, qint16(1));
+    }
+
+    void unsavableSettingsAreReported()
+    {
+        test::Sandbox sandbox;
+        QString error;
+        // No data directory at all: the save fails and says why.
+        QVERIFY(!SaveSettings(&error));
+        QVERIFY(!error.isEmpty());
+    }
+
+    void levelsAreNotKeptBetweenRuns()
+    {
+        test::Sandbox sandbox;
+        sandbox.writeDataFile("kitetu.dat", "1,0,0\r\n");
+        session().MulLevel = 4;
+        SubMain();
+        QCOMPARE(session().MulLevel, qint16(1));
+        QCOMPARE(session().SoundOn, qint16(1));
+    }
+};
+
+QTEST_MAIN(TestStartupSettings)
+#include "tst_startup_settings.moc"

@@ -1,0 +1,265 @@
+// The window layer: timers and their enable rules, timers held while a sound
+// plays, the drawing surface, controls' events, file lookup and messages.
+#include "TestKit.h"
+
+#include "ui/Forms.h"
+#include "ui/Sound.h"
+#include "ui/Timer.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+using namespace kt;
+
+namespace {
+
+// A player that runs a callback while "playing", to act during a sound.
+class ActingPlayer : public WavePlayer {
+public:
+    std::function<void(const QString&)> during;
+    QStringList played;
+    void play(const QString& name) override
+    {
+        played << name;
+        if (during)
+            during(name);
+    }
+};
+
+class DrawingWindow : public Form {
+public:
+    DrawingWindow() : Form(QStringLiteral("DrawingWindow"))
+    {
+        setSizeTwips(3000, 3000);
+        setBackColor(0);
+        scale(-100, 100, 100, -100);
+    }
+};
+
+} // namespace
+
+class TestUiLayer : public QObject {
+    Q_OBJECT
+
+private slots:
+    void enablingRestartsAndDisablingInTheHandlerMakesAOneShot()
+    {
+        test::Sandbox sandbox;
+        QObject owner;
+        Timer timer(&owner, QStringLiteral("Timer1"), 20);
+        int ticks = 0;
+        timer.onTimer([&] {
+            ++ticks;
+            timer.setEnabled(false);
+        });
+        QVERIFY(!timer.enabled());
+        timer.fire(); // a disabled timer's tick does nothing
+        QCOMPARE(ticks, 0);
+        timer.setEnabled(true);
+        QTRY_COMPARE_WITH_TIMEOUT(ticks, 1, 2000);
+        QTest::qWait(80);
+        QCOMPARE(ticks, 1);
+        QCOMPARE(timer.objectName(), QStringLiteral("Timer1"));
+    }
+
+    void repeatingTimerKeepsTicking()
+    {
+        test::Sandbox sandbox;
+        QObject owner;
+        Timer timer(&owner, QStringLiteral("Timer2"), 5, true);
+        int ticks = 0;
+        timer.onTimer([&] { ++ticks; });
+        QTRY_VERIFY_WITH_TIMEOUT(ticks >= 3, 2000);
+    }
+
+    void timersFallingDueDuringASoundFireAfterIt()
+    {
+        test::Sandbox sandbox;
+        auto acting = std::make_unique<ActingPlayer>();
+        ActingPlayer* player = acting.get();
+        platform().wavePlayer = std::move(acting);
+        QObject owner;
+        Timer timer(&owner, QStringLiteral("Timer1"), 1000, true);
+        QStringList events;
+        timer.onTimer([&] {
+            events << QStringLiteral("tick");
+            timer.setEnabled(false);
+        });
+        // The timer falls due while the first of two pieces plays.
+        player->during = [&](const QString& name) {
+            events << name;
+            if (name == QLatin1String("1.WAV"))
+                holdTimerUntilSoundEnds(&timer);
+            QCoreApplication::processEvents(); // a sound's own event loop
+        };
+        playSound(QStringLiteral("1.WAV"));
+        playSound(QStringLiteral("plus.WAV"));
+        QCOMPARE(events, (QStringList{"1.WAV", "plus.WAV"}));
+        QVERIFY(!soundPlaying());
+        test::processEvents();
+        QCOMPARE(events, (QStringList{"1.WAV", "plus.WAV", "tick"}));
+    }
+
+    void heldTimerDisabledMeanwhileDoesNotFire()
+    {
+        test::Sandbox sandbox;
+        auto acting = std::make_unique<ActingPlayer>();
+        ActingPlayer* player = acting.get();
+        platform().wavePlayer = std::move(acting);
+        QObject owner;
+        Timer timer(&owner, QStringLiteral("Timer4"), 1000, true);
+        int ticks = 0;
+        timer.onTimer([&] { ++ticks; });
+        player->during = [&](const QString&) { holdTimerUntilSoundEnds(&timer); };
+        playSound(QStringLiteral("a.WAV"));
+        timer.setEnabled(false);
+        test::processEvents();
+        QCOMPARE(ticks, 0);
+    }
+
+    void drawingStaysUnderControlsAndIsErasedByDrawingOver()
+    {
+        test::Sandbox sandbox;
+        auto* window = new DrawingWindow;
+        window->showForm();
+        window->drawCircle(50, 50, 2, qbColor(14));
+        QCOMPARE(window->pixelAt(50, 50), qbColor(14));
+        QCOMPARE(window->pixelAt(0, 0), qbColor(0));
+        window->repaint();
+        QCOMPARE(window->pixelAt(50, 50), qbColor(14)); // a repaint keeps the drawing
+        window->fillBox(40, 60, 60, 40, qbColor(0));
+        QCOMPARE(window->pixelAt(50, 50), qbColor(0));
+        window->drawLine(-50, 0, 50, 0, qbColor(12));
+        QCOMPARE(window->pixelAt(0, 0), qbColor(12));
+        const QPointF topLeft = window->toPixels(-100, 100);
+        QCOMPARE(topLeft, QPointF(0, 0));
+        QCOMPARE(window->toPixels(100, -100), QPointF(200, 200));
+        window->close();
+    }
+
+    void controlArraysAndEvents()
+    {
+        test::Sandbox sandbox;
+        class ChoiceWindow : public Form {
+        public:
+            ChoiceWindow() : Form(QStringLiteral("ChoiceWindow"))
+            {
+                for (int i = 1; i <= 3; ++i)
+                    addOption(QStringLiteral("Option1"), i, 100, 300 * i, 1000, 300, QString::number(i));
+                addButton(QStringLiteral("cmdGo"), 100, 1500, 1000, 400, QStringLiteral("&Go"));
+                addTextBox(QStringLiteral("TextName"), 100, 2000, 1000, 300);
+            }
+        };
+        auto* window = new ChoiceWindow;
+        window->showForm();
+        auto* option2 = test::control<OptionButton>(window, QStringLiteral("Option1(2)"));
+        QVERIFY(option2);
+        QCOMPARE(option2->index(), 2);
+        QSignalSpy doubles(option2, &OptionButton::doubleClicked);
+        QSignalSpy keys(option2, &OptionButton::keyPressed);
+        test::doubleClick(option2);
+        QCOMPARE(doubles.count(), 1);
+        QCOMPARE(doubles.at(0).at(0).toInt(), 2);
+        test::pressEnter(option2);
+        test::pressKey(option2, Qt::Key_Space, QStringLiteral(" "));
+        QCOMPARE(keys.count(), 2);
+        QCOMPARE(keys.at(0).at(1).toInt(), 13);
+        QCOMPARE(keys.at(1).at(1).toInt(), 32);
+        option2->setValue(true);
+        option2->setValue(false);
+        QVERIFY(!option2->isChecked()); // every choice can be cleared
+
+        auto* button = test::control<CommandButton>(window, QStringLiteral("cmdGo"));
+        QSignalSpy clicks(button, &QPushButton::clicked);
+        test::pressEnter(button);
+        QCOMPARE(clicks.count(), 1);
+
+        auto* text = test::control<TextBox>(window, QStringLiteral("TextName"));
+        QObject::connect(text, &TextBox::keyPressed, [](int& ascii) {
+            if (ascii == 'x')
+                ascii = 0; // a handler may swallow a key
+        });
+        QSignalSpy changes(text, &TextBox::changed);
+        test::typeText(text, QStringLiteral("axb"));
+        QCOMPARE(text->text(), QStringLiteral("ab"));
+        QCOMPARE(changes.count(), 2);
+        window->close();
+    }
+
+    void unloadCanBeCancelledAndClosedWindowsAreGone()
+    {
+        test::Sandbox sandbox;
+        class Stubborn : public Form {
+        public:
+            Stubborn() : Form(QStringLiteral("Stubborn")) {}
+            bool keepOpen = true;
+
+        protected:
+            void Form_Unload(bool& cancel) override { cancel = keepOpen; }
+        };
+        Forms::registerForm(QStringLiteral("Stubborn"), [] { return new Stubborn; });
+        auto* window = static_cast<Stubborn*>(Forms::show(QStringLiteral("Stubborn")));
+        window->unload();
+        QCOMPARE(Forms::find(QStringLiteral("Stubborn")), window);
+        window->keepOpen = false;
+        window->unload();
+        QVERIFY(!Forms::find(QStringLiteral("Stubborn")));
+        Form* fresh = Forms::show(QStringLiteral("Stubborn"));
+        QVERIFY(fresh);
+        QVERIFY(fresh->isLoaded());
+    }
+
+    void filesAreFoundWithoutRegardToCase()
+    {
+        test::Sandbox sandbox;
+        sandbox.writeProgramFile("7.wav", "x");
+        sandbox.writeDataFile("Ann.SCR", "x");
+        sandbox.writeDataFile("bob.scr", "x");
+        sandbox.writeDataFile("notes.txt", "x");
+        QCOMPARE(platform().paths.findProgramFile("7.WAV"), sandbox.programDir() + "/7.wav");
+        QCOMPARE(platform().paths.findProgramFile("8.WAV"), QString());
+        QCOMPARE(platform().paths.findProgramFile("../7.wav"), QString());
+        QCOMPARE(platform().paths.findDataFile("ann.scr"), sandbox.dataDir() + "/Ann.SCR");
+        QCOMPARE(Paths::match(sandbox.dataDir(), "*.scr"), (QStringList{"Ann.SCR", "bob.scr"}));
+    }
+
+    void messageBoxesCarryTheProgramsTitle()
+    {
+        test::Sandbox sandbox;
+        sandbox.answers << MsgResult::No;
+        QCOMPARE(msgBox("Sure?", MsgButtons::YesNo, MsgIcon::Stop, "Delete", MsgResult::No), MsgResult::No);
+        QCOMPARE(msgBox("Hello"), MsgResult::Ok);
+        QCOMPARE(sandbox.messages.size(), 2);
+        QCOMPARE(sandbox.messages.at(0).title, QStringLiteral("Delete"));
+        QCOMPARE(sandbox.messages.at(0).defaultButton, MsgResult::No);
+        QCOMPARE(sandbox.messages.at(1).title, QStringLiteral("Kite-Tutor"));
+        QCOMPARE(sandbox.messages.at(1).text, QStringLiteral("Hello"));
+    }
+
+    void randomSourceStaysInItsRange()
+    {
+        // The real generator, reseeded from a fixed clock, repeats itself and
+        // covers its range evenly enough to pick among three choices.
+        auto random = makeClassicRandom();
+        test::FixedClock clock;
+        random->reseedFromClock(clock);
+        QList<double> first;
+        int counts[3] = {0, 0, 0};
+        for (int i = 0; i < 3000; ++i) {
+            const double r = random->next();
+            QVERIFY(r >= 0.0 && r < 1.0);
+            first << r;
+            ++counts[int(3 * r)];
+        }
+        for (int count : counts)
+            QVERIFY2(count > 900 && count < 1100, qPrintable(QString::number(count)));
+        random->reseedFromClock(clock);
+        QCOMPARE(random->next(), first.at(0));
+        clock.time = clock.time.addSecs(1);
+        random->reseedFromClock(clock);
+        QVERIFY(random->next() != first.at(0));
+    }
+};
+
+QTEST_MAIN(TestUiLayer)
+#include "tst_ui_layer.moc"
