@@ -45,7 +45,7 @@ void VisualRewards::Form_Load()
     const QString path = dir + m_files.at(k);
     if (Image1->loadPicture(path)) {
         Label1->setText(path);
-        fitPicture();
+        placePicture();
     } else {
         // A picture that cannot be read leaves the window empty.
         Image1->clearPicture();
@@ -55,15 +55,17 @@ void VisualRewards::Form_Load()
 
 void VisualRewards::Timer1_Timer() { unload(); }
 
-void VisualRewards::fitPicture()
+void VisualRewards::placePicture()
 {
     const QSize area(px(PictureWidth), px(PictureHeight));
     const QPixmap picture = Image1->pixmap();
-    if (picture.width() <= area.width() && picture.height() <= area.height())
-        return;
-    const QPixmap smaller = picture.scaled(area, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    Image1->setPixmap(smaller);
-    Image1->resize(smaller.size());
+    if (picture.width() > area.width() || picture.height() > area.height()) {
+        const QPixmap smaller = picture.scaled(area, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        Image1->setPixmap(smaller);
+        Image1->resize(smaller.size());
+    }
+    Image1->move(px(PictureLeft) + (area.width() - Image1->width()) / 2,
+                 px(PictureTop) + (area.height() - Image1->height()) / 2);
 }
 
 } // namespace kt

@@ -25,8 +25,9 @@ protected:
 private:
     void Timer1_Timer();
 
-    // Shrinks a picture larger than the window's picture area to fit it.
-    void fitPicture();
+    // Shrinks a picture larger than the window's picture area to fit it, and
+    // centres it there.
+    void placePicture();
 
     QStringList m_files; // the pictures taking part, in directory order
 };
