@@ -1,7 +1,7 @@
 // Every window of the program, one line each: its name and how it is made.
 #include "shell/About.h"
-#include "drills/AdditionDrill.h"
-#include "drills/SubtractionDrill.h"
+#include "drills/Add_form.h"
+#include "drills/Sub_form.h"
 #include "shell/Essay.h"
 #include "shell/FormScoreList.h"
 #include "shell/KiteTu.h"
@@ -18,8 +18,8 @@ void registerWindows()
 {
     Forms::registerForm(windows::MainWindow, [] { return new KiteTu; });
     Forms::registerForm(windows::Essay, [] { return new Essay; });
-    Forms::registerForm(windows::Addition, [] { return new AdditionDrill; });
-    Forms::registerForm(windows::Subtraction, [] { return new SubtractionDrill; });
+    Forms::registerForm(windows::Addition, [] { return new AddForm; });
+    Forms::registerForm(windows::Subtraction, [] { return new SubForm; });
     Forms::registerForm(windows::UserName, [] { return new frmUserName; });
     Forms::registerForm(windows::CurrentScores, [] { return new FormScoreList; });
     Forms::registerForm(windows::PreviousScores, [] { return new frmScores; });
