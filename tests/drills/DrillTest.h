@@ -2,6 +2,7 @@
 // Helpers the drill tests share: scripting a problem's digits and its
 // choices, and answering the way a child does.
 #include "TestKit.h"
+#include "ui/Forms.h"
 #include "ui/Numbers.h"
 #include "ui/Timer.h"
 
@@ -14,15 +15,10 @@ namespace kt::test {
 // out at the top of its range, never equal to the right answer.
 constexpr double Tail = 0.999;
 
-// The draws for the digits of a problem, followed by the tail.
-inline QList<double> problem(std::initializer_list<std::pair<int, int>> digitAndLowest)
-{
-    QList<double> draws;
-    for (const auto& [digit, lowest] : digitAndLowest)
-        draws << ScriptedRandom::pick(digit, 9, lowest);
-    draws << Tail;
-    return draws;
-}
+// The draw that makes a digit of 1..9, Int(9 r) + 1, come out as `d`.
+inline double digit(int d) { return ScriptedRandom::pick(d, 9, 1); }
+// The draw that makes a digit of 0..8, Int(9 r), come out as `d`.
+inline double lower(int d) { return ScriptedRandom::pick(d, 9, 0); }
 
 // The draw that makes the wrong choice for `expected` come out as `result`.
 inline double wrongDraw(int result, int expected)
@@ -77,5 +73,29 @@ inline Timer* timer(QObject* form, const char* name) { return control<Timer>(for
 inline bool isYellow(const Form* form, double x, double y) { return drawnColour(form, x, y) == qbColor(14); }
 inline bool isMagenta(const Form* form, double x, double y) { return drawnColour(form, x, y) == qbColor(13); }
 inline bool isBlack(const Form* form, double x, double y) { return drawnColour(form, x, y) == qbColor(0); }
+
+// A drill window under test: the sandbox, the window opened on scripted
+// draws, and its controls by name.
+struct DrillFixture {
+    std::unique_ptr<Sandbox> box;
+    Form* form = nullptr;
+
+    void start() { box = std::make_unique<Sandbox>(); }
+    void stop()
+    {
+        box.reset();
+        form = nullptr;
+    }
+    // Opens `window` with the generator handing out `draws` from the first.
+    void openOn(const QString& window, const QList<double>& draws)
+    {
+        box->random->values = draws;
+        box->random->position = 0;
+        form = Forms::show(window);
+    }
+    QString text(const char* name) const { return captionOf(form, QString::fromLatin1(name)); }
+    QColor colour(const char* name) const { return control<Label>(form, QString::fromLatin1(name))->foreColor(); }
+    bool shown(const char* name) const { return !control<QWidget>(form, QString::fromLatin1(name))->isHidden(); }
+};
 
 } // namespace kt::test

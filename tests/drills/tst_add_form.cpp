@@ -11,38 +11,25 @@
 using namespace kt;
 using namespace kt::test;
 
-class TestAddForm : public QObject {
+class TestAddForm : public QObject, public DrillFixture {
     Q_OBJECT
 
-    std::unique_ptr<Sandbox> box;
-    Form* form = nullptr;
-
-    // Opens the drill at `level` on a problem with the given digits: A1, N1,
-    // then at level 2 A2, N2, N3, A3.
-    // The draws after the digits are `after`.
+    // Opens the drill at `level` on a problem with the given digits, in the
+    // order they are drawn: A1, N1, then at level 2 A2, N2, N3, A3. The draws
+    // after the digits are `after`.
     void open(int level, std::initializer_list<int> digits, const QList<double>& after = {Tail})
     {
         session().AddLevel = qint16(level);
-        box->random->values.clear();
-        int n = 0;
-        for (const int digit : digits) // N1 is drawn from 0..8, the others from 1..9
-            box->random->values << ScriptedRandom::pick(digit, 9, n++ == 1 ? 0 : 1);
-        box->random->values << after;
-        box->random->position = 0;
-        form = Forms::show(windows::Addition);
+        QList<double> draws;
+        for (const int d : digits)
+            draws << (draws.size() == 1 ? lower(d) : digit(d)); // N1 is 0..8, the others 1..9
+        openOn(windows::Addition, draws + after);
         QVERIFY(form);
     }
-    QString text(const char* name) { return captionOf(form, QString::fromLatin1(name)); }
-    QColor colour(const char* name) { return control<Label>(form, QString::fromLatin1(name))->foreColor(); }
-    bool shown(const char* name) { return !control<QWidget>(form, QString::fromLatin1(name))->isHidden(); }
 
 private slots:
-    void init() { box = std::make_unique<Sandbox>(); }
-    void cleanup()
-    {
-        box.reset();
-        form = nullptr;
-    }
+    void init() { start(); }
+    void cleanup() { stop(); }
 
     void captionAndScoreAtLoad_data()
     {
@@ -210,7 +197,7 @@ private slots:
         open(1, {9, 8});
         timer(form, "Timer3")->fire();
         QVERIFY(answer(form, 17));
-        box->random->values = problem({{2, 1}, {3, 0}});
+        box->random->values = {digit(2), lower(3), Tail};
         box->random->position = 0;
         click(control<QWidget>(form, QStringLiteral("CommandAgain")));
         QCOMPARE(box->random->reseeds, 2);
@@ -241,7 +228,7 @@ private slots:
         box->makeDataDir();
         auto* main = Forms::get<KiteTu>(windows::MainWindow);
         main->showForm();
-        box->random->values = problem({{2, 1}, {2, 0}});
+        box->random->values = {digit(2), lower(2), Tail};
         main->findChild<QAction*>(QStringLiteral("menuAddLevel1"))->trigger();
         processEvents();
         form = Forms::find(windows::Addition);
@@ -249,7 +236,7 @@ private slots:
         QVERIFY(answer(form, 4));
         const QPointer<Form> first = form;
 
-        box->random->values = problem({{1, 1}, {1, 0}, {1, 1}, {1, 1}, {1, 1}, {1, 1}});
+        box->random->values = {digit(1), lower(1), digit(1), digit(1), digit(1), digit(1), Tail};
         box->random->position = 0;
         main->findChild<QAction*>(QStringLiteral("menuAddLevel2"))->trigger();
         processEvents();

@@ -222,8 +222,8 @@ private slots:
         QCOMPARE(label("LabelWrong")->text(), QStringLiteral("Right!"));
         box->player->played.clear();
         label("LabelWrong")->setText(QStringLiteral("unchanged"));
-        drill->Option1[3]->doubleClicked(3);
-        drill->Option1[1]->keyPressed(1, 13);
+        emit drill->Option1[3]->doubleClicked(3);
+        emit drill->Option1[1]->keyPressed(1, 13);
         QVERIFY(box->player->played.isEmpty());
         QCOMPARE(label("LabelWrong")->text(), QStringLiteral("unchanged"));
         QCOMPARE(drill->answered, QList<int>{1});

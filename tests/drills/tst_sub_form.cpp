@@ -8,38 +8,21 @@
 using namespace kt;
 using namespace kt::test;
 
-namespace {
-// The draw that makes Int(9 r) + 1 (an upper digit, A2 or N2) come out as `d`.
-double digit(int d) { return ScriptedRandom::pick(d, 9, 1); }
-// The draw that makes Int(9 r) (a lower ones or hundreds digit) come out as `d`.
-double lower(int d) { return ScriptedRandom::pick(d, 9, 0); }
-} // namespace
-
-class TestSubForm : public QObject {
+class TestSubForm : public QObject, public DrillFixture {
     Q_OBJECT
 
-    std::unique_ptr<Sandbox> box;
-    Form* form = nullptr;
-
+    // Draws in order: A1, the lower ones digit until it is not larger, then at
+    // level 2 A2, N2, A3 and the lower hundreds digit until it is smaller.
     void open(int level, const QList<double>& draws)
     {
         session().SubLevel = qint16(level);
-        box->random->values = draws;
-        box->random->position = 0;
-        form = Forms::show(windows::Subtraction);
+        openOn(windows::Subtraction, draws);
         QVERIFY(form);
     }
-    QString text(const char* name) { return captionOf(form, QString::fromLatin1(name)); }
-    QColor colour(const char* name) { return control<Label>(form, QString::fromLatin1(name))->foreColor(); }
-    bool shown(const char* name) { return !control<QWidget>(form, QString::fromLatin1(name))->isHidden(); }
 
 private slots:
-    void init() { box = std::make_unique<Sandbox>(); }
-    void cleanup()
-    {
-        box.reset();
-        form = nullptr;
-    }
+    void init() { start(); }
+    void cleanup() { stop(); }
 
     void captionAtLoad_data()
     {
