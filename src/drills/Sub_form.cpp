@@ -2,7 +2,6 @@
 
 #include "shell/WindowNames.h"
 #include "ui/Controls.h"
-#include "ui/Numbers.h"
 #include "ui/Platform.h"
 
 namespace kt {
