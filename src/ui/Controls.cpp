@@ -239,8 +239,7 @@ ImageBox::ImageBox(QWidget* parent) : QLabel(parent)
 
 bool ImageBox::loadPicture(const QString& path)
 {
-    QImageReader reader(path);
-    const QImage image = reader.read();
+    const QImage image = readPicture(path);
     if (image.isNull()) {
         clear();
         return false;

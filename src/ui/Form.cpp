@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QImageReader>
@@ -25,6 +26,18 @@ QColor qbColor(int index)
         qRgb(128, 128, 128), qRgb(0, 0, 255),     qRgb(0, 255, 0),   qRgb(0, 255, 255),
         qRgb(255, 0, 0),     qRgb(255, 0, 255),   qRgb(255, 255, 0), qRgb(255, 255, 255)};
     return QColor(palette[index & 15]);
+}
+
+QImage readPicture(const QString& path)
+{
+    QImageReader reader(path, QFileInfo(path).suffix().toLower().toLatin1());
+    QImage image = reader.read();
+    if (image.isNull()) {
+        // A picture whose content does not match its name is still shown.
+        QImageReader probing(path);
+        image = probing.read();
+    }
+    return image;
 }
 
 QFont scriptFont(int pointSize, bool bold)
@@ -195,8 +208,7 @@ void Form::setBackColor(const QColor& colour)
 
 bool Form::setPicture(const QString& path)
 {
-    QImageReader reader(path);
-    const QImage image = reader.read();
+    const QImage image = readPicture(path);
     m_surface->setPicture(image);
     return !image.isNull();
 }

@@ -32,6 +32,10 @@ inline int twips(int pixels) { return pixels * TwipsPerPixel; }
 // The classic 16-colour palette by index (0 black .. 15 bright white).
 QColor qbColor(int index);
 
+// Reads a picture file trusting its extension first: probing every image
+// plug-in for a plain BMP costs start-up time. Null when unreadable.
+QImage readPicture(const QString& path);
+
 // Child-friendly script face for digits and answers, and the plain face.
 QFont scriptFont(int pointSize, bool bold = false);
 QFont sansFont(int pointSize, bool bold = false);
@@ -136,7 +140,7 @@ private:
     int m_drawWidth = 1;
 };
 
-// Builds a menu entry with its spec name as objectName.
+// Builds a menu entry named as the window refers to it (its objectName).
 QMenu* addMenu(QMenuBar* bar, const QString& name, const QString& caption);
 QMenu* addMenu(QMenu* parent, const QString& name, const QString& caption);
 QAction* addMenuItem(QMenu* menu, const QString& name, const QString& caption, bool checked = false);
