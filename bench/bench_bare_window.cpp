@@ -1,35 +1,16 @@
 // The yardstick for the start-up benchmark: a bare Qt Widgets window with a
 // one-entry menu bar, reporting its first paint the way the program does.
+#include "ui/FirstPaintReporter.h"
+
 #include <QApplication>
-#include <QDateTime>
 #include <QMenuBar>
-#include <QTimer>
 #include <QVBoxLayout>
 #include <QWidget>
-#include <cstdio>
-
-namespace {
-class FirstPaintReporter : public QObject {
-public:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint) {
-            qApp->removeEventFilter(this);
-            QTimer::singleShot(0, [] {
-                std::fprintf(stderr, "first-paint-epoch-ms %lld\n",
-                             static_cast<long long>(QDateTime::currentMSecsSinceEpoch()));
-                std::fflush(stderr);
-            });
-        }
-        return false;
-    }
-};
-} // namespace
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    FirstPaintReporter reporter;
+    kt::FirstPaintReporter reporter;
     app.installEventFilter(&reporter);
     QWidget window;
     auto* layout = new QVBoxLayout(&window);
