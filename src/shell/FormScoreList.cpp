@@ -25,7 +25,7 @@ FormScoreList::FormScoreList() : Form(windows::CurrentScores)
     Label10->setFontSize(10, true);
     Label10->setTextFormat(Qt::PlainText);
 
-    // "Alplhabet" is the caption parents know from earlier versions.
+    // Captions are kept letter for letter, "Alplhabet" included.
     const char* const names[9] = {"Lbl1", "lbl2", "lbl3", "lbl4", "lbl5", "lbl6", "lbl7", "lbl8", "lbl9"};
     const char* const captions[9] = {"Numbers",  "Addition",  "Subtraction", "Multiply", "Divide",
                                      "Fraction", "Alplhabet", "Spelling",    "Tell Time"};
