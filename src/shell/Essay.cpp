@@ -40,8 +40,9 @@ ten more tomorrow.</p>
 Essay::Essay() : Form(windows::Essay)
 {
     setCaption(QStringLiteral("Learning at Home"));
-    QMenu* menuFile = addMenu(menuBar(), QStringLiteral("mnuEssayFile"), QStringLiteral("&File"));
-    QAction* exit = addMenuItem(menuFile, QStringLiteral("mnuEssayExit"), QStringLiteral("E&xit"));
+    // The window's only menu entry, straight on the menu bar.
+    QAction* exit = menuBar()->addAction(QStringLiteral("&Exit"));
+    exit->setObjectName(QStringLiteral("mnuEssayExit"));
     connect(exit, &QAction::triggered, this, &Essay::menuExit_Click);
 
     auto* text = new QTextBrowser(surface());

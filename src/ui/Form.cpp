@@ -2,6 +2,7 @@
 
 #include "ui/Controls.h"
 #include "ui/Forms.h"
+#include "ui/Sound.h"
 #include "ui/Timer.h"
 
 #include <QAction>
@@ -149,6 +150,13 @@ void Form::unload() { close(); }
 
 void Form::closeEvent(QCloseEvent* event)
 {
+    // A handler of this window may be waiting for its sound to end: closing
+    // now would delete the window under it. The close waits for the sound.
+    if (soundPlaying()) {
+        event->ignore();
+        runAfterSound(this, [this] { close(); });
+        return;
+    }
     if (!Forms::programEnding() && m_loaded) {
         bool cancel = false;
         Form_Unload(cancel);

@@ -15,6 +15,8 @@ Timer::Timer(QObject* parent, const QString& name, int intervalMs, bool enabled)
 
 void Timer::setEnabled(bool on)
 {
+    // A tick held during a sound belongs to the old interval.
+    forgetHeldTimer(this);
     m_enabled = on;
     if (on && m_interval > 0)
         m_timer.start(m_interval);

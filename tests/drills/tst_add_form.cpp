@@ -48,6 +48,10 @@ private slots:
         QCOMPARE(text("LabelScore"), QStringLiteral("Score = 7"));
         QCOMPARE(text("LabelWrong"), QString());
         QCOMPARE(box->random->reseeds, 1);
+        // Verdict, narration, suns and wipe follow each other at these delays.
+        const QList<std::pair<const char*, int>> intervals{{"Timer1", 1000}, {"Timer2", 100}, {"Timer3", 500}, {"Timer4", 100}};
+        for (const auto& [name, ms] : intervals)
+            QCOMPARE(timer(form, name)->interval(), ms);
     }
 
     void levelOneAsksTheOnesColumn()

@@ -156,6 +156,27 @@ private slots:
         QVERIFY(timer("Timer4")->enabled());
     }
 
+    void answerShowsTheVerdictBeforeSpeakingAndStartsTheClockBeforePraise()
+    {
+        // What the window shows at the moment each recording is asked for.
+        class WatchingPlayer : public WavePlayer {
+        public:
+            std::function<QString()> look;
+            QStringList seen;
+            void play(const QString& name) override { seen << name + QLatin1Char(' ') + look(); }
+        };
+        auto watching = std::make_unique<WatchingPlayer>();
+        WatchingPlayer* player = watching.get();
+        platform().wavePlayer = std::move(watching);
+        player->look = [this] {
+            return label("LabelWrong")->text() + (timer("Timer1")->enabled() ? " timing" : " waiting");
+        };
+        session().SoundOn = 1;
+        offer(12, 2, {wrongDraw(9, 12), wrongDraw(15, 12)});
+        doubleClick(option(1));
+        QCOMPARE(player->seen, (QStringList{"9.WAV Wrong waiting", "tryagn2.wav Wrong timing"}));
+    }
+
     void wrongAnswerTriesAgain()
     {
         session().SoundOn = 1;

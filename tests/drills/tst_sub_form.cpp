@@ -40,6 +40,9 @@ private slots:
         QCOMPARE(form->caption(), caption);
         QCOMPARE(text("LabelScore"), QStringLiteral("Score = 12"));
         QVERIFY(!shown("Line4") && !shown("Line5"));
+        const QList<std::pair<const char*, int>> intervals{{"Timer1", 1000}, {"Timer2", 100}, {"Timer3", 500}, {"Timer4", 100}};
+        for (const auto& [name, ms] : intervals)
+            QCOMPARE(timer(form, name)->interval(), ms);
     }
 
     void nineTakesNineWithoutADraw()

@@ -285,6 +285,8 @@ private slots:
         QVERIFY(essay && essay->isVisible());
         QAction* exit = essay->findChild<QAction*>(QStringLiteral("mnuEssayExit"));
         QVERIFY(exit);
+        QCOMPARE(exit->text(), QStringLiteral("&Exit"));
+        QCOMPARE(essay->findChild<QMenuBar*>()->actions().size(), 1);
         exit->trigger();
         test::processEvents();
         QVERIFY(!Forms::find(windows::Essay));

@@ -1,4 +1,6 @@
 // Praise choice and spoken numbers: which recordings are asked for, in order.
+#include "TestKit.h"
+
 #include "shell/SessionState.h"
 #include "shell/Speech.h"
 #include "ui/Platform.h"
@@ -10,27 +12,6 @@
 using namespace kt;
 
 namespace {
-
-// Notes the names the program asks for instead of playing them.
-class RecordingPlayer : public WavePlayer {
-public:
-    explicit RecordingPlayer(QStringList* played) : m_played(played) {}
-    void play(const QString& name) override { m_played->append(name); }
-
-private:
-    QStringList* m_played;
-};
-
-// Hands out the values a test has queued; 0 when they run out.
-class ScriptedRandom : public RandomSource {
-public:
-    explicit ScriptedRandom(QList<double>* values) : m_values(values) {}
-    double next() override { return m_values->isEmpty() ? 0.0 : m_values->takeFirst(); }
-    void reseedFromClock(const Clock&) override {}
-
-private:
-    QList<double>* m_values;
-};
 
 QStringList wavs(const char* names) { return QString::fromLatin1(names).split(QLatin1Char(' '), Qt::SkipEmptyParts); }
 
@@ -71,25 +52,24 @@ private slots:
     void everyPraiseCanComeUp();
 
 private:
-    QStringList m_played;
-    QList<double> m_random;
+    std::unique_ptr<test::Sandbox> m_sandbox;
+    QStringList& played() { return m_sandbox->player->played; }
+    // Queues the values the shared random source hands out next.
+    void script(QList<double> values)
+    {
+        m_sandbox->random->values = std::move(values);
+        m_sandbox->random->position = 0;
+    }
+    int randomDraws() const { return m_sandbox->random->position; }
 };
 
 void TestSpeech::init()
 {
-    resetSession();
+    m_sandbox = std::make_unique<test::Sandbox>(false);
     session().SoundOn = 1;
-    m_played.clear();
-    m_random.clear();
-    platform().wavePlayer = std::make_unique<RecordingPlayer>(&m_played);
-    platform().random = std::make_unique<ScriptedRandom>(&m_random);
 }
 
-void TestSpeech::cleanup()
-{
-    platform().wavePlayer.reset();
-    platform().random.reset();
-}
+void TestSpeech::cleanup() { m_sandbox.reset(); }
 
 void TestSpeech::sayNumber_data()
 {
@@ -156,7 +136,7 @@ void TestSpeech::sayNumber()
     QFETCH(QString, text);
     QFETCH(QStringList, expected);
     SayNumber(text);
-    QCOMPARE(m_played, expected);
+    QCOMPARE(played(), expected);
 }
 
 void TestSpeech::silentWhenSoundIsOff()
@@ -164,7 +144,7 @@ void TestSpeech::silentWhenSoundIsOff()
     session().SoundOn = 0;
     for (const char* text : {"7", "347", "3.5", "plus", "", "-5", "1234"})
         SayNumber(QString::fromLatin1(text));
-    QVERIFY(m_played.isEmpty());
+    QVERIFY(played().isEmpty());
 }
 
 void TestSpeech::partsSpeakWhateverTheSoundSetting_data()
@@ -199,7 +179,7 @@ void TestSpeech::partsSpeakWhateverTheSoundSetting()
         SayTens(text);
     else
         SayHundreds(text);
-    QCOMPARE(m_played, expected);
+    QCOMPARE(played(), expected);
 }
 
 void TestSpeech::everyWholeNumberUsesOnlyRecordedNames()
@@ -210,14 +190,14 @@ void TestSpeech::everyWholeNumberUsesOnlyRecordedNames()
         numbers << n;
     numbers << 9999 << 10000 << 32767 << 32768 << 99999 << -32768 << -40000;
     for (int n : numbers) {
-        m_played.clear();
+        played().clear();
         SayNumber(QString::number(n));
-        QVERIFY2(!m_played.isEmpty(), qPrintable(QString::number(n)));
-        for (const QString& name : std::as_const(m_played))
+        QVERIFY2(!played().isEmpty(), qPrintable(QString::number(n)));
+        for (const QString& name : std::as_const(played()))
             QVERIFY2(recorded.contains(name), qPrintable(QStringLiteral("%1 asked for %2").arg(n).arg(name)));
         // The pieces of a number under 1000 are at most three.
         if (std::abs(n) < 1000)
-            QVERIFY(m_played.size() <= (n < 0 ? 4 : 3));
+            QVERIFY(played().size() <= (n < 0 ? 4 : 3));
     }
 }
 
@@ -241,10 +221,10 @@ void TestSpeech::pickPraise()
 {
     QFETCH(double, r);
     QFETCH(QString, expected);
-    m_random = {r};
+    script({r});
     QCOMPARE(PickPraise(1), expected);
-    QVERIFY(m_random.isEmpty());
-    QVERIFY(m_played.isEmpty()); // choosing plays nothing
+    QCOMPARE(randomDraws(), 1);
+    QVERIFY(played().isEmpty()); // choosing plays nothing
 }
 
 void TestSpeech::tryAgainDrawsNoRandomNumber_data()
@@ -258,10 +238,10 @@ void TestSpeech::tryAgainDrawsNoRandomNumber_data()
 void TestSpeech::tryAgainDrawsNoRandomNumber()
 {
     QFETCH(int, flag);
-    m_random = {0.5};
+    script({0.5});
     QCOMPARE(PickPraise(flag), QStringLiteral("tryagn2.wav"));
-    QCOMPARE(m_random.size(), 1);
-    QVERIFY(m_played.isEmpty());
+    QCOMPARE(randomDraws(), 0);
+    QVERIFY(played().isEmpty());
 }
 
 void TestSpeech::everyPraiseCanComeUp()
@@ -271,11 +251,11 @@ void TestSpeech::everyPraiseCanComeUp()
     QStringList seen;
     for (int k = 0; k < 14; ++k) {
         // The middle of each rounding interval: (n - 1) / 13, kept below 1.
-        m_random = {std::min(k / 13.0, 0.999)};
+        script({std::min(k / 13.0, 0.999)});
         seen << PickPraise(1);
     }
     QCOMPARE(seen, all);
 }
 
-QTEST_GUILESS_MAIN(TestSpeech)
+QTEST_MAIN(TestSpeech)
 #include "tst_speech.moc"

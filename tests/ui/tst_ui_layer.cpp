@@ -6,6 +6,8 @@
 #include "ui/Sound.h"
 #include "ui/Timer.h"
 
+#include <QElapsedTimer>
+#include <QPointer>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -72,32 +74,53 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(ticks >= 3, 2000);
     }
 
-    void timersFallingDueDuringASoundFireAfterIt()
+    void timerFallingDueDuringASoundFiresOnceAfterTheHandler()
     {
         test::Sandbox sandbox;
         auto acting = std::make_unique<ActingPlayer>();
         ActingPlayer* player = acting.get();
         platform().wavePlayer = std::move(acting);
+        // Each piece "plays" for 60 ms with the event loop running, as the
+        // real player's wait does.
+        player->during = [](const QString&) { QTest::qWait(60); };
         QObject owner;
-        Timer timer(&owner, QStringLiteral("Timer1"), 1000, true);
+        Timer timer(&owner, QStringLiteral("Timer1"), 10, true);
         QStringList events;
         timer.onTimer([&] {
-            events << QStringLiteral("tick");
+            events << (soundPlaying() ? QStringLiteral("tick during sound") : QStringLiteral("tick"));
             timer.setEnabled(false);
         });
-        // The timer falls due while the first of two pieces plays.
-        player->during = [&](const QString& name) {
-            events << name;
-            if (name == QLatin1String("1.WAV"))
-                holdTimerUntilSoundEnds(&timer);
-            QCoreApplication::processEvents(); // a sound's own event loop
-        };
         playSound(QStringLiteral("1.WAV"));
         playSound(QStringLiteral("plus.WAV"));
-        QCOMPARE(events, (QStringList{"1.WAV", "plus.WAV"}));
-        QVERIFY(!soundPlaying());
+        QVERIFY(events.isEmpty()); // nothing between the pieces of one handler
         test::processEvents();
-        QCOMPARE(events, (QStringList{"1.WAV", "plus.WAV", "tick"}));
+        QCOMPARE(events, QStringList{"tick"});
+        QTest::qWait(30);
+        QCOMPARE(events, QStringList{"tick"});
+    }
+
+    void reenabledTimerWaitsAFreshInterval()
+    {
+        test::Sandbox sandbox;
+        auto acting = std::make_unique<ActingPlayer>();
+        ActingPlayer* player = acting.get();
+        platform().wavePlayer = std::move(acting);
+        player->during = [](const QString&) { QTest::qWait(60); };
+        QObject owner;
+        Timer timer(&owner, QStringLiteral("Timer1"), 40, true);
+        int ticks = 0;
+        timer.onTimer([&] {
+            ++ticks;
+            timer.setEnabled(false);
+        });
+        playSound(QStringLiteral("7.WAV")); // the tick falls due and is held
+        QElapsedTimer sinceRestart;
+        sinceRestart.start();
+        timer.setEnabled(true); // the handler restarts the interval
+        test::processEvents();
+        QCOMPARE(ticks, 0);
+        QTRY_COMPARE_WITH_TIMEOUT(ticks, 1, 2000);
+        QVERIFY(sinceRestart.elapsed() >= 35);
     }
 
     void heldTimerDisabledMeanwhileDoesNotFire()
@@ -106,15 +129,48 @@ private slots:
         auto acting = std::make_unique<ActingPlayer>();
         ActingPlayer* player = acting.get();
         platform().wavePlayer = std::move(acting);
+        player->during = [](const QString&) { QTest::qWait(40); };
         QObject owner;
-        Timer timer(&owner, QStringLiteral("Timer4"), 1000, true);
+        Timer timer(&owner, QStringLiteral("Timer4"), 10, true);
         int ticks = 0;
         timer.onTimer([&] { ++ticks; });
-        player->during = [&](const QString&) { holdTimerUntilSoundEnds(&timer); };
         playSound(QStringLiteral("a.WAV"));
         timer.setEnabled(false);
         test::processEvents();
         QCOMPARE(ticks, 0);
+    }
+
+    void windowClosedDuringASoundClosesAfterTheHandler()
+    {
+        test::Sandbox sandbox;
+        auto acting = std::make_unique<ActingPlayer>();
+        ActingPlayer* player = acting.get();
+        platform().wavePlayer = std::move(acting);
+        class Speaking : public Form {
+        public:
+            Speaking() : Form(QStringLiteral("Speaking")) {}
+            int unloads = 0;
+
+        protected:
+            void Form_Unload(bool&) override { ++unloads; }
+        };
+        Forms::registerForm(QStringLiteral("Speaking"), [] { return new Speaking; });
+        auto* window = static_cast<Speaking*>(Forms::show(QStringLiteral("Speaking")));
+        QPointer<Speaking> alive(window);
+        // Something asks the window to close while its handler speaks.
+        player->during = [&](const QString&) {
+            QMetaObject::invokeMethod(window, "close", Qt::QueuedConnection);
+            QTest::qWait(30);
+        };
+        playSound(QStringLiteral("3.WAV"));
+        playSound(QStringLiteral("plus.WAV")); // the handler goes on using its window
+        QVERIFY(alive);
+        QCOMPARE(window->unloads, 0);
+        QCOMPARE(Forms::find(QStringLiteral("Speaking")), window);
+        player->during = nullptr;
+        test::processEvents();
+        QVERIFY(!alive);
+        QVERIFY(!Forms::find(QStringLiteral("Speaking")));
     }
 
     void drawingStaysUnderControlsAndIsErasedByDrawingOver()
