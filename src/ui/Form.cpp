@@ -76,8 +76,11 @@ void Surface::setPicture(const QImage& picture)
 
 QImage& Surface::canvas()
 {
-    if (m_canvas.size() != size()) {
-        QImage grown(size().expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
+    // Drawing may start in Form_Load, before the layout has given the surface
+    // its designed size.
+    const QSize wanted = size().expandedTo(minimumSize()).expandedTo(QSize(1, 1));
+    if (m_canvas.size() != wanted) {
+        QImage grown(wanted, QImage::Format_ARGB32_Premultiplied);
         grown.fill(Qt::transparent);
         if (!m_canvas.isNull()) {
             QPainter painter(&grown);
@@ -88,9 +91,16 @@ QImage& Surface::canvas()
     return m_canvas;
 }
 
+void Surface::clearCanvas()
+{
+    // A window that never draws never pays for a canvas.
+    m_canvas = QImage();
+    update();
+}
+
 QImage Surface::render() const
 {
-    QImage image(size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    QImage image(size().expandedTo(minimumSize()).expandedTo(QSize(1, 1)), QImage::Format_RGB32);
     QPainter painter(&image);
     painter.fillRect(image.rect(), m_background);
     if (!m_picture.isNull())
@@ -277,8 +287,7 @@ void Form::drawCircle(double x, double y, double radius, const QColor& colour, b
 
 void Form::cls()
 {
-    m_surface->canvas().fill(Qt::transparent);
-    m_surface->update();
+    m_surface->clearCanvas();
 }
 
 // ---------------------------------------------------------------- controls

@@ -50,7 +50,9 @@ public:
     void setBackground(const QColor& colour);
     void setPicture(const QImage& picture);
     bool hasPicture() const { return !m_picture.isNull(); }
+    // The drawing, made on first use at the surface's size.
     QImage& canvas();
+    void clearCanvas();
     // What the child sees: background, picture and drawing (without controls).
     QImage render() const;
 

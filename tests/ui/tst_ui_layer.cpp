@@ -177,7 +177,11 @@ private slots:
     {
         test::Sandbox sandbox;
         auto* window = new DrawingWindow;
+        // Drawing before the window is shown (as a load handler does) lands
+        // where it belongs once the window is up.
+        window->drawCircle(-90, -90, 2, qbColor(10));
         window->showForm();
+        QCOMPARE(window->pixelAt(-90, -90), qbColor(10));
         window->drawCircle(50, 50, 2, qbColor(14));
         QCOMPARE(window->pixelAt(50, 50), qbColor(14));
         QCOMPARE(window->pixelAt(0, 0), qbColor(0));
