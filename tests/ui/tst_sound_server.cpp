@@ -19,6 +19,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
+#include <QTimer>
+#include <QWidget>
 
 #include <sndfile.h>
 
@@ -161,6 +163,7 @@ private slots:
     void initTestCase();
     void clipsBlockForTheirLengthAndArriveWholeInOrder();
     void noServerPlaysNothingAndReturnsAtOnce();
+    void windowKeepsPaintingWhileAClipPlays();
 
 private:
     QTemporaryDir m_dir;
@@ -300,6 +303,46 @@ void TestSoundServer::noServerPlaysNothingAndReturnsAtOnce()
     QVERIFY2(first < 200, qPrintable(out));
     QVERIFY2(total < 200, qPrintable(out));
     QCOMPARE(fields[2], QStringLiteral("available=0"));
+}
+
+void TestSoundServer::windowKeepsPaintingWhileAClipPlays()
+{
+    if (QMediaDevices::defaultAudioOutput().isNull())
+        QSKIP("no sound server; run under scripts/with-pulse.sh");
+    const Tone tone{QStringLiteral("long.wav"), QStringLiteral("LONG.WAV"), 523, 600, 22050, 1, SF_FORMAT_PCM_16};
+    QVERIFY(writeTone(m_dir.filePath(tone.file), tone));
+    platform().paths.programDirs = QStringList{m_dir.path()};
+
+    // Counts the paints that happen while the clip is still playing.
+    class PaintCounter : public QWidget {
+    public:
+        QElapsedTimer* clock = nullptr;
+        qint64 playingUntil = 0;
+        int paintsDuringClip = 0;
+
+    protected:
+        void paintEvent(QPaintEvent*) override
+        {
+            if (clock->isValid() && clock->elapsed() < playingUntil)
+                ++paintsDuringClip;
+        }
+    };
+    QElapsedTimer clock;
+    PaintCounter window;
+    window.clock = &clock;
+    window.resize(200, 100);
+    window.show();
+    QTest::qWait(50);
+
+    SinkWavePlayer player;
+    player.play(tone.asked); // the first play opens the sink
+    // Something asks for a repaint a little after the clip starts.
+    QTimer::singleShot(150, &window, [&window] { window.update(); });
+    clock.start();
+    window.playingUntil = 550;
+    player.play(tone.asked);
+    QVERIFY2(clock.elapsed() >= 550, "the clip did not play to its end before returning");
+    QVERIFY2(window.paintsDuringClip >= 1, "the window was not repainted while the clip played");
 }
 
 int main(int argc, char** argv)
