@@ -257,11 +257,24 @@ void ImageBox::clearPicture() { clear(); }
 
 bool ImageBox::hasPicture() const { return !pixmap().isNull(); }
 
+QPixmap ImageBox::dragIcon() const { return m_dragIcon.isNull() ? pixmap() : m_dragIcon; }
+
 void ImageBox::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton)
+    if (event->button() == Qt::LeftButton) {
         emit clicked();
+        emit mouseDown();
+    }
     QLabel::mousePressEvent(event);
+}
+
+void ImageBox::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton) {
+        m_releasePosition = event->globalPosition().toPoint();
+        emit mouseUp();
+    }
+    QLabel::mouseReleaseEvent(event);
 }
 
 void ImageBox::mouseDoubleClickEvent(QMouseEvent* event)

@@ -133,17 +133,29 @@ public:
     bool hasPicture() const;
     // Fit the picture to the control's size instead of the control to the picture.
     void setStretch(bool on) { m_stretch = on; }
+    // The pointer shown while the picture is dragged; its own picture when unset.
+    void setDragIcon(const QPixmap& icon) { m_dragIcon = icon; }
+    QPixmap dragIcon() const;
+    // Where the left button was last released, in screen coordinates: the
+    // drop point of a drag ended in a mouseUp handler.
+    QPoint releasePosition() const { return m_releasePosition; }
 
 signals:
     void clicked();
     void doubleClicked();
+    // The left button went down on, or came up from, the picture.
+    void mouseDown();
+    void mouseUp();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     bool m_stretch = false;
+    QPixmap m_dragIcon;
+    QPoint m_releasePosition;
 };
 
 } // namespace kt

@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCursor>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QGuiApplication>
@@ -143,7 +144,12 @@ Form::Form(const QString& name, QWidget* parent) : QWidget(parent, Qt::Window)
     Forms::adopt(this);
 }
 
-Form::~Form() = default;
+Form::~Form()
+{
+    // A window closed in the middle of a drag gives the pointer back.
+    if (m_dragSource)
+        QGuiApplication::restoreOverrideCursor();
+}
 
 void Form::showForm()
 {
@@ -245,6 +251,38 @@ QPointF Form::toPixels(double x, double y) const
     if (m_scaleWidth == 0 || m_scaleHeight == 0)
         return QPointF(x / TwipsPerPixel, y / TwipsPerPixel);
     return QPointF((x - m_scaleLeft) * area.width() / m_scaleWidth, (y - m_scaleTop) * area.height() / m_scaleHeight);
+}
+
+QPointF Form::fromPixels(QPointF pixels) const
+{
+    const QSize area = m_surface->minimumWidth() ? m_surface->minimumSize() : m_surface->size();
+    if (m_scaleWidth == 0 || m_scaleHeight == 0 || area.isEmpty())
+        return pixels * TwipsPerPixel;
+    return QPointF(m_scaleLeft + pixels.x() * m_scaleWidth / area.width(),
+                   m_scaleTop + pixels.y() * m_scaleHeight / area.height());
+}
+
+void Form::beginDrag(ImageBox* source)
+{
+    if (m_dragSource)
+        endDrag(m_dragSource);
+    m_dragSource = source;
+    const QPixmap icon = source->dragIcon();
+    QGuiApplication::setOverrideCursor(icon.isNull() ? QCursor(Qt::ClosedHandCursor)
+                                                     : QCursor(icon, icon.width() / 2, icon.height() / 2));
+}
+
+void Form::endDrag(ImageBox* source)
+{
+    if (!m_dragSource || source != m_dragSource)
+        return;
+    m_dragSource = nullptr;
+    QGuiApplication::restoreOverrideCursor();
+    const QPoint local = m_surface->mapFromGlobal(source->releasePosition());
+    if (!m_surface->rect().contains(local) || m_surface->childAt(local))
+        return;
+    const QPointF point = fromPixels(QPointF(local));
+    Form_DragDrop(source, point.x(), point.y());
 }
 
 QColor Form::pixelAt(double x, double y) const

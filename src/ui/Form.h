@@ -106,12 +106,28 @@ public:
     void fillBox(double x1, double y1, double x2, double y2, const QColor& colour);
     void drawCircle(double x, double y, double radius, const QColor& colour, bool filled = true);
     void cls();
-    // Surface pixel position of a point in user coordinates.
+    // Surface pixel position of a point in user coordinates (in twips while
+    // no scale is set), and back.
     QPointF toPixels(double x, double y) const;
+    QPointF fromPixels(QPointF pixels) const;
     QColor pixelAt(double x, double y) const;
+
+    // Dragging a picture: begun in its mouseDown handler, ended in its
+    // mouseUp handler. Ending drops it where the pointer is: on the window's
+    // own surface Form_DragDrop gets it, with the point in the window's
+    // coordinates; on a control (the picture itself included) nothing happens.
+    void beginDrag(ImageBox* source);
+    void endDrag(ImageBox* source);
+    bool dragging() const { return m_dragSource != nullptr; }
 
 protected:
     virtual void Form_Load() {}
+    virtual void Form_DragDrop(ImageBox* source, double x, double y)
+    {
+        Q_UNUSED(source);
+        Q_UNUSED(x);
+        Q_UNUSED(y);
+    }
     // Set cancel to keep the window open.
     virtual void Form_Unload(bool& cancel) { Q_UNUSED(cancel); }
 
@@ -140,6 +156,7 @@ private:
     bool m_loaded = false;
     double m_scaleLeft = 0, m_scaleTop = 0, m_scaleWidth = 0, m_scaleHeight = 0;
     int m_drawWidth = 1;
+    ImageBox* m_dragSource = nullptr;
 };
 
 // Builds a menu entry named as the window refers to it (its objectName).

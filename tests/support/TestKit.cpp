@@ -138,6 +138,18 @@ void typeText(QWidget* widget, const QString& text)
         QTest::keyClicks(widget, text);
 }
 
+void drag(QWidget* picture, QWidget* target, QPoint targetPixel)
+{
+    if (!picture || !target)
+        return;
+    const QPoint start = picture->rect().center();
+    const QPoint end = picture->mapFromGlobal(target->mapToGlobal(targetPixel));
+    QTest::mousePress(picture, Qt::LeftButton, Qt::NoModifier, start);
+    QTest::mouseMove(picture, end);
+    // The pressed picture keeps the mouse until the button comes up.
+    QTest::mouseRelease(picture, Qt::LeftButton, Qt::NoModifier, end);
+}
+
 QColor drawnColour(const Form* form, double x, double y) { return form->pixelAt(x, y); }
 
 } // namespace kt::test

@@ -104,6 +104,9 @@ void click(QWidget* widget);
 void pressKey(QWidget* widget, Qt::Key key, const QString& text = QString());
 void pressEnter(QWidget* widget);
 void typeText(QWidget* widget, const QString& text);
+// Drags a picture with the mouse and lets go over `target` at `targetPixel`
+// (in the target's own pixels).
+void drag(QWidget* picture, QWidget* target, QPoint targetPixel);
 
 // The colour of a pixel of a window's drawing, at user coordinates.
 QColor drawnColour(const Form* form, double x, double y);

@@ -246,6 +246,50 @@ private slots:
         window->close();
     }
 
+    void picturesAreDraggedOntoTheWindowsSurface()
+    {
+        test::Sandbox sandbox;
+        class DragWindow : public Form {
+        public:
+            DragWindow() : Form(QStringLiteral("DragWindow"))
+            {
+                setSizeTwips(6000, 4500);
+                face = addImage(QStringLiteral("imgFace(0)"), 600, 600, 480, 480);
+                QPixmap picture(32, 32);
+                picture.fill(Qt::yellow);
+                face->setPixmap(picture);
+                addLabel(QStringLiteral("Label1"), 3000, 3000, 1500, 600, QStringLiteral("a label"));
+                connect(face, &ImageBox::mouseDown, this, [this] { beginDrag(face); });
+                connect(face, &ImageBox::mouseUp, this, [this] { endDrag(face); });
+            }
+            ImageBox* face;
+            QList<QPointF> drops;
+
+        protected:
+            void Form_DragDrop(ImageBox* source, double x, double y) override
+            {
+                if (source == face)
+                    drops << QPointF(x, y);
+            }
+        };
+        auto* window = new DragWindow;
+        window->showForm();
+        // Dropped on the surface: the point comes in twips, the window's scale.
+        test::drag(window->face, window->surface(), QPoint(200, 100));
+        QCOMPARE(window->drops, QList<QPointF>{QPointF(3000, 1500)});
+        QVERIFY(!window->dragging());
+        // Dropped on a label, or back on the picture itself: nothing happens.
+        test::drag(window->face, window->surface(), QPoint(px(3000) + 10, px(3000) + 10));
+        test::drag(window->face, window->face, QPoint(5, 5));
+        QCOMPARE(window->drops.size(), 1);
+        // With a user scale the drop point is given in it.
+        window->scale(-100, 100, 100, -100);
+        test::drag(window->face, window->surface(), QPoint(200, 150));
+        QCOMPARE(window->drops.last(), QPointF(0, 0));
+        QVERIFY(!QGuiApplication::overrideCursor()); // the pointer is given back
+        window->close();
+    }
+
     void unloadCanBeCancelledAndClosedWindowsAreGone()
     {
         test::Sandbox sandbox;
