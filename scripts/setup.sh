@@ -6,8 +6,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 PACKAGES=(cmake g++ make pkgconf qt6-base-dev qt6-multimedia-dev libsndfile1-dev
-          espeak-ng sox pulseaudio pulseaudio-utils xvfb xauth
-          fonts-comic-neue fonts-dejavu-core)
+          espeak-ng sox pulseaudio pulseaudio-utils
+          fonts-comic-neue fonts-dejavu-core ${KITE_EXTRA_PACKAGES:-})
 
 missing=()
 for package in "${PACKAGES[@]}"; do

@@ -20,7 +20,7 @@ struct ScoreRecord {
 
 struct SessionState {
     QString WindowsDir;   // the user's data location, ending in "/"
-    QString WindowsDrive; // always "" on Linux: the root has no drive letter
+    QString WindowsDrive; // always "/" on Linux: the root is the only drive
 
     qint16 SoundOn = 0;
     QString UserName;

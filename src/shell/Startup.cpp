@@ -14,8 +14,8 @@ QString GetWindowsDir()
     QString dir = platform().paths.windowsDir;
     if (!dir.endsWith(QLatin1Char('/')))
         dir += QLatin1Char('/');
-    // A Linux path has no drive letter.
-    session().WindowsDrive.clear();
+    // A Linux path has no drive letter: its one "drive" is the root.
+    session().WindowsDrive = QStringLiteral("/");
     return dir;
 }
 

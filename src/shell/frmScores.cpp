@@ -49,6 +49,7 @@ frmScores::frmScores() : Form(windows::PreviousScores)
     cmdDelete = addButton(QStringLiteral("cmdDelete"), 240, 5820, 2655, 450, QStringLiteral("Delete This Score File"));
     cmdReturn = addButton(QStringLiteral("cmdReturn"), 8100, 5820, 1560, 450, QStringLiteral("&Return"));
 
+    connect(CboNames, &ComboBox::clicked, this, &frmScores::CboNames_Click);
     connect(CboNames, &ComboBox::changed, this, &frmScores::CboNames_Change);
     connect(cmdDelete, &CommandButton::clicked, this, &frmScores::cmdDelete_Click);
     connect(cmdReturn, &CommandButton::clicked, this, &frmScores::cmdReturn_Click);
@@ -66,6 +67,10 @@ void frmScores::Form_Load()
         const QStringList files = Paths::match(session().dataDirectory(), QStringLiteral("*.scr"));
         for (const QString& file : files) {
             const QString stem = file.section(QLatin1Char('.'), 0, 0);
+            // Only names this window can open and delete are offered: a file
+            // such as ".scr" or "A*B.scr" was not written by the program.
+            if (findScoreFile(stem).isEmpty())
+                continue;
             CboNames->addItem(stem);
             if (stem.trimmed().toLower() == user)
                 preselected = stem;

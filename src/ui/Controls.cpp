@@ -173,6 +173,7 @@ ComboBox::ComboBox(QWidget* parent) : QComboBox(parent)
     setInsertPolicy(QComboBox::NoInsert);
     setFont(sansFont(10));
     connect(this, &QComboBox::currentTextChanged, this, &ComboBox::changed);
+    connect(this, &QComboBox::activated, this, &ComboBox::clicked);
 }
 
 void ComboBox::setText(const QString& text)

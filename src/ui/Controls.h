@@ -100,7 +100,9 @@ public:
     void setText(const QString& text);
 
 signals:
-    // A list entry was chosen, or the text was typed or set.
+    // A list entry was chosen, even the one already shown.
+    void clicked();
+    // The text changed: an entry was chosen, or the text was typed or set.
     void changed();
 };
 

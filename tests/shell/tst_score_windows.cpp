@@ -268,6 +268,10 @@ void TestScoreWindows::listsEveryScoreFile()
     sandbox.writeDataFile(QStringLiteral("Bob.SCR"), QByteArray());
     sandbox.writeDataFile(QStringLiteral("kitetu.dat"), "0,0,0\r\n");
     sandbox.writeDataFile(QStringLiteral("kite.bmp"), "BM");
+    // Files the window could neither open nor delete are not offered.
+    sandbox.writeDataFile(QStringLiteral(".scr"), annRecords());
+    sandbox.writeDataFile(QStringLiteral("A*B.scr"), annRecords());
+    sandbox.writeDataFile(QStringLiteral(" Dee.scr"), annRecords());
     frmScores* form = openPreviousScores();
     QCOMPARE(listed(form), (QStringList{"Ann", "Bob", "Cy"}));
     QCOMPARE(form->CboNames->text(), QString());
@@ -287,6 +291,17 @@ void TestScoreWindows::choosingANameShowsItsRecords()
                                    "24-Dec-26   0009   0000   0000   0000   0000   0000   0000   0000   0000")});
     form->CboNames->setCurrentIndex(0);
     QCOMPARE(shownLines(form), annLines);
+    // Choosing the name already shown reads its file again: a record written
+    // meanwhile (a change of user) appears.
+    form->CboNames->setCurrentIndex(1);
+    {
+        QFile bob(sandbox.dataDir() + QStringLiteral("/Bob.scr"));
+        QVERIFY(bob.open(QIODevice::Append));
+        bob.write(recordBytes(QDate(2026, 12, 25), {1, 0, 0, 0, 0, 0, 0, 0, 0}, QStringLiteral("Bob")));
+    }
+    QCOMPARE(shownLines(form).size(), 1);
+    emit form->CboNames->activated(1);
+    QCOMPARE(shownLines(form).size(), 2);
 }
 
 void TestScoreWindows::typedNames_data()

@@ -38,7 +38,7 @@ private slots:
         test::Sandbox sandbox;
         platform().paths.windowsDir = sandbox.windowsDir().chopped(1);
         QCOMPARE(GetWindowsDir(), sandbox.windowsDir());
-        QCOMPARE(session().WindowsDrive, QString());
+        QCOMPARE(session().WindowsDrive, QStringLiteral("/"));
     }
 
     void startUpGoesOnWhenTheDataDirectoryCannotBeMade()
