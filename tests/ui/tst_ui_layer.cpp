@@ -28,6 +28,15 @@ public:
     }
 };
 
+// Puts an acting player in place of the sandbox's recording one.
+ActingPlayer* installActingPlayer()
+{
+    auto acting = std::make_unique<ActingPlayer>();
+    ActingPlayer* player = acting.get();
+    platform().wavePlayer = std::move(acting);
+    return player;
+}
+
 class DrawingWindow : public Form {
 public:
     DrawingWindow() : Form(QStringLiteral("DrawingWindow"))
@@ -77,9 +86,7 @@ private slots:
     void timerFallingDueDuringASoundFiresOnceAfterTheHandler()
     {
         test::Sandbox sandbox;
-        auto acting = std::make_unique<ActingPlayer>();
-        ActingPlayer* player = acting.get();
-        platform().wavePlayer = std::move(acting);
+        ActingPlayer* player = installActingPlayer();
         // Each piece "plays" for 60 ms with the event loop running, as the
         // real player's wait does.
         player->during = [](const QString&) { QTest::qWait(60); };
@@ -102,9 +109,7 @@ private slots:
     void reenabledTimerWaitsAFreshInterval()
     {
         test::Sandbox sandbox;
-        auto acting = std::make_unique<ActingPlayer>();
-        ActingPlayer* player = acting.get();
-        platform().wavePlayer = std::move(acting);
+        ActingPlayer* player = installActingPlayer();
         player->during = [](const QString&) { QTest::qWait(60); };
         QObject owner;
         Timer timer(&owner, QStringLiteral("Timer1"), 40, true);
@@ -126,9 +131,7 @@ private slots:
     void heldTimerDisabledMeanwhileDoesNotFire()
     {
         test::Sandbox sandbox;
-        auto acting = std::make_unique<ActingPlayer>();
-        ActingPlayer* player = acting.get();
-        platform().wavePlayer = std::move(acting);
+        ActingPlayer* player = installActingPlayer();
         player->during = [](const QString&) { QTest::qWait(40); };
         QObject owner;
         Timer timer(&owner, QStringLiteral("Timer4"), 10, true);
@@ -143,9 +146,7 @@ private slots:
     void windowClosedDuringASoundClosesAfterTheHandler()
     {
         test::Sandbox sandbox;
-        auto acting = std::make_unique<ActingPlayer>();
-        ActingPlayer* player = acting.get();
-        platform().wavePlayer = std::move(acting);
+        ActingPlayer* player = installActingPlayer();
         class Speaking : public Form {
         public:
             Speaking() : Form(QStringLiteral("Speaking")) {}
