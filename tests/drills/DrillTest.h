@@ -1,24 +1,19 @@
 #pragma once
-// Helpers the drill tests share: scripting a problem's digits and its
-// choices, and answering the way a child does.
+// Helpers the drill tests share: scripted digits and choices, answering the
+// way a child does, and a drill window opened on scripted draws.
 #include "TestKit.h"
 #include "ui/Forms.h"
 #include "ui/Numbers.h"
 #include "ui/Timer.h"
 
-#include <QTest>
-
 namespace kt::test {
 
-// A value that, once it is the last one scripted, keeps every later draw
-// harmless: the right answer goes to option 3 and every wrong choice comes
-// out at the top of its range, never equal to the right answer.
+// Last scripted draw: puts the right answer in option 3, never a wrong choice equal to it.
 constexpr double Tail = 0.999;
+enum Colour { Black = 0, Magenta = 13, Yellow = 14, White = 15 };
 
-// The draw that makes a digit of 1..9, Int(9 r) + 1, come out as `d`.
-inline double digit(int d) { return ScriptedRandom::pick(d, 9, 1); }
-// The draw that makes a digit of 0..8, Int(9 r), come out as `d`.
-inline double lower(int d) { return ScriptedRandom::pick(d, 9, 0); }
+inline double digit(int d) { return ScriptedRandom::pick(d, 9, 1); } // 1..9
+inline double lower(int d) { return ScriptedRandom::pick(d, 9, 0); } // 0..8
 
 // The draw that makes the wrong choice for `expected` come out as `result`.
 inline double wrongDraw(int result, int expected)
@@ -27,41 +22,17 @@ inline double wrongDraw(int result, int expected)
     return qMin((result + 0.5 - m / 2.0) / m, 0.999);
 }
 
-inline QString captionOf(QObject* form, const QString& name)
-{
-    const QLabel* label = control<QLabel>(form, name);
-    return label ? label->text() : QStringLiteral("<missing %1>").arg(name);
-}
-
 inline OptionButton* option(QObject* form, int index)
 {
     return control<OptionButton>(form, elementName(QStringLiteral("Option1"), index));
 }
 
-// The choice that shows `answer`; null when none does.
-inline OptionButton* choiceShowing(QObject* form, int answer)
+// Double-clicks the choice showing `value` (or, when `right` is false, one
+// not showing it); false when there is none.
+inline bool answer(QObject* form, int value, bool right = true)
 {
     for (int i = 1; i <= 3; ++i)
-        if (OptionButton* o = option(form, i); o && o->text() == plain(answer))
-            return o;
-    return nullptr;
-}
-
-// Double-clicks the choice showing `answer`; false when no choice shows it.
-inline bool answer(QObject* form, int value)
-{
-    OptionButton* choice = choiceShowing(form, value);
-    if (!choice)
-        return false;
-    doubleClick(choice);
-    return true;
-}
-
-// Double-clicks a choice that does not show `rightAnswer`.
-inline bool answerWrong(QObject* form, int rightAnswer)
-{
-    for (int i = 1; i <= 3; ++i)
-        if (OptionButton* o = option(form, i); o && o->text() != plain(rightAnswer)) {
+        if (OptionButton* o = option(form, i); o && (o->text() == plain(value)) == right) {
             doubleClick(o);
             return true;
         }
@@ -70,32 +41,28 @@ inline bool answerWrong(QObject* form, int rightAnswer)
 
 inline Timer* timer(QObject* form, const char* name) { return control<Timer>(form, QString::fromLatin1(name)); }
 
-inline bool isYellow(const Form* form, double x, double y) { return drawnColour(form, x, y) == qbColor(14); }
-inline bool isMagenta(const Form* form, double x, double y) { return drawnColour(form, x, y) == qbColor(13); }
-inline bool isBlack(const Form* form, double x, double y) { return drawnColour(form, x, y) == qbColor(0); }
-
-// A drill window under test: the sandbox, the window opened on scripted
-// draws, and its controls by name.
 struct DrillFixture {
     std::unique_ptr<Sandbox> box;
     Form* form = nullptr;
 
     void start() { box = std::make_unique<Sandbox>(); }
-    void stop()
+    void stop() { box.reset(), form = nullptr; }
+    void script(const QList<double>& draws) { box->random->values = draws, box->random->position = 0; }
+    void openOn(const QString& window, const QList<double>& draws) { script(draws), form = Forms::show(window); }
+    QString text(const char* name) const { return control<QLabel>(form, QString::fromLatin1(name))->text(); }
+    QStringList texts(std::initializer_list<const char*> names) const
     {
-        box.reset();
-        form = nullptr;
+        QStringList all;
+        for (const char* name : names)
+            all << text(name);
+        return all;
     }
-    // Opens `window` with the generator handing out `draws` from the first.
-    void openOn(const QString& window, const QList<double>& draws)
-    {
-        box->random->values = draws;
-        box->random->position = 0;
-        form = Forms::show(window);
-    }
-    QString text(const char* name) const { return captionOf(form, QString::fromLatin1(name)); }
     QColor colour(const char* name) const { return control<Label>(form, QString::fromLatin1(name))->foreColor(); }
     bool shown(const char* name) const { return !control<QWidget>(form, QString::fromLatin1(name))->isHidden(); }
+    // Whether the window's drawing has colour `qb` at user coordinates (x, y).
+    bool drawn(double x, double y, int qb) const { return drawnColour(form, x, y) == qbColor(qb); }
+    void fire(const char* name) const { timer(form, name)->fire(); }
+    void clickOn(const char* name) const { click(control<QWidget>(form, QString::fromLatin1(name))); }
 };
 
 } // namespace kt::test
