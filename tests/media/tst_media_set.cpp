@@ -1,363 +1,203 @@
-// Checks the generated media set in KITE_MEDIA_DIR: every recording name the
-// program can form resolves (without regard to case, as the program looks
-// names up) to a sound file with real audio, every picture loads, and the
-// word lists are well formed.
-
+// The generated media set in KITE_MEDIA_DIR: every recording name the program forms resolves
+// (without regard to case) to real audio, every picture loads, the word lists are well formed.
 #include "TestKit.h"
 
 #include "shell/SessionState.h"
 #include "shell/Speech.h"
 #include "ui/DataFile.h"
 
-#include <QByteArray>
 #include <QDir>
 #include <QFile>
 #include <QHash>
 #include <QImage>
 #include <QSet>
-#include <QString>
-#include <QStringList>
 #include <QTest>
 #include <QtEndian>
 
 namespace {
 
-const QStringList kPraise = {"great.wav",   "good.wav",    "yougotit.wav", "excell.wav",
-                             "fantasti.wav", "waytogo.wav", "super.wav",    "alright.wav",
-                             "alright2.wav", "clap.wav",    "excell2.wav",  "good2.wav",
-                             "great2.wav",   "super2.wav"};
 const QStringList kWords = {"plus", "minus", "times", "divide", "equals", "what", "goes", "how"};
 const QStringList kLevelLists = {"Level1.lib", "Level2.lib", "Level3.lib", "Level4.lib"};
-const QStringList kEnglishLists = {"s_noun.dat", "s_verb.dat", "p_noun.dat",
-                                   "p_verb.dat", "Adject.dat", "Adverb.dat"};
+const QStringList kEnglishLists = {"s_noun.dat", "s_verb.dat", "p_noun.dat", "p_verb.dat", "Adject.dat", "Adverb.dat"};
 
-struct Picture {
-    const char *name;
-    int width;
-    int height;
-};
-const Picture kPictures[] = {
-    {"dog.bmp", 641, 480},     {"worm.bmp", 641, 480},       {"mouse.bmp", 480, 360},
-    {"woolly.bmp", 641, 480},  {"face1.bmp", 32, 32},        {"face1smile.bmp", 32, 32},
-    {"face1laugh.bmp", 32, 32}, {"face10.bmp", 32, 32},      {"face10smile.bmp", 32, 32},
-    {"face100.bmp", 32, 32},   {"about1.bmp", 96, 96},       {"about2.bmp", 96, 96},
-    {"planet.bmp", 100, 100},  {"bee.bmp", 48, 48},
-};
+// A sound file: RIFF WAVE with a fmt chunk and a data chunk of 0.1 to 5 s of audible 16-bit audio.
+QString checkWave(const QByteArray& b)
+{
+    if (b.size() < 44 || !b.startsWith("RIFF") || b.mid(8, 4) != "WAVE")
+        return QStringLiteral("not a RIFF WAVE file");
+    quint32 byteRate = 0, dataSize = 0;
+    qsizetype dataStart = -1;
+    for (qsizetype pos = 12; pos + 8 <= b.size();) {
+        const quint32 size = qFromLittleEndian<quint32>(b.constData() + pos + 4);
+        if (b.mid(pos, 4) == "fmt " && pos + 8 + 16 <= b.size())
+            byteRate = qFromLittleEndian<quint32>(b.constData() + pos + 16);
+        else if (b.mid(pos, 4) == "data") {
+            dataStart = pos + 8;
+            dataSize = quint32(qMin<qsizetype>(size, b.size() - pos - 8));
+        }
+        pos += 8 + size + (size & 1);
+    }
+    if (dataSize == 0 || byteRate == 0 || dataStart < 0)
+        return QStringLiteral("no fmt chunk or no audio data");
+    const double seconds = double(dataSize) / byteRate;
+    if (seconds < 0.1 || seconds > 5.0)
+        return QStringLiteral("odd length %1 s").arg(seconds);
+    int peak = 0;
+    for (qsizetype i = dataStart; i + 1 < dataStart + qsizetype(dataSize); i += 2)
+        peak = qMax(peak, qAbs(int(qFromLittleEndian<qint16>(b.constData() + i))));
+    return peak < 1000 ? QStringLiteral("silent") : QString();
+}
+
+// Every recording name the program forms apart from English words, lower case:
+// what the real SayNumber asks for, praise, letters and the rest.
+QSet<QString> recordingNames()
+{
+    kt::test::Sandbox sandbox(false);
+    kt::session().SoundOn = 1;
+    QStringList texts = kWords;
+    texts << "0.5";
+    for (int n = 0; n <= 999; ++n)
+        texts << QString::number(n);
+    for (const QString& text : std::as_const(texts))
+        kt::SayNumber(text);
+    QSet<QString> names{"tryagn2.wav", "tryagain.wav", "default.wav", "that.wav", "those.wav", "great.wav",
+                        "good.wav", "yougotit.wav", "excell.wav", "fantasti.wav", "waytogo.wav", "super.wav",
+                        "alright.wav", "alright2.wav", "clap.wav", "excell2.wav", "good2.wav", "great2.wav", "super2.wav"};
+    for (const QString& piece : std::as_const(sandbox.player->played))
+        names << piece.toLower();
+    for (char c = 'a'; c <= 'z'; ++c)
+        names << QString(QLatin1Char(c)) + QStringLiteral(".wav");
+    return names;
+}
 
 } // namespace
 
-class TestMediaSet : public QObject
-{
+class TestMediaSet : public QObject {
     Q_OBJECT
 
-private:
-    QDir m_dir;
     QHash<QString, QString> m_byLowerName; // lower-case name -> actual path
 
-    QString resolve(const QString &name) const { return m_byLowerName.value(name.toLower()); }
-
-    QByteArray readAll(const QString &name) const
+    QString resolve(const QString& name) const { return m_byLowerName.value(name.toLower()); }
+    QByteArray readAll(const QString& name) const
     {
         QFile f(resolve(name));
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
-
-    QStringList listWords(const QString &name) const
+    void expectSound(const QString& name)
     {
-        QStringList words;
-        for (const QStringList &line : kt::FieldReader::readAll(readAll(name)))
-            for (const QString &w : line)
-                words << w.trimmed();
-        return words;
-    }
-
-    // A sound file: RIFF WAVE with a fmt chunk and a data chunk holding audio.
-    static QString checkWave(const QByteArray &b)
-    {
-        if (b.size() < 44 || !b.startsWith("RIFF") || b.mid(8, 4) != "WAVE")
-            return QStringLiteral("not a RIFF WAVE file");
-        qsizetype pos = 12;
-        quint32 byteRate = 0;
-        quint32 dataSize = 0;
-        qsizetype dataStart = 0;
-        bool haveFmt = false, haveData = false;
-        while (pos + 8 <= b.size()) {
-            const QByteArray id = b.mid(pos, 4);
-            const quint32 size = qFromLittleEndian<quint32>(b.constData() + pos + 4);
-            if (id == "fmt " && pos + 8 + 16 <= b.size()) {
-                haveFmt = true;
-                byteRate = qFromLittleEndian<quint32>(b.constData() + pos + 8 + 8);
-            } else if (id == "data") {
-                haveData = true;
-                dataStart = pos + 8;
-                dataSize = quint32(qMin<qsizetype>(size, b.size() - pos - 8));
-            }
-            pos += 8 + size + (size & 1);
-        }
-        if (!haveFmt || !haveData)
-            return QStringLiteral("missing fmt or data chunk");
-        if (dataSize == 0 || byteRate == 0)
-            return QStringLiteral("no audio data");
-        const double seconds = double(dataSize) / byteRate;
-        if (seconds < 0.1 || seconds > 5.0)
-            return QStringLiteral("odd length %1 s").arg(seconds);
-        // Not silent: some sample of the data chunk well away from zero (16-bit PCM).
-        int peak = 0;
-        for (qsizetype i = dataStart; i + 1 < dataStart + qsizetype(dataSize); i += 2)
-            peak = qMax(peak, qAbs(int(qFromLittleEndian<qint16>(b.constData() + i))));
-        if (peak < 1000)
-            return QStringLiteral("silent");
-        return QString();
-    }
-
-    void expectSound(const QString &name)
-    {
-        const QString path = resolve(name);
-        QVERIFY2(!path.isEmpty(), qPrintable(name + QStringLiteral(" is missing")));
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        const QString problem = checkWave(f.readAll());
+        const QString problem = resolve(name).isEmpty() ? QStringLiteral("missing") : checkWave(readAll(name));
         QVERIFY2(problem.isEmpty(), qPrintable(name + QStringLiteral(": ") + problem));
     }
-
-    QSet<QString> fixedRecordingNames() const
+    // A word list: present, CRLF line ends throughout, every word 1 to 16 characters.
+    void readList(const QString& list, QStringList* words)
     {
-        QSet<QString> names;
-        for (int n = 0; n < 20; ++n)
-            names << QStringLiteral("%1.wav").arg(n);
-        for (int n = 20; n < 100; n += 10)
-            names << QStringLiteral("%1.wav").arg(n);
-        for (int n = 100; n < 1000; n += 100)
-            names << QStringLiteral("%1.wav").arg(n);
-        for (const QString &w : kWords)
-            names << w + QStringLiteral(".wav");
-        for (const QString &p : kPraise)
-            names << p;
-        for (char c = 'a'; c <= 'z'; ++c)
-            names << QString(QLatin1Char(c)) + QStringLiteral(".wav");
-        names << "point.wav" << "tryagn2.wav" << "tryagain.wav" << "default.wav" << "that.wav"
-              << "those.wav";
-        return names;
+        QVERIFY2(!resolve(list).isEmpty(), qPrintable(list + " is missing"));
+        const QByteArray bytes = readAll(list);
+        QVERIFY2(bytes.endsWith("\r\n") && bytes.count("\n") == bytes.count("\r\n"), qPrintable(list + " has a line not ended by CR LF"));
+        for (const QStringList& line : kt::FieldReader::readAll(bytes))
+            for (const QString& w : line)
+                *words << w.trimmed();
+        for (const QString& w : std::as_const(*words))
+            QVERIFY2(!w.isEmpty() && w.size() <= 16, qPrintable(list + QStringLiteral(": ") + w));
     }
 
 private slots:
     void initTestCase()
     {
-        const QString dir = qEnvironmentVariable("KITE_MEDIA_DIR");
-        QVERIFY2(!dir.isEmpty(), "KITE_MEDIA_DIR is not set");
-        m_dir = QDir(dir);
-        QVERIFY2(m_dir.exists(), qPrintable(dir + QStringLiteral(" does not exist")));
-        const QStringList entries = m_dir.entryList(QDir::Files);
-        for (const QString &e : entries) {
-            const QString key = e.toLower();
-            QVERIFY2(!m_byLowerName.contains(key),
-                     qPrintable(QStringLiteral("two files share the name ") + key));
-            m_byLowerName.insert(key, m_dir.filePath(e));
+        const QDir dir(qEnvironmentVariable("KITE_MEDIA_DIR"));
+        QVERIFY2(!dir.path().isEmpty() && dir.exists(), "KITE_MEDIA_DIR is not set or does not exist");
+        for (const QString& e : dir.entryList(QDir::Files)) {
+            QVERIFY2(!m_byLowerName.contains(e.toLower()), qPrintable(QStringLiteral("two files share the name ") + e));
+            m_byLowerName.insert(e.toLower(), dir.filePath(e));
         }
     }
 
-    // Every name the program forms when it speaks a number, asked of the real
-    // SayNumber through a recording player, is a file of the media set.
-    void everyNumberIsSpoken()
+    void everyRecordingIsThere()
     {
-        kt::test::Sandbox sandbox(false);
-        kt::session().SoundOn = 1;
-        QStringList texts;
-        for (int n = 0; n <= 999; ++n)
-            texts << QString::number(n);
-        texts << QStringLiteral("-7") << QStringLiteral("1234") << QStringLiteral("0.25")
-              << QStringLiteral("12.75") << QStringLiteral("3.1416") << QStringLiteral("9.08");
-        for (const QString &word : kWords)
-            texts << word;
-        for (const QString &text : std::as_const(texts)) {
-            sandbox.player->played.clear();
-            kt::SayNumber(text);
-            QVERIFY2(!sandbox.player->played.isEmpty(), qPrintable(text));
-            for (const QString &piece : std::as_const(sandbox.player->played))
-                QVERIFY2(!resolve(piece).isEmpty(), qPrintable(text + QStringLiteral(" needs ") + piece));
-        }
-        // Every praise the program can pick, and the try-again.
-        for (int k = 0; k <= 13; ++k) {
-            sandbox.random->values = {qMin(k / 13.0, 0.999)};
-            sandbox.random->position = 0;
-            expectSound(kt::PickPraise(1));
-        }
-        expectSound(kt::PickPraise(0));
-    }
-
-    void fixedRecordings_data()
-    {
-        QTest::addColumn<QString>("name");
-        QStringList names = fixedRecordingNames().values();
-        names.sort();
-        for (const QString &n : names)
-            QTest::newRow(qPrintable(n)) << n;
-        // The forms the program actually asks for, upper-case extensions included.
-        for (const QString &w : kWords)
-            QTest::newRow(qPrintable(w + ".WAV")) << w + ".WAV";
-        for (char c = 'A'; c <= 'Z'; ++c)
-            QTest::newRow(qPrintable(QString(QLatin1Char(c)) + ".WAV"))
-                << QString(QLatin1Char(c)) + ".WAV";
-        QTest::newRow("That.wav") << "That.wav";
-        QTest::newRow("Those.wav") << "Those.wav";
-    }
-    void fixedRecordings()
-    {
-        QFETCH(QString, name);
-        expectSound(name);
+        for (const QString& name : recordingNames())
+            expectSound(name);
     }
 
     void everySoundFileIsAudio()
     {
-        int count = 0;
-        for (auto it = m_byLowerName.cbegin(); it != m_byLowerName.cend(); ++it) {
-            if (!it.key().endsWith(QLatin1String(".wav")))
-                continue;
-            expectSound(it.key());
-            ++count;
-        }
-        QVERIFY(count >= 150);
+        const QStringList sounds = m_byLowerName.keys().filter(QStringLiteral(".wav"));
+        QVERIFY(sounds.size() >= 150);
+        for (const QString& name : sounds)
+            expectSound(name);
     }
 
-    void englishWordsAreRecorded_data()
+    // The sentence builder plays the first 8 characters of a word: each must be recorded under a name of its own.
+    void englishLists()
     {
-        QTest::addColumn<QString>("word");
-        for (const QString &list : kEnglishLists)
-            for (const QString &w : listWords(list))
-                QTest::newRow(qPrintable(list + ":" + w)) << w;
-    }
-    void englishWordsAreRecorded()
-    {
-        QFETCH(QString, word);
-        // The sentence builder plays the first 8 characters of the word.
-        expectSound(word.left(8) + QStringLiteral(".wav"));
-    }
-
-    void englishListsAreWellFormed_data()
-    {
-        QTest::addColumn<QString>("list");
-        for (const QString &l : kEnglishLists)
-            QTest::newRow(qPrintable(l)) << l;
-    }
-    void englishListsAreWellFormed()
-    {
-        QFETCH(QString, list);
-        QVERIFY2(!resolve(list).isEmpty(), qPrintable(list + " is missing"));
-        const QByteArray bytes = readAll(list);
-        QVERIFY(bytes.endsWith("\r\n"));
-        QCOMPARE(bytes.count("\n"), bytes.count("\r\n"));
-        const QStringList words = listWords(list);
-        QVERIFY(words.size() >= 10);
-        for (const QString &w : words) {
-            QVERIFY2(!w.isEmpty(), qPrintable(list));
-            QVERIFY2(w.size() <= 16, qPrintable(w));
-        }
-    }
-
-    void englishRecordingNamesAreUnique()
-    {
-        const QSet<QString> fixed = fixedRecordingNames();
+        const QSet<QString> fixed = recordingNames();
         QHash<QString, QString> owner;
-        for (const QString &list : kEnglishLists) {
-            for (const QString &w : listWords(list)) {
+        for (const QString& list : kEnglishLists) {
+            QStringList words;
+            readList(list, &words);
+            QVERIFY2(words.size() >= 10, qPrintable(list));
+            for (const QString& w : std::as_const(words)) {
                 const QString name = w.left(8).toLower() + QStringLiteral(".wav");
-                QVERIFY2(!owner.contains(name),
-                         qPrintable(QStringLiteral("%1 (%2) and %3 share %4")
-                                        .arg(w, list, owner.value(name), name)));
-                QVERIFY2(!fixed.contains(name),
-                         qPrintable(w + QStringLiteral(" would share ") + name));
+                expectSound(name);
+                QVERIFY2(!owner.contains(name) && !fixed.contains(name),
+                         qPrintable(QStringLiteral("%1 (%2) shares %3 with %4").arg(w, list, name, owner.value(name))));
                 owner.insert(name, w + QStringLiteral(" (") + list + QLatin1Char(')'));
             }
-        }
-    }
-
-    void levelLists_data()
-    {
-        QTest::addColumn<QString>("list");
-        for (const QString &l : kLevelLists)
-            QTest::newRow(qPrintable(l)) << l;
-    }
-    void levelLists()
-    {
-        QFETCH(QString, list);
-        QVERIFY2(!resolve(list).isEmpty(), qPrintable(list + " is missing"));
-        const QByteArray bytes = readAll(list);
-        QVERIFY(bytes.endsWith("\r\n"));
-        QCOMPARE(bytes.count("\n"), bytes.count("\r\n"));
-        // Every field is a quoted word.
-        for (const QByteArray &line : bytes.split('\n')) {
-            if (line.isEmpty())
-                continue;
-            QVERIFY2(line.startsWith('"') && line.endsWith("\"\r"), line.constData());
-        }
-        const QStringList words = listWords(list);
-        QVERIFY2(words.size() >= 40 && words.size() <= 60,
-                 qPrintable(QStringLiteral("%1 words").arg(words.size())));
-        QCOMPARE(QSet<QString>(words.cbegin(), words.cend()).size(), words.size());
-        for (const QString &w : words) {
-            QVERIFY2(!w.isEmpty() && w.size() <= 16, qPrintable(w));
-            // The drill spells each word aloud letter by letter.
-            for (QChar c : w)
-                QVERIFY2(!resolve(QString(c) + QStringLiteral(".wav")).isEmpty(),
-                         qPrintable(w + QStringLiteral(": no recording for ") + c));
         }
     }
 
     void levelListsGrowHarder()
     {
         double previous = 0;
-        for (const QString &list : kLevelLists) {
-            const QStringList words = listWords(list);
-            QVERIFY(!words.isEmpty());
+        for (const QString& list : kLevelLists) {
+            QStringList words;
+            readList(list, &words);
+            for (const QByteArray& line : readAll(list).split('\n'))
+                QVERIFY2(line.isEmpty() || (line.startsWith('"') && line.endsWith("\"\r")), line.constData());
+            QVERIFY2(words.size() >= 40 && words.size() <= 60, qPrintable(QStringLiteral("%1 words").arg(words.size())));
+            QCOMPARE(QSet<QString>(words.cbegin(), words.cend()).size(), words.size());
             double total = 0;
-            for (const QString &w : words)
+            for (const QString& w : std::as_const(words)) {
                 total += w.size();
-            const double mean = total / words.size();
-            QVERIFY2(mean > previous, qPrintable(list));
-            previous = mean;
+                // The drill spells each word aloud letter by letter.
+                for (QChar c : w)
+                    QVERIFY2(!resolve(QString(c) + QStringLiteral(".wav")).isEmpty(), qPrintable(w + ": no recording for " + c));
+            }
+            QVERIFY2(total / words.size() > previous, qPrintable(list));
+            previous = total / words.size();
         }
     }
 
     void pictures_data()
     {
         QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("width");
-        QTest::addColumn<int>("height");
-        for (const Picture &p : kPictures)
-            QTest::newRow(p.name) << QString::fromLatin1(p.name) << p.width << p.height;
+        QTest::addColumn<QSize>("size");
+        const QList<QPair<QStringList, QSize>> sizes{
+            {{"dog.bmp", "worm.bmp", "woolly.bmp"}, {641, 480}}, {{"mouse.bmp"}, {480, 360}},
+            {{"face1.bmp", "face1smile.bmp", "face1laugh.bmp", "face10.bmp", "face10smile.bmp", "face100.bmp"}, {32, 32}},
+            {{"about1.bmp", "about2.bmp"}, {96, 96}}, {{"planet.bmp"}, {100, 100}}, {{"bee.bmp"}, {48, 48}}};
+        for (const auto& [names, size] : sizes)
+            for (const QString& name : names)
+                QTest::newRow(qPrintable(name)) << name << size;
     }
     void pictures()
     {
         QFETCH(QString, name);
-        QFETCH(int, width);
-        QFETCH(int, height);
-        const QString path = resolve(name);
-        QVERIFY2(!path.isEmpty(), qPrintable(name + " is missing"));
+        QFETCH(QSize, size);
         const QByteArray bytes = readAll(name);
-        QVERIFY(bytes.startsWith("BM"));
+        QVERIFY2(bytes.startsWith("BM"), qPrintable(name + " is missing or no bitmap"));
         QCOMPARE(qFromLittleEndian<quint16>(bytes.constData() + 28), quint16(24));
-        QImage img(path);
-        QVERIFY2(!img.isNull(), qPrintable(name + " does not load"));
-        QCOMPARE(img.width(), width);
-        QCOMPARE(img.height(), height);
+        const QImage img(resolve(name));
+        QCOMPARE(img.size(), size);
         // A real drawing, not a blank fill: no single colour covers 95% of it.
         QHash<QRgb, int> colours;
+        int commonest = 0;
         for (int y = 0; y < img.height(); ++y)
             for (int x = 0; x < img.width(); ++x)
-                ++colours[img.pixel(x, y)];
-        int commonest = 0;
-        for (int count : std::as_const(colours))
-            commonest = qMax(commonest, count);
-        QVERIFY2(colours.size() >= 2 && commonest < 0.95 * img.width() * img.height(),
-                 qPrintable(name + " looks blank"));
+                commonest = qMax(commonest, ++colours[img.pixel(x, y)]);
+        QVERIFY2(colours.size() >= 2 && commonest < 0.95 * img.width() * img.height(), qPrintable(name + " looks blank"));
     }
 
-    void programIcon()
-    {
-        const QImage icon(resolve(QStringLiteral("org.kitetutor.KiteTutor.png")));
-        QVERIFY(!icon.isNull());
-        QCOMPARE(icon.size(), QSize(128, 128));
-    }
+    void programIcon() { QCOMPARE(QImage(resolve(QStringLiteral("org.kitetutor.KiteTutor.png"))).size(), QSize(128, 128)); }
 };
 
 QTEST_MAIN(TestMediaSet)
