@@ -210,34 +210,22 @@ void KiteTu::mnuNumbers_Click() { showActivity(windows::Numbers); }
 
 void KiteTu::menuAddLevel_Click(int level)
 {
-    UnloadActivityWindows();
-    session().AddLevel = qint16(level);
-    checkOnly(menuAddLevel, level);
-    Forms::show(windows::Addition);
+    chooseDrillLevel(session().AddLevel, menuAddLevel, level, windows::Addition);
 }
 
 void KiteTu::menuSubLevel_Click(int level)
 {
-    UnloadActivityWindows();
-    session().SubLevel = qint16(level);
-    checkOnly(menuSubLevel, level);
-    Forms::show(windows::Subtraction);
+    chooseDrillLevel(session().SubLevel, menuSubLevel, level, windows::Subtraction);
 }
 
 void KiteTu::menuMulLevel_Click(int level)
 {
-    UnloadActivityWindows();
-    session().MulLevel = qint16(level);
-    checkOnly(menuMulLevel, level);
-    Forms::show(windows::Multiplication);
+    chooseDrillLevel(session().MulLevel, menuMulLevel, level, windows::Multiplication);
 }
 
 void KiteTu::menuDivLevel_Click(int level)
 {
-    UnloadActivityWindows();
-    session().DivLevel = qint16(level);
-    checkOnly(menuDivLevel, level);
-    Forms::show(windows::Division);
+    chooseDrillLevel(session().DivLevel, menuDivLevel, level, windows::Division);
 }
 
 void KiteTu::menuFractLevel_Click(int level)
@@ -320,6 +308,14 @@ void KiteTu::UnloadActivityWindows()
 {
     for (const QString& window : windows::activityCloseOrder())
         Forms::unload(window);
+}
+
+void KiteTu::chooseDrillLevel(qint16& levelVariable, const QList<QAction*>& group, int level, const QString& window)
+{
+    UnloadActivityWindows();
+    levelVariable = qint16(level);
+    checkOnly(group, level);
+    Forms::show(window);
 }
 
 void KiteTu::checkOnly(const QList<QAction*>& group, int chosen)

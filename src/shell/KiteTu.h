@@ -56,6 +56,8 @@ private:
 
     // Closes every open activity window, in the fixed order.
     void UnloadActivityWindows();
+    // A drill's level entry: close all, set the level, move the tick, show.
+    void chooseDrillLevel(qint16& levelVariable, const QList<QAction*>& group, int level, const QString& window);
     // Ticks the chosen level entry of a group and clears the others.
     static void checkOnly(const QList<QAction*>& group, int chosen);
     // Sets a window's public HideScore flag before it is shown.

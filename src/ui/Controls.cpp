@@ -55,13 +55,6 @@ void Label::setBackColor(int qbIndex)
     setPaletteColour(this, QPalette::Window, qbColor(qbIndex));
 }
 
-void Label::setTransparent() { setAutoFillBackground(false); }
-
-QColor Label::backColor() const
-{
-    return autoFillBackground() ? palette().color(QPalette::Window) : QColor(Qt::transparent);
-}
-
 void Label::setFontSize(int pointSize, bool bold) { setFont(sansFont(pointSize, bold)); }
 
 void Label::setScriptFont(int pointSize, bool bold) { setFont(scriptFont(pointSize, bold)); }
@@ -245,11 +238,7 @@ bool ImageBox::loadPicture(const QString& path)
         clear();
         return false;
     }
-    if (m_stretch) {
-        setScaledContents(true);
-    } else {
-        resize(image.size());
-    }
+    resize(image.size());
     setPixmap(QPixmap::fromImage(image));
     return true;
 }

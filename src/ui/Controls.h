@@ -24,8 +24,6 @@ public:
     QColor foreColor() const;
     // An opaque background in a palette colour; transparent by default.
     void setBackColor(int qbIndex);
-    void setTransparent();
-    QColor backColor() const;
     void setFontSize(int pointSize, bool bold = false);
     void setScriptFont(int pointSize, bool bold = false);
 
@@ -133,8 +131,6 @@ public:
     bool loadPicture(const QString& path);
     void clearPicture();
     bool hasPicture() const;
-    // Fit the picture to the control's size instead of the control to the picture.
-    void setStretch(bool on) { m_stretch = on; }
     // The pointer shown while the picture is dragged; its own picture when unset.
     void setDragIcon(const QPixmap& icon) { m_dragIcon = icon; }
     QPixmap dragIcon() const;
@@ -155,7 +151,6 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
-    bool m_stretch = false;
     QPixmap m_dragIcon;
     QPoint m_releasePosition;
 };

@@ -25,8 +25,6 @@ void Forms::registerForm(const QString& name, Factory factory) { registry().fact
 
 bool Forms::isRegistered(const QString& name) { return registry().factories.contains(name); }
 
-QStringList Forms::registeredNames() { return registry().factories.keys(); }
-
 Form* Forms::find(const QString& name)
 {
     const auto it = registry().open.constFind(name);
@@ -55,16 +53,6 @@ void Forms::unload(const QString& name)
 {
     if (Form* form = find(name))
         form->unload();
-}
-
-QStringList Forms::openNames()
-{
-    QStringList names;
-    for (auto it = registry().open.cbegin(); it != registry().open.cend(); ++it)
-        if (it.value())
-            names << it.key();
-    names.sort();
-    return names;
 }
 
 void Forms::adopt(Form* form)

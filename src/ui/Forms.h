@@ -16,7 +16,6 @@ public:
 
     static void registerForm(const QString& name, Factory factory);
     static bool isRegistered(const QString& name);
-    static QStringList registeredNames();
 
     // The open instance, or null.
     static Form* find(const QString& name);
@@ -28,7 +27,6 @@ public:
     static Form* show(const QString& name);
     // Closes the named window if it is open, running its own unload.
     static void unload(const QString& name);
-    static QStringList openNames();
 
     // Called by every Form's constructor so instances created directly are
     // tracked too.

@@ -125,11 +125,6 @@ QString Paths::findProgramFile(const QString& name) const
     return {};
 }
 
-QString Paths::findDataFile(const QString& name) const
-{
-    return findInDir(dataDir(), name);
-}
-
 QStringList Paths::match(const QString& dir, const QString& pattern)
 {
     const QRegularExpression re(QRegularExpression::wildcardToRegularExpression(pattern),

@@ -54,18 +54,12 @@ public:
     // Windows directory.
     QString windowsDir;
 
-    QString dataDir() const { return windowsDir + QStringLiteral("kitetu"); }
-    QString dataFile(const QString& name) const { return dataDir() + QLatin1Char('/') + name; }
-
     // The existing file in `dir` whose name matches `name` without regard to
     // case, as a full path; empty when there is none.
     static QString findInDir(const QString& dir, const QString& name);
     // A program file (recording, picture, word list) by bare name; empty when
     // no program directory holds it.
     QString findProgramFile(const QString& name) const;
-    // A file of the data directory by name, matched without regard to case;
-    // empty when missing.
-    QString findDataFile(const QString& name) const;
     // File names (not paths) in `dir` matching a wildcard pattern such as
     // "*.scr", without regard to case, in directory order (sorted by name).
     static QStringList match(const QString& dir, const QString& pattern);

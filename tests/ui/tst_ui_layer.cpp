@@ -324,7 +324,7 @@ private slots:
         QCOMPARE(platform().paths.findProgramFile("7.WAV"), sandbox.programDir() + "/7.wav");
         QCOMPARE(platform().paths.findProgramFile("8.WAV"), QString());
         QCOMPARE(platform().paths.findProgramFile("../7.wav"), QString());
-        QCOMPARE(platform().paths.findDataFile("ann.scr"), sandbox.dataDir() + "/Ann.SCR");
+        QCOMPARE(Paths::findInDir(sandbox.dataDir(), "ann.scr"), sandbox.dataDir() + "/Ann.SCR");
         QCOMPARE(Paths::match(sandbox.dataDir(), "*.scr"), (QStringList{"Ann.SCR", "bob.scr"}));
     }
 
