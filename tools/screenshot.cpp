@@ -10,7 +10,8 @@
 // steps of a choice drill right. Timers run for their due time after opening
 // and after each answer, so counting pictures and verdicts are on screen.
 #include "shell/SessionState.h"
-#include "shell/Startup.h"
+#include "app/WindowCatalog.h"
+#include "app/WindowCatalog.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
 #include "ui/Forms.h"

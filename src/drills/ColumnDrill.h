@@ -5,7 +5,7 @@
 // one column at a time. Each column is a three-way choice; its digits light up
 // yellow, the column is read aloud 100 ms after it is asked ("seven, plus,
 // eight, equals") and yellow suns to count appear 500 ms after it is asked.
-#include "drills/ChoiceDrill.h"
+#include "shell/ChoiceDrill.h"
 #include "shell/SessionState.h"
 
 namespace kt {

@@ -11,7 +11,4 @@ QString GetWindowsDir();
 // (errors ignored; later writes report them) and shows the main window.
 void SubMain();
 
-// Registers every window of the program with its factory.
-void registerWindows();
-
 } // namespace kt

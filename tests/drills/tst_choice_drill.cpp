@@ -1,7 +1,7 @@
 // The three-way choice every column drill asks with: where the wrong choices
 // come from, what an answer does, and what a finished problem locks.
 #include "DrillTest.h"
-#include "drills/ChoiceDrill.h"
+#include "shell/ChoiceDrill.h"
 #include "shell/SessionState.h"
 
 using namespace kt;

@@ -1,7 +1,8 @@
 #include "TestKit.h"
 
 #include "shell/SessionState.h"
-#include "shell/Startup.h"
+#include "app/WindowCatalog.h"
+#include "app/WindowCatalog.h"
 #include "ui/Forms.h"
 
 #include <QCoreApplication>

@@ -1,3 +1,4 @@
+#include "app/WindowCatalog.h"
 #include "shell/Startup.h"
 #include "ui/FirstPaintReporter.h"
 #include "ui/Platform.h"

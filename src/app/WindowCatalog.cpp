@@ -1,11 +1,12 @@
 // Every window of the program, one line each: its name and how it is made.
+#include "app/WindowCatalog.h"
+
 #include "shell/About.h"
 #include "drills/Add_form.h"
 #include "drills/Sub_form.h"
 #include "shell/Essay.h"
 #include "shell/FormScoreList.h"
 #include "shell/KiteTu.h"
-#include "shell/Startup.h"
 #include "shell/VisualRewards.h"
 #include "shell/WindowNames.h"
 #include "shell/frmScores.h"

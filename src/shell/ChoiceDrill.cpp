@@ -1,4 +1,4 @@
-#include "drills/ChoiceDrill.h"
+#include "shell/ChoiceDrill.h"
 
 #include "shell/SessionState.h"
 #include "shell/Speech.h"
