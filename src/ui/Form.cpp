@@ -1,5 +1,7 @@
 #include "ui/Form.h"
 
+#include "ui/Platform.h"
+
 #include "ui/Controls.h"
 #include "ui/Forms.h"
 #include "ui/Sound.h"
@@ -397,6 +399,67 @@ ImageBox* Form::addImage(const QString& name, int left, int top, int width, int 
 Timer* Form::addTimer(const QString& name, int intervalMs, bool enabled)
 {
     return new Timer(this, name, intervalMs, enabled);
+}
+
+Label* Form::addLabel(ControlArray<Label>& array, int index, int left, int top, int width, int height,
+                      const QString& caption)
+{
+    Label* label = addLabel(elementName(array.name(), index), left, top, width, height, caption);
+    array.add(index, label);
+    return label;
+}
+
+OptionButton* Form::addOption(ControlArray<OptionButton>& array, int index, int left, int top, int width,
+                              int height, const QString& caption)
+{
+    OptionButton* option = addOption(array.name(), index, left, top, width, height, caption);
+    array.add(index, option);
+    return option;
+}
+
+TextBox* Form::addTextBox(ControlArray<TextBox>& array, int index, int left, int top, int width, int height)
+{
+    TextBox* box = addTextBox(elementName(array.name(), index), left, top, width, height);
+    array.add(index, box);
+    return box;
+}
+
+LineControl* Form::addLine(ControlArray<LineControl>& array, int index, int x1, int y1, int x2, int y2,
+                           int qbColour, int widthPixels)
+{
+    LineControl* line = addLine(elementName(array.name(), index), x1, y1, x2, y2, qbColour, widthPixels);
+    array.add(index, line);
+    return line;
+}
+
+ImageBox* Form::addImage(ControlArray<ImageBox>& array, int index, int left, int top, int width, int height)
+{
+    ImageBox* image = addImage(elementName(array.name(), index), left, top, width, height);
+    array.add(index, image);
+    return image;
+}
+
+void Form::setEnterOrder(const QList<TextBox*>& boxes, std::function<void()> onLastEnter)
+{
+    for (qsizetype i = 0; i < boxes.size(); ++i) {
+        TextBox* next = i + 1 < boxes.size() ? boxes[i + 1] : nullptr;
+        connect(boxes[i], &TextBox::keyPressed, this, [next, onLastEnter](int& ascii) {
+            if (ascii != 13)
+                return;
+            ascii = 0;
+            if (next)
+                next->setFocus(Qt::TabFocusReason);
+            else if (onLastEnter)
+                onLastEnter();
+        });
+    }
+}
+
+void Form::refuseEntry(TextBox* box, const QString& message)
+{
+    msgBox(message);
+    box->clear();
+    box->setFocus(Qt::OtherFocusReason);
 }
 
 // ---------------------------------------------------------------- menus

@@ -8,6 +8,10 @@
 #include <QString>
 #include <QWidget>
 
+#include "ui/ControlArray.h"
+
+#include <functional>
+
 class QMenuBar;
 class QMenu;
 class QAction;
@@ -146,6 +150,23 @@ protected:
                          int widthPixels = 1);
     ImageBox* addImage(const QString& name, int left, int top, int width, int height);
     Timer* addTimer(const QString& name, int intervalMs, bool enabled = false);
+
+    // Elements of control arrays, named "Name(index)" after the array.
+    Label* addLabel(ControlArray<Label>& array, int index, int left, int top, int width, int height,
+                    const QString& caption = QString());
+    OptionButton* addOption(ControlArray<OptionButton>& array, int index, int left, int top, int width,
+                            int height, const QString& caption = QString());
+    TextBox* addTextBox(ControlArray<TextBox>& array, int index, int left, int top, int width, int height);
+    LineControl* addLine(ControlArray<LineControl>& array, int index, int x1, int y1, int x2, int y2,
+                         int qbColour = 15, int widthPixels = 1);
+    ImageBox* addImage(ControlArray<ImageBox>& array, int index, int left, int top, int width, int height);
+
+    // Enter in a box moves the focus to the next box of `boxes`; Enter in the
+    // last one calls `onLastEnter` (a Solve, say). The key types nothing.
+    void setEnterOrder(const QList<TextBox*>& boxes, std::function<void()> onLastEnter = {});
+    // A typed value the window cannot use: its own message (OK, the
+    // program's title), then the box is emptied and gets the focus back.
+    void refuseEntry(TextBox* box, const QString& message);
 
     void closeEvent(QCloseEvent* event) override;
 

@@ -101,8 +101,10 @@ QString twoDigits(int value) { return zeroPadded(value, 2); }
 
 } // namespace
 
-double val(QStringView text)
+double val(QStringView text, bool* overflow)
 {
+    if (overflow)
+        *overflow = false;
     const qsizetype n = text.size();
     qsizetype i = 0;
     auto at = [&](qsizetype k) -> char16_t { return k < n ? text[k].unicode() : u'\0'; };
@@ -183,6 +185,8 @@ double val(QStringView text)
                                            ? (intDigits - leadingIntZeros - 1) + exponent
                                            : -(leadingFracZeros + 1) + exponent;
         result = magnitude > 0 ? std::numeric_limits<double>::max() : 0.0;
+        if (overflow && magnitude > 0)
+            *overflow = true;
     } else if (res.ec != std::errc()) {
         result = 0.0;
     }

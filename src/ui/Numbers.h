@@ -17,8 +17,9 @@ namespace kt {
 // and an optional exponent (E or e, optional sign, digits). An "E" without
 // digits after it ends the number before the E. Text without a number reads
 // as 0. A magnitude too large for a double gives the largest finite double
-// with the number's sign (never inf); one too small gives 0. Never throws.
-double val(QStringView text);
+// with the number's sign (never inf) and sets *overflow when given; one too
+// small gives 0. Never throws.
+double val(QStringView text, bool* overflow = nullptr);
 
 // Round to the nearest whole number, halves to the even neighbour
 // (2.5 -> 2, 3.5 -> 4, -2.5 -> -2). NaN and infinities are returned unchanged.

@@ -1,0 +1,22 @@
+#pragma once
+// Numbers typed into entry boxes. One rule for every window that reads a
+// typed value: the value is the longest numeric prefix ("3x" reads 3); an
+// empty box, or one that reads 0 without a "0" typed, is not a number; and a
+// value must fit the type the window computes in, so "40000" is no 16-bit
+// whole number, "1e39" no single and "1e999" no double.
+#include <QString>
+#include <optional>
+
+namespace kt {
+
+enum class NumberType { Integer16, Single, Double };
+
+// The value read from `text`, or nullopt when the text holds no number by the
+// rule above or the value does not fit `type`. Whole numbers come back
+// rounded as the program rounds (halves to even).
+std::optional<double> readTypedNumber(const QString& text, NumberType type = NumberType::Double);
+
+// Whether a computed result can be shown: finite and within `type`.
+bool fitsNumberType(double value, NumberType type);
+
+} // namespace kt
