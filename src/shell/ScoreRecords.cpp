@@ -1,6 +1,7 @@
 #include "shell/ScoreRecords.h"
 
 #include "ui/DataFile.h"
+#include "ui/SafeFileName.h"
 #include "ui/Numbers.h"
 #include "ui/Platform.h"
 
@@ -31,13 +32,7 @@ bool endsInsideLine(const QString& path)
 
 QString safeUserName(const QString& typed)
 {
-    const QString name = typed.section(QLatin1Char('.'), 0, 0);
-    static const QString forbidden = QStringLiteral("/\\:*?\"<>|");
-    QString safe;
-    for (const QChar c : name)
-        if (c.isPrint() && !forbidden.contains(c))
-            safe += c;
-    return safe.trimmed();
+    return safeFileStem(typed);
 }
 
 QString recordName(const QString& name)

@@ -13,9 +13,8 @@ namespace kt {
 // records of its first part.
 inline constexpr qint64 kMaxScoreFileBytes = 16 * 1024 * 1024;
 
-// A typed name made safe as a file stem: cut at its first ".", stripped of
-// path separators, control characters and characters no file name should
-// hold, and of surrounding blanks. Empty when nothing is left.
+// A typed user name made safe as a file stem (the general rule of
+// safeFileStem). Empty when nothing is left.
 QString safeUserName(const QString& typed);
 
 // The name a record is kept under: the safe form of `name`, or "Unknown"
