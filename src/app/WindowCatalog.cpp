@@ -2,6 +2,7 @@
 #include "app/WindowCatalog.h"
 
 #include "shell/About.h"
+#include "algebra/frmEquation.h"
 #include "drills/Add_form.h"
 #include "drills/Sub_form.h"
 #include "shell/Essay.h"
@@ -26,6 +27,8 @@ void registerWindows()
     Forms::registerForm(windows::PreviousScores, [] { return new frmScores; });
     Forms::registerForm(windows::VisualRewards, [] { return new VisualRewards; });
     Forms::registerForm(windows::About, [] { return new About; });
+    for (int type = 1; type <= 8; ++type)
+        Forms::registerForm(windows::equation(type), [type] { return new frmEquation(type); });
 }
 
 } // namespace kt
