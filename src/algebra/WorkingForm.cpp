@@ -81,7 +81,7 @@ int WorkingForm::rowHeight(const Row& row) const
 QList<QWidget*> WorkingForm::placeRow(const Row& row, int left, int top)
 {
     QList<QWidget*> made;
-    place(row, left, top + measure(row).above, made);
+    placeSequence(row, left, top + measure(row).above, made);
     return made;
 }
 
@@ -97,15 +97,15 @@ QList<QList<QWidget*>> WorkingForm::placeRows(const QList<Row>& rows, int left, 
     return all;
 }
 
-int WorkingForm::place(const Row& row, int left, int middle, QList<QWidget*>& made)
+int WorkingForm::placeSequence(const Row& row, int left, int middle, QList<QWidget*>& made)
 {
     int x = left;
     for (const Piece& piece : row)
-        x += place(piece, x, middle, made);
+        x += placePiece(piece, x, middle, made);
     return x - left;
 }
 
-int WorkingForm::place(const Piece& piece, int left, int middle, QList<QWidget*>& made)
+int WorkingForm::placePiece(const Piece& piece, int left, int middle, QList<QWidget*>& made)
 {
     const Extent e = measure(piece);
     switch (piece.kind) {
@@ -128,9 +128,9 @@ int WorkingForm::place(const Piece& piece, int left, int middle, QList<QWidget*>
         break;
     case Piece::Kind::Fraction: {
         const Extent top = measure(piece.upper), bottom = measure(piece.lower);
-        place(piece.upper, left + (e.width - top.width) / 2, middle - Gap - top.below, made);
+        placeSequence(piece.upper, left + (e.width - top.width) / 2, middle - Gap - top.below, made);
         made << addWorkingLine(left, middle, left + e.width, middle);
-        place(piece.lower, left + (e.width - bottom.width) / 2, middle + Gap + bottom.above, made);
+        placeSequence(piece.lower, left + (e.width - bottom.width) / 2, middle + Gap + bottom.above, made);
         break;
     }
     case Piece::Kind::Root: {
@@ -140,7 +140,7 @@ int WorkingForm::place(const Piece& piece, int left, int middle, QList<QWidget*>
         made << addWorkingLine(left + 30, middle, left + 120, bottomY);
         made << addWorkingLine(left + 120, bottomY, left + RootSignWidth - 30, topY);
         made << addWorkingLine(left + RootSignWidth - 30, topY, left + e.width, topY);
-        place(piece.upper, left + RootSignWidth, middle, made);
+        placeSequence(piece.upper, left + RootSignWidth, middle, made);
         break;
     }
     case Piece::Kind::Determinant: {
@@ -148,8 +148,8 @@ int WorkingForm::place(const Piece& piece, int left, int middle, QList<QWidget*>
         const int topY = middle - e.above, bottomY = middle + e.below;
         made << addWorkingLine(left + 40, topY, left + 40, bottomY);
         made << addWorkingLine(left + e.width - 40, topY, left + e.width - 40, bottomY);
-        place(piece.upper, left + DeterminantPad, middle - top.below, made);
-        place(piece.lower, left + DeterminantPad, middle + bottom.above, made);
+        placeSequence(piece.upper, left + DeterminantPad, middle - top.below, made);
+        placeSequence(piece.lower, left + DeterminantPad, middle + bottom.above, made);
         break;
     }
     }
@@ -183,9 +183,9 @@ LineControl* WorkingForm::addWorkingLine(int x1, int y1, int x2, int y2)
     return addLine(QStringLiteral("Line%1").arg(++m_lines), x1, y1, x2, y2, 0, 1);
 }
 
-TextBox* WorkingForm::box(const QString& name) const { return findChild<TextBox*>(name); }
+TextBox* WorkingForm::findBox(const QString& name) const { return findChild<TextBox*>(name); }
 
-Label* WorkingForm::label(const QString& name) const { return findChild<Label*>(name); }
+Label* WorkingForm::findLabel(const QString& name) const { return findChild<Label*>(name); }
 
 ControlArray<Label>& WorkingForm::labelArray(const QString& name)
 {

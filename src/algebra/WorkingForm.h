@@ -27,8 +27,8 @@ protected:
     // controls of each row and sets `bottom` below the last one.
     QList<QList<QWidget*>> placeRows(const QList<working::Row>& rows, int left, int top, int gap, int* bottom = nullptr);
 
-    TextBox* box(const QString& name) const;
-    Label* label(const QString& name) const;
+    TextBox* findBox(const QString& name) const;
+    Label* findLabel(const QString& name) const;
     ControlArray<Label>& labelArray(const QString& name);
     static void setShown(const QList<QWidget*>& controls, bool shown);
     // A fixed text or a drawn line outside the rows (a figure beside them).
@@ -42,8 +42,8 @@ private:
     Extent measure(const working::Piece& piece) const;
     Extent measure(const working::Row& row) const;
     // Places a piece or a row whose middle line is at `middle`; returns the width.
-    int place(const working::Piece& piece, int left, int middle, QList<QWidget*>& made);
-    int place(const working::Row& row, int left, int middle, QList<QWidget*>& made);
+    int placePiece(const working::Piece& piece, int left, int middle, QList<QWidget*>& made);
+    int placeSequence(const working::Row& row, int left, int middle, QList<QWidget*>& made);
     Label* addWorkingLabel(const QString& name, int left, int top, int width, int height, const QString& caption,
                            int points);
 

@@ -30,11 +30,11 @@ frmEquation::frmEquation(int type)
     setCaption(QStringLiteral("Equation #%1").arg(type));
     int bottom = 0;
     placeRows(m_type.rows, Margin, Margin, RowGap, &bottom);
-    Texta = box(QStringLiteral("Texta"));
-    Textb = box(QStringLiteral("Textb"));
-    Textc = box(QStringLiteral("Textc"));
-    LabelFinalAnswer = label(QStringLiteral("LabelFinalAnswer"));
-    LabelSumOfSquares = label(QStringLiteral("LabelSumOfSquares"));
+    Texta = findBox(QStringLiteral("Texta"));
+    Textb = findBox(QStringLiteral("Textb"));
+    Textc = findBox(QStringLiteral("Textc"));
+    LabelFinalAnswer = findLabel(QStringLiteral("LabelFinalAnswer"));
+    LabelSumOfSquares = findLabel(QStringLiteral("LabelSumOfSquares"));
 
     const int width = WorkingWidth + (m_type.isTriangle() ? TriangleWidth : 0);
     if (m_type.isTriangle())
@@ -47,7 +47,7 @@ frmEquation::frmEquation(int type)
 
     QList<TextBox*> order;
     for (const QString& name : m_type.enterOrder) {
-        order << box(name);
+        order << findBox(name);
         connect(order.last(), &TextBox::changed, this, &frmEquation::Text_Change);
     }
     setEnterOrder(order, [this] { cmdSolve_Click(); });
@@ -102,7 +102,7 @@ void frmEquation::cmdClear_Click()
 {
     hideAnswer();
     for (const QString& name : m_type.enterOrder)
-        box(name)->clear();
+        findBox(name)->clear();
     firstBox()->setFocus();
 }
 

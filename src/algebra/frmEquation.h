@@ -28,7 +28,7 @@ private:
     void hideAnswer();
     // The right triangle beside the formula, its sides named a, b and X.
     void drawTriangle(int left, int top);
-    TextBox* firstBox() const { return box(m_type.enterOrder.first()); }
+    TextBox* firstBox() const { return findBox(m_type.enterOrder.first()); }
 
     const EquationType& m_type;
     TextBox *Texta, *Textb, *Textc; // Textc only in the types that have c

@@ -2,6 +2,7 @@
 #include "app/WindowCatalog.h"
 
 #include "shell/About.h"
+#include "algebra/Factor.h"
 #include "algebra/frmEquation.h"
 #include "drills/Add_form.h"
 #include "drills/Sub_form.h"
@@ -29,6 +30,7 @@ void registerWindows()
     Forms::registerForm(windows::About, [] { return new About; });
     for (int type = 1; type <= 8; ++type)
         Forms::registerForm(windows::equation(type), [type] { return new frmEquation(type); });
+    Forms::registerForm(windows::Factor, [] { return new Factor; });
 }
 
 } // namespace kt

@@ -3,6 +3,8 @@
 // made active, typing into its boxes by name, clicking its buttons, and
 // reading labels, messages and the focused control.
 #include "TestKit.h"
+#include "shell/HideScoreFlag.h"
+#include "shell/SessionState.h"
 #include "ui/Forms.h"
 
 #include <QApplication>
@@ -17,6 +19,15 @@ struct AlgebraFixture {
     void open(const QString& window)
     {
         sandbox = std::make_unique<Sandbox>();
+        form = Forms::show(window);
+        QApplication::setActiveWindow(form);
+    }
+    // A scored solver opened with its HideScore flag and the shared score.
+    void open(const QString& window, qint16 hideScore, qint16 solverScore = 0)
+    {
+        sandbox = std::make_unique<Sandbox>();
+        session().SolverScore = solverScore;
+        dynamic_cast<HideScoreFlag*>(Forms::get(window))->HideScore = hideScore;
         form = Forms::show(window);
         QApplication::setActiveWindow(form);
     }
