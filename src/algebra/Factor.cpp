@@ -18,7 +18,7 @@ const QString UseANumber = QStringLiteral("Use a number.");
 
 constexpr int Margin = 240;
 constexpr int Width = 11000;
-constexpr int Coefficient = 800; // a place for a typed coefficient
+constexpr int Coefficient = 700; // a place for a typed coefficient
 constexpr int Value = 1900;      // a place for a computed value
 
 Piece t(const QString& fixed) { return text(fixed); }
@@ -40,13 +40,13 @@ Factor::Factor() : WorkingForm(windows::Factor), a(labelArray(QStringLiteral("a"
         // The signs make the row a true factorisation for the roots below.
         {t("="), t("a"), t("[ Y - f1 ]"), t("[ Y - f2 ]")},
         {t("f1, f2"), t("="),
-         fraction({place("b(0)", Coefficient), t("±"),
-                   root({place("b(1)", Coefficient), squared(), t("- 4"), place("a(0)", Coefficient),
-                         place("c(0)", Coefficient)})},
-                  {t("2"), place("a(1)", Coefficient)}),
-         t("Use + for f1 and - for f2.")},
-        {t("="), fraction({place("b(2)", Coefficient), t("±"), root({place("bsqr4ac", Value)})},
-                          {place("Label2a", Value)})},
+         fraction({placeCentred("b(0)", Coefficient), t("±"),
+                   root({placeCentred("b(1)", Coefficient), squared(), t("- 4"), placeCentred("a(0)", Coefficient),
+                         placeCentred("c(0)", Coefficient)})},
+                  {t("2"), placeCentred("a(1)", Coefficient)}),
+         t("   Use + for f1 and - for f2.")},
+        {t("="), fraction({placeCentred("b(2)", Coefficient), t("±"), root({place("bsqr4ac", Value)})},
+                          {placeCentred("Label2a", Value)})},
         {t("f1"), t("="), place("F1Answer", Value)},
         {t("f2"), t("="), place("F2Answer", Value)},
     };

@@ -115,6 +115,8 @@ int WorkingForm::placePiece(const Piece& piece, int left, int middle, QList<QWid
         break;
     case Piece::Kind::Label:
         made << addWorkingLabel(piece.name, left, middle - Half, e.width, LineHeight, piece.text, FontPoints);
+        if (piece.centred)
+            static_cast<Label*>(made.last())->setAlignment(Qt::AlignCenter);
         break;
     case Piece::Kind::Box: {
         TextBox* entry = addTextBox(piece.name, left, middle - Half, e.width, LineHeight);
@@ -123,7 +125,8 @@ int WorkingForm::placePiece(const Piece& piece, int left, int middle, QList<QWid
         break;
     }
     case Piece::Kind::Squared:
-        made << addWorkingLabel(QStringLiteral("Label%1").arg(++m_fixedLabels), left, middle - Half - 90,
+        // Tucked against what it squares, into the room left after a text.
+        made << addWorkingLabel(QStringLiteral("Label%1").arg(++m_fixedLabels), left - TextPad / 2, middle - Half - 90,
                                 RaisedWidth, LineHeight / 2 + 30, piece.text, FontPoints - 4);
         break;
     case Piece::Kind::Fraction: {

@@ -3,6 +3,7 @@
 
 #include "shell/About.h"
 #include "algebra/Factor.h"
+#include "algebra/SimultaneousLinearEquations.h"
 #include "algebra/frmEquation.h"
 #include "drills/Add_form.h"
 #include "drills/Sub_form.h"
@@ -31,6 +32,7 @@ void registerWindows()
     for (int type = 1; type <= 8; ++type)
         Forms::registerForm(windows::equation(type), [type] { return new frmEquation(type); });
     Forms::registerForm(windows::Factor, [] { return new Factor; });
+    Forms::registerForm(windows::Simultaneous, [] { return new SimultaneousLinearEquations; });
 }
 
 } // namespace kt
