@@ -3,6 +3,7 @@
 
 #include "shell/About.h"
 #include "algebra/Factor.h"
+#include "algebra/FrmScientific.h"
 #include "algebra/SimultaneousLinearEquations.h"
 #include "algebra/frmEquation.h"
 #include "drills/Add_form.h"
@@ -33,6 +34,7 @@ void registerWindows()
         Forms::registerForm(windows::equation(type), [type] { return new frmEquation(type); });
     Forms::registerForm(windows::Factor, [] { return new Factor; });
     Forms::registerForm(windows::Simultaneous, [] { return new SimultaneousLinearEquations; });
+    Forms::registerForm(windows::Scientific, [] { return new FrmScientific; });
 }
 
 } // namespace kt
