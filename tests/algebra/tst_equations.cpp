@@ -2,7 +2,13 @@
 // focus in the offending box, the Enter walk, Clear, and editing hiding the
 // answer.
 #include "AlgebraTest.h"
+#include "algebra/Factor.h"
+#include "algebra/FrmScientific.h"
+#include "algebra/SimultaneousLinearEquations.h"
+#include "algebra/frmEquation.h"
 #include "shell/WindowNames.h"
+
+#include <QAction>
 
 using namespace kt;
 using namespace kt::test;
@@ -91,6 +97,26 @@ private slots:
         QCOMPARE(focused(), focus);
         // A refused value stays for the child to mend.
         QCOMPARE(entry(QStringLiteral("Texta"))->text(), a);
+    }
+
+    void everyAlgebraEntryOfTheMenuOpensItsWindow()
+    {
+        open(windows::MainWindow);
+        auto choose = [this](const char* entry) {
+            QAction* action = form->findChild<QAction*>(QString::fromLatin1(entry));
+            QVERIFY2(action && action->isEnabled(), entry);
+            action->trigger();
+        };
+        for (int type = 1; type <= 8; ++type) {
+            choose(qPrintable(QStringLiteral("mnuEquations%1").arg(type)));
+            QVERIFY(Forms::find<frmEquation>(windows::equation(type)));
+        }
+        choose("menuFactor");
+        QVERIFY(Forms::find<Factor>(windows::Factor));
+        choose("menuSimultaneous");
+        QVERIFY(Forms::find<SimultaneousLinearEquations>(windows::Simultaneous));
+        choose("mnuScientific");
+        QVERIFY(Forms::find<FrmScientific>(windows::Scientific));
     }
 
     void type8WalksBAThenCAndComesBackToB()
