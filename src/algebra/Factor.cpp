@@ -18,7 +18,7 @@ const QString UseANumber = QStringLiteral("Use a number.");
 
 constexpr int Margin = 240;
 constexpr int Width = 11000;
-constexpr int Coefficient = 700; // a place for a typed coefficient
+constexpr int Coefficient = 1000; // a place for a typed coefficient
 constexpr int Value = 1900;      // a place for a computed value
 
 Piece t(const QString& fixed) { return text(fixed); }

@@ -17,10 +17,15 @@ constexpr int Margin = 240;
 FrmScientific::FrmScientific() : WorkingForm(windows::Scientific)
 {
     setCaption(QStringLiteral("Scientific Notation"));
-    int bottom = 0;
-    placeRows({{text("Enter your number here."), text("     "), text("Its value in Scientific Notation format")},
-               {box("TextInputNumber", 2800), text("   =   "), place("LabelFinalAnswer", 3000)}},
-              Margin, Margin, 150, &bottom);
+    // The number under its label on the left, its rewriting under its label
+    // on the right.
+    const Row answerTitle{text("Its value in Scientific Notation format")};
+    const int answerLeft = Margin + 3600;
+    placeRow({text("Enter your number here.")}, Margin, Margin);
+    placeRow({box("TextInputNumber", 2800), text("  =")}, Margin, Margin + 450);
+    placeRow(answerTitle, answerLeft, Margin);
+    placeRow({place("LabelFinalAnswer", 3000)}, answerLeft, Margin + 450);
+    const int bottom = Margin + 450 + rowHeight({box("TextInputNumber")});
     TextInputNumber = findBox(QStringLiteral("TextInputNumber"));
     LabelFinalAnswer = findLabel(QStringLiteral("LabelFinalAnswer"));
 
@@ -28,7 +33,7 @@ FrmScientific::FrmScientific() : WorkingForm(windows::Scientific)
     cmdSolve = addButton(QStringLiteral("cmdSolve"), Margin, buttonsTop, 1300, 450, QStringLiteral("&Solve"));
     cmdClear = addButton(QStringLiteral("cmdClear"), Margin + 1500, buttonsTop, 1300, 450, QStringLiteral("&Clear"));
     cmdExit = addButton(QStringLiteral("cmdExit"), Margin + 3000, buttonsTop, 1300, 450, QStringLiteral("&Return"));
-    setSizeTwips(7600, buttonsTop + 450 + Margin);
+    setSizeTwips(answerLeft + rowWidth(answerTitle) + Margin, buttonsTop + 450 + Margin);
 
     setEnterOrder({TextInputNumber}, [this] { cmdSolve_Click(); });
     connect(TextInputNumber, &TextBox::changed, this, &FrmScientific::TextInputNumber_Change);

@@ -78,6 +78,8 @@ int WorkingForm::rowHeight(const Row& row) const
     return e.above + e.below;
 }
 
+int WorkingForm::rowWidth(const Row& row) const { return measure(row).width; }
+
 QList<QWidget*> WorkingForm::placeRow(const Row& row, int left, int top)
 {
     QList<QWidget*> made;

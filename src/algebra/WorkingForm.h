@@ -21,8 +21,9 @@ protected:
     // Places `row` with its left edge at `left` and its top at `top` (twips)
     // and returns every control it made, so a row can be hidden as a whole.
     QList<QWidget*> placeRow(const working::Row& row, int left, int top);
-    // The height a row takes, in twips.
+    // The height and width a row takes, in twips.
     int rowHeight(const working::Row& row) const;
+    int rowWidth(const working::Row& row) const;
     // Rows one under another from `top`, `gap` twips apart; returns the
     // controls of each row and sets `bottom` below the last one.
     QList<QList<QWidget*>> placeRows(const QList<working::Row>& rows, int left, int top, int gap, int* bottom = nullptr);
