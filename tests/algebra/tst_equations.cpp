@@ -6,6 +6,7 @@
 #include "algebra/FrmScientific.h"
 #include "algebra/SimultaneousLinearEquations.h"
 #include "algebra/frmEquation.h"
+#include "algebra/Solving.h"
 #include "shell/WindowNames.h"
 
 #include <QAction>
@@ -97,6 +98,34 @@ private slots:
         QCOMPARE(focused(), focus);
         // A refused value stays for the child to mend.
         QCOMPARE(entry(QStringLiteral("Texta"))->text(), a);
+    }
+
+    void numberTexts_data()
+    {
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("zero before the point") << "plainWithZero" << 0.5 << "0.5";
+        QTest::newRow("negative below one") << "plainWithZero" << -0.25 << "-0.25";
+        QTest::newRow("whole") << "plainWithZero" << 25.0 << "25";
+        QTest::newRow("zero") << "plainWithZero" << 0.0 << "0";
+        QTest::newRow("exponent form") << "plainWithZero" << 1e20 << "1E+20";
+        QTest::newRow("small exponent form") << "plainWithZero" << -1.5e-7 << "-1.5E-07";
+        QTest::newRow("seven digits") << "spacedSeven" << 1.0 / 3 << " .3333333";
+        QTest::newRow("seven digits rounded") << "spacedSeven" << 2.0 / 3 << " .6666667";
+        QTest::newRow("seven digits, exponent") << "spacedSeven" << 12345678.0 << " 1.234568E+07";
+        QTest::newRow("plain seven, negative") << "plainSeven" << -5.0 << "-5";
+        QTest::newRow("plain seven, minus of a negative") << "plainSeven" << 3.0 << "3";
+    }
+    void numberTexts()
+    {
+        QFETCH(QString, form);
+        QFETCH(double, value);
+        QFETCH(QString, text);
+        const QString shown = form == "plainWithZero" ? algebra::plainWithZero(value)
+                              : form == "spacedSeven" ? algebra::spacedSeven(value)
+                                                      : algebra::plainSeven(value);
+        QCOMPARE(shown, text);
     }
 
     void everyAlgebraEntryOfTheMenuOpensItsWindow()

@@ -68,6 +68,11 @@ private slots:
         open(windows::Factor, 0, 4);
         QCOMPARE(text("LabelScore"), QStringLiteral("Score = 4"));
         QCOMPARE(text("LabelInstructions"), QStringLiteral("Enter values for a, b, and c then click on Solve button."));
+        // The factor row has minus signs: (Y - f1)(Y - f2) is the polynomial for the roots shown.
+        QStringList fixedTexts;
+        for (const QLabel* label : form->findChildren<QLabel*>())
+            fixedTexts << label->text();
+        QVERIFY(fixedTexts.contains("[ Y - f1 ]") && fixedTexts.contains("[ Y - f2 ]"));
         QVERIFY(!shown("F1Answer") && !shown("bsqr4ac") && !shown("Label2a"));
 
         solve("1", "5", "6");
