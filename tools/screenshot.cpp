@@ -2,12 +2,14 @@
 // repeatably, for the docs and for looking at a layout without a display:
 //
 //   kite-screenshot <window name> <out.png> [--level N] [--answer N]
+//                   [--type Box=text]... [--click Button]
 //
 // The window opens with the build's media as its program directory, a fresh
 // temporary data directory, the sound off, and the random generator seeded
 // from a fixed time of day, so the same command draws the same problem.
 // --level sets the level of the arithmetic drills; --answer answers that many
-// steps of a choice drill right. Timers run for their due time after opening
+// steps of a choice drill right; --type fills entry boxes and --click then
+// presses a button (a solver's Solve). Timers run for their due time after opening
 // and after each answer, so counting pictures and verdicts are on screen.
 #include "shell/SessionState.h"
 #include "app/WindowCatalog.h"
@@ -77,7 +79,11 @@ int main(int argc, char* argv[])
     parser.addPositionalArgument(QStringLiteral("out"), QStringLiteral("PNG file to write."));
     const QCommandLineOption levelOption(QStringLiteral("level"), QStringLiteral("Drill level."), QStringLiteral("N"), QStringLiteral("1"));
     const QCommandLineOption answerOption(QStringLiteral("answer"), QStringLiteral("Steps to answer right."), QStringLiteral("N"), QStringLiteral("0"));
+    const QCommandLineOption typeOption(QStringLiteral("type"), QStringLiteral("Text for an entry box."), QStringLiteral("Box=text"));
+    const QCommandLineOption clickOption(QStringLiteral("click"), QStringLiteral("Button to press."), QStringLiteral("Button"));
     parser.addOption(levelOption);
+    parser.addOption(typeOption);
+    parser.addOption(clickOption);
     parser.addOption(answerOption);
     parser.process(app);
     const QStringList args = parser.positionalArguments();
@@ -107,6 +113,19 @@ int main(int argc, char* argv[])
         if (!answerStep(form))
             return fail(QStringLiteral("could not answer a step of %1").arg(args.at(0)));
         runFor(700);
+    }
+    for (const QString& typed : parser.values(typeOption)) {
+        auto* box = form->findChild<kt::TextBox*>(typed.section(QLatin1Char('='), 0, 0));
+        if (!box)
+            return fail(QStringLiteral("no entry box for %1").arg(typed));
+        box->setText(typed.section(QLatin1Char('='), 1));
+    }
+    if (parser.isSet(clickOption)) {
+        auto* button = form->findChild<kt::CommandButton*>(parser.value(clickOption));
+        if (!button)
+            return fail(QStringLiteral("no button named %1").arg(parser.value(clickOption)));
+        button->click();
+        runFor(100);
     }
     if (!form->grab().save(args.at(1)))
         return fail(QStringLiteral("cannot write %1").arg(args.at(1)));

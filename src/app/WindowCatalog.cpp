@@ -2,6 +2,10 @@
 #include "app/WindowCatalog.h"
 
 #include "shell/About.h"
+#include "algebra/Factor.h"
+#include "algebra/FrmScientific.h"
+#include "algebra/SimultaneousLinearEquations.h"
+#include "algebra/frmEquation.h"
 #include "drills/Add_form.h"
 #include "drills/Sub_form.h"
 #include "shell/Essay.h"
@@ -26,6 +30,11 @@ void registerWindows()
     Forms::registerForm(windows::PreviousScores, [] { return new frmScores; });
     Forms::registerForm(windows::VisualRewards, [] { return new VisualRewards; });
     Forms::registerForm(windows::About, [] { return new About; });
+    for (int type = 1; type <= 8; ++type)
+        Forms::registerForm(windows::equation(type), [type] { return new frmEquation(type); });
+    Forms::registerForm(windows::Factor, [] { return new Factor; });
+    Forms::registerForm(windows::Simultaneous, [] { return new SimultaneousLinearEquations; });
+    Forms::registerForm(windows::Scientific, [] { return new FrmScientific; });
 }
 
 } // namespace kt
