@@ -3,6 +3,8 @@
 
 #include "shell/About.h"
 #include "drills/Add_form.h"
+#include "drills/Divide_form.h"
+#include "drills/Mul_Form.h"
 #include "drills/Sub_form.h"
 #include "shell/Essay.h"
 #include "shell/FormScoreList.h"
@@ -21,6 +23,8 @@ void registerWindows()
     Forms::registerForm(windows::Essay, [] { return new Essay; });
     Forms::registerForm(windows::Addition, [] { return new AddForm; });
     Forms::registerForm(windows::Subtraction, [] { return new SubForm; });
+    Forms::registerForm(windows::Multiplication, [] { return new MulForm; });
+    Forms::registerForm(windows::Division, [] { return new DivideForm; });
     Forms::registerForm(windows::UserName, [] { return new frmUserName; });
     Forms::registerForm(windows::CurrentScores, [] { return new FormScoreList; });
     Forms::registerForm(windows::PreviousScores, [] { return new frmScores; });
