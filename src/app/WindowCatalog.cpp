@@ -5,6 +5,7 @@
 #include "drills/Add_form.h"
 #include "drills/Divide_form.h"
 #include "drills/Mul_Form.h"
+#include "drills/frmNumbers.h"
 #include "drills/Sub_form.h"
 #include "shell/Essay.h"
 #include "shell/FormScoreList.h"
@@ -21,6 +22,7 @@ void registerWindows()
 {
     Forms::registerForm(windows::MainWindow, [] { return new KiteTu; });
     Forms::registerForm(windows::Essay, [] { return new Essay; });
+    Forms::registerForm(windows::Numbers, [] { return new frmNumbers; });
     Forms::registerForm(windows::Addition, [] { return new AddForm; });
     Forms::registerForm(windows::Subtraction, [] { return new SubForm; });
     Forms::registerForm(windows::Multiplication, [] { return new MulForm; });
