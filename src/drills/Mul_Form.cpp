@@ -27,8 +27,8 @@ const Phrase Plus{Working::Sum, QStringLiteral("What is "), {QStringLiteral(" + 
                   QStringLiteral(" = ?"), {QStringLiteral("plus"), QStringLiteral("plus")}, QStringLiteral("equals")};
 
 const ChoiceLayout choiceLayout{
-    4080, 4200, 2160, 420, 240,
-    QRect(240, 4680, 3600, 480),  // QuestionLabel, left of the choices
+    4560, 4200, 1800, 420, 240,
+    QRect(240, 4680, 4080, 480),  // QuestionLabel, left of the choices
     QRect(6480, 480, 3000, 600),  // LabelWrong
     QRect(6480, 1320, 3000, 480), // LabelScore
     18,
@@ -86,10 +86,10 @@ MulForm::MulForm() : StepDrill(windows::Multiplication, mulRules())
 
     addChoiceControls(choiceLayout);
     // A bracket from the question to the choices.
-    Line2 = addLine(QStringLiteral("Line2"), 3840, 4920, 3960, 4920, 14, 2);
-    Line3 = addLine(QStringLiteral("Line3"), 3960, 4410, 3960, 5730, 14, 2);
-    Line4 = addLine(QStringLiteral("Line4"), 3960, 4410, 4080, 4410, 14, 2);
-    Line5 = addLine(QStringLiteral("Line5"), 3960, 5730, 4080, 5730, 14, 2);
+    Line2 = addLine(QStringLiteral("Line2"), 4320, 4920, 4440, 4920, 14, 2);
+    Line3 = addLine(QStringLiteral("Line3"), 4440, 4410, 4440, 5730, 14, 2);
+    Line4 = addLine(QStringLiteral("Line4"), 4440, 4410, 4560, 4410, 14, 2);
+    Line5 = addLine(QStringLiteral("Line5"), 4440, 5730, 4560, 5730, 14, 2);
     for (LineControl* line : {Line2, Line3, Line4, Line5})
         addToAnswerArea(line);
 

@@ -81,8 +81,8 @@ frmNumbers::frmNumbers() : Form(windows::Numbers)
     Line3 = addLine(QStringLiteral("Line3"), BoxLeft, BoxBottom, BoxRight, BoxBottom, 15, 4);
     Line4 = addLine(QStringLiteral("Line4"), BoxRight, BoxTop, BoxRight, BoxBottom, 15, 4);
 
-    Label1 = addLabel(QStringLiteral("Label1"), 600, 240, 8400, 480);
-    Label1->setFontSize(12, true);
+    Label1 = addLabel(QStringLiteral("Label1"), 240, 240, 9140, 600);
+    Label1->setFontSize(11, true);
     Label3 = addLabel(QStringLiteral("Label3"), 1260, 960, 2000, 300, QStringLiteral("Groups of 100"));
     Label4 = addLabel(QStringLiteral("Label4"), 3860, 960, 2000, 300, QStringLiteral("Groups of 10"));
     Label2 = addLabel(QStringLiteral("Label2"), 1200, 5940, 3600, 480);
