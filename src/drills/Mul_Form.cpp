@@ -212,8 +212,11 @@ void MulForm::DrawSuns()
 
 void MulForm::Timer3_Timer()
 {
-    DrawSuns();
-    LabelLemon->show();
+    // A problem answered before the suns were due needs none.
+    if (locked == 0) {
+        DrawSuns();
+        LabelLemon->show();
+    }
     Timer3->setEnabled(false);
 }
 
