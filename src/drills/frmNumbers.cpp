@@ -106,7 +106,8 @@ void frmNumbers::Form_Load()
 {
     setSizeTwips(WindowWidth, WindowHeight);
     centre();
-    GroupLeft = qint16(roundHalfEven(widthTwips() / 2.0 - 3550));
+    // From the designed width: the client area is whole pixels, 9615 twips wide.
+    GroupLeft = qint16(roundHalfEven(WindowWidth / 2.0 - 3550));
     Label3->move(px(GroupLeft), Label3->y());
     randomize();
     NewNumber();
