@@ -2,14 +2,15 @@
 // repeatably, for the docs and for looking at a layout without a display:
 //
 //   kite-screenshot <window name> <out.png> [--level N] [--answer N]
-//                   [--type Box=text]... [--click Button]
+//                   [--type Box=text]... [--click Button] [--drop picture@x,y ...]
 //
 // The window opens with the build's media as its program directory, a fresh
 // temporary data directory, the sound off, and the random generator seeded
 // from a fixed time of day, so the same command draws the same problem.
 // --level sets the level of the arithmetic drills; --answer answers that many
 // steps of a choice drill right; --type fills entry boxes and --click then
-// presses a button (a solver's Solve). Timers run for their due time after opening
+// presses a button (a solver's Solve); --drop drags the named picture with the
+// mouse and lets go at pixel (x, y) of the window. Timers run for their due time after opening
 // and after each answer, so counting pictures and verdicts are on screen.
 #include "shell/SessionState.h"
 #include "app/WindowCatalog.h"
@@ -22,6 +23,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QEventLoop>
+#include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
@@ -58,6 +60,26 @@ bool answerStep(kt::Form* form)
     return false;
 }
 
+// Presses the left button on a picture and lets go at `to`, a pixel of the
+// window's surface, as a mouse drag does.
+bool dropPicture(kt::Form* form, const QString& spec)
+{
+    const QStringList parts = spec.split(QLatin1Char('@'));
+    const QStringList xy = parts.value(1).split(QLatin1Char(','));
+    auto* picture = form->findChild<QWidget*>(parts.value(0));
+    if (!picture || xy.size() != 2)
+        return false;
+    const QPoint from = picture->rect().center();
+    const QPoint to = form->surface()->mapToGlobal(QPoint(xy.at(0).toInt(), xy.at(1).toInt()));
+    QMouseEvent press(QEvent::MouseButtonPress, from, picture->mapToGlobal(from), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(picture, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, picture->mapFromGlobal(to), to, Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QCoreApplication::sendEvent(picture, &release);
+    return true;
+}
+
 int fail(const QString& message)
 {
     std::fprintf(stderr, "kite-screenshot: %s\n", qPrintable(message));
@@ -81,10 +103,13 @@ int main(int argc, char* argv[])
     const QCommandLineOption answerOption(QStringLiteral("answer"), QStringLiteral("Steps to answer right."), QStringLiteral("N"), QStringLiteral("0"));
     const QCommandLineOption typeOption(QStringLiteral("type"), QStringLiteral("Text for an entry box."), QStringLiteral("Box=text"));
     const QCommandLineOption clickOption(QStringLiteral("click"), QStringLiteral("Button to press."), QStringLiteral("Button"));
+    const QCommandLineOption dropOption(QStringLiteral("drop"), QStringLiteral("Drag a picture to a pixel of the window."),
+                                        QStringLiteral("picture@x,y"));
     parser.addOption(levelOption);
     parser.addOption(typeOption);
     parser.addOption(clickOption);
     parser.addOption(answerOption);
+    parser.addOption(dropOption);
     parser.process(app);
     const QStringList args = parser.positionalArguments();
     if (args.size() != 2)
@@ -125,6 +150,11 @@ int main(int argc, char* argv[])
         if (!button)
             return fail(QStringLiteral("no button named %1").arg(parser.value(clickOption)));
         button->click();
+        runFor(100);
+    }
+    for (const QString& drop : parser.values(dropOption)) {
+        if (!dropPicture(form, drop))
+            return fail(QStringLiteral("cannot drop %1").arg(drop));
         runFor(100);
     }
     if (!form->grab().save(args.at(1)))

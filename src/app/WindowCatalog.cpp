@@ -7,6 +7,9 @@
 #include "algebra/SimultaneousLinearEquations.h"
 #include "algebra/frmEquation.h"
 #include "drills/Add_form.h"
+#include "drills/Divide_form.h"
+#include "drills/Mul_Form.h"
+#include "drills/frmNumbers.h"
 #include "drills/Sub_form.h"
 #include "shell/Essay.h"
 #include "shell/FormScoreList.h"
@@ -23,8 +26,11 @@ void registerWindows()
 {
     Forms::registerForm(windows::MainWindow, [] { return new KiteTu; });
     Forms::registerForm(windows::Essay, [] { return new Essay; });
+    Forms::registerForm(windows::Numbers, [] { return new frmNumbers; });
     Forms::registerForm(windows::Addition, [] { return new AddForm; });
     Forms::registerForm(windows::Subtraction, [] { return new SubForm; });
+    Forms::registerForm(windows::Multiplication, [] { return new MulForm; });
+    Forms::registerForm(windows::Division, [] { return new DivideForm; });
     Forms::registerForm(windows::UserName, [] { return new frmUserName; });
     Forms::registerForm(windows::CurrentScores, [] { return new FormScoreList; });
     Forms::registerForm(windows::PreviousScores, [] { return new frmScores; });
