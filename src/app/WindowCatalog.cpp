@@ -4,6 +4,7 @@
 #include "shell/About.h"
 #include "drills/Add_form.h"
 #include "drills/Sub_form.h"
+#include "fractions/BasicFractionReduction.h"
 #include "shell/Essay.h"
 #include "shell/FormScoreList.h"
 #include "shell/KiteTu.h"
@@ -21,6 +22,7 @@ void registerWindows()
     Forms::registerForm(windows::Essay, [] { return new Essay; });
     Forms::registerForm(windows::Addition, [] { return new AddForm; });
     Forms::registerForm(windows::Subtraction, [] { return new SubForm; });
+    Forms::registerForm(windows::FractionReduction1, [] { return new BasicFractionReduction; });
     Forms::registerForm(windows::UserName, [] { return new frmUserName; });
     Forms::registerForm(windows::CurrentScores, [] { return new FormScoreList; });
     Forms::registerForm(windows::PreviousScores, [] { return new frmScores; });
