@@ -5,6 +5,7 @@
 #include "drills/Add_form.h"
 #include "drills/Sub_form.h"
 #include "fractions/BasicFractionReduction.h"
+#include "fractions/BasicFractionsForm.h"
 #include "fractions/FractionReduction.h"
 #include "shell/Essay.h"
 #include "shell/FormScoreList.h"
@@ -23,6 +24,7 @@ void registerWindows()
     Forms::registerForm(windows::Essay, [] { return new Essay; });
     Forms::registerForm(windows::Addition, [] { return new AddForm; });
     Forms::registerForm(windows::Subtraction, [] { return new SubForm; });
+    Forms::registerForm(windows::BasicFractions, [] { return new BasicFractionsForm; });
     Forms::registerForm(windows::FractionReduction1, [] { return new BasicFractionReduction; });
     Forms::registerForm(windows::FractionReduction2, [] { return new FractionReduction; });
     Forms::registerForm(windows::UserName, [] { return new frmUserName; });
