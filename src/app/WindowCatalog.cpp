@@ -4,6 +4,7 @@
 #include "shell/About.h"
 #include "drills/Add_form.h"
 #include "drills/Sub_form.h"
+#include "fractions/AddFractionForm.h"
 #include "fractions/BasicFractionReduction.h"
 #include "fractions/BasicFractionsForm.h"
 #include "fractions/FractionReduction.h"
@@ -25,6 +26,7 @@ void registerWindows()
     Forms::registerForm(windows::Addition, [] { return new AddForm; });
     Forms::registerForm(windows::Subtraction, [] { return new SubForm; });
     Forms::registerForm(windows::BasicFractions, [] { return new BasicFractionsForm; });
+    Forms::registerForm(windows::AddFractions, [] { return new AddFractionForm; });
     Forms::registerForm(windows::FractionReduction1, [] { return new BasicFractionReduction; });
     Forms::registerForm(windows::FractionReduction2, [] { return new FractionReduction; });
     Forms::registerForm(windows::UserName, [] { return new frmUserName; });
