@@ -1,14 +1,18 @@
 // Renders one of the program's windows to a PNG picture, headless and
 // repeatably, for the docs and for looking at a layout without a display:
 //
-//   kite-screenshot <window name> <out.png> [--level N] [--answer N]
+//   kite-screenshot <window name> <out.png> [--level N] [--answer N] [--do ACTION]...
 //
 // The window opens with the build's media as its program directory, a fresh
 // temporary data directory, the sound off, and the random generator seeded
 // from a fixed time of day, so the same command draws the same problem.
-// --level sets the level of the arithmetic drills; --answer answers that many
-// steps of a choice drill right. Timers run for their due time after opening
-// and after each answer, so counting pictures and verdicts are on screen.
+// --level sets the level of the arithmetic drills (and level 3 makes the
+// fractions window subtract); --answer answers that many steps of a choice
+// drill right. --do acts on a control, in the order given: "type:Text1=12"
+// writes into an entry box, "click:cmdSolve" presses a button,
+// "dblclick:Option1(0)" answers with a choice. Timers run for their due time
+// after opening and after each answer or action, so counting pictures,
+// verdicts and the questions that follow them are on screen.
 #include "shell/SessionState.h"
 #include "app/WindowCatalog.h"
 #include "app/WindowCatalog.h"
@@ -17,6 +21,7 @@
 #include "ui/Forms.h"
 #include "ui/Platform.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QEventLoop>
@@ -45,13 +50,41 @@ void runFor(int ms)
 bool answerStep(kt::Form* form)
 {
     const auto* verdict = form->findChild<QLabel*>(QStringLiteral("LabelWrong"));
+    if (!verdict)
+        verdict = form->findChild<QLabel*>(QStringLiteral("WrongLabel"));
     for (int i = 1; verdict && i <= 3; ++i) {
         auto* choice = form->findChild<kt::OptionButton*>(kt::elementName(QStringLiteral("Option1"), i));
         if (!choice || choice->isHidden())
             return false;
         emit choice->doubleClicked(i);
-        if (verdict->text() == QLatin1String("Right!"))
+        if (verdict->text().startsWith(QLatin1String("Right")))
             return true;
+    }
+    return false;
+}
+
+// One --do action: "type:Name=text", "click:Name" or "dblclick:Name".
+bool act(kt::Form* form, const QString& action)
+{
+    const QString verb = action.section(QLatin1Char(':'), 0, 0);
+    const QString target = action.section(QLatin1Char(':'), 1);
+    if (verb == QLatin1String("type")) {
+        auto* box = form->findChild<kt::TextBox*>(target.section(QLatin1Char('='), 0, 0));
+        if (box)
+            box->setText(target.section(QLatin1Char('='), 1));
+        return box != nullptr;
+    }
+    if (verb == QLatin1String("click")) {
+        auto* button = form->findChild<QAbstractButton*>(target);
+        if (button)
+            button->click();
+        return button != nullptr;
+    }
+    if (verb == QLatin1String("dblclick")) {
+        auto* choice = form->findChild<kt::OptionButton*>(target);
+        if (choice)
+            emit choice->doubleClicked(choice->index());
+        return choice != nullptr;
     }
     return false;
 }
@@ -77,8 +110,10 @@ int main(int argc, char* argv[])
     parser.addPositionalArgument(QStringLiteral("out"), QStringLiteral("PNG file to write."));
     const QCommandLineOption levelOption(QStringLiteral("level"), QStringLiteral("Drill level."), QStringLiteral("N"), QStringLiteral("1"));
     const QCommandLineOption answerOption(QStringLiteral("answer"), QStringLiteral("Steps to answer right."), QStringLiteral("N"), QStringLiteral("0"));
+    const QCommandLineOption doOption(QStringLiteral("do"), QStringLiteral("Acts on a control: type:Name=text, click:Name, dblclick:Name."), QStringLiteral("ACTION"));
     parser.addOption(levelOption);
     parser.addOption(answerOption);
+    parser.addOption(doOption);
     parser.process(app);
     const QStringList args = parser.positionalArguments();
     if (args.size() != 2)
@@ -97,6 +132,7 @@ int main(int argc, char* argv[])
     s.UserName = QStringLiteral("Sam");
     const qint16 level = qint16(qBound(1, parser.value(levelOption).toInt(), 4));
     s.AddLevel = s.SubLevel = s.MulLevel = s.DivLevel = level;
+    s.FractionAddMode = level == 3 ? 0 : 1;
     kt::registerWindows();
 
     kt::Form* form = kt::Forms::show(args.at(0));
@@ -107,6 +143,11 @@ int main(int argc, char* argv[])
         if (!answerStep(form))
             return fail(QStringLiteral("could not answer a step of %1").arg(args.at(0)));
         runFor(700);
+    }
+    for (const QString& action : parser.values(doOption)) {
+        if (!act(form, action))
+            return fail(QStringLiteral("cannot do %1 in %2").arg(action, args.at(0)));
+        runFor(1100);
     }
     if (!form->grab().save(args.at(1)))
         return fail(QStringLiteral("cannot write %1").arg(args.at(1)));

@@ -42,11 +42,11 @@ ChoiceRules pieRules(const BasicFractionsForm* form)
 }
 
 const ChoiceLayout pieLayout{
-    3720, 480, 4680, 450, 0,
+    3480, 480, 5040, 450, 0,
     QRect(),                      // no question label
     QRect(240, 3900, 5400, 540),  // RewardLabel
     QRect(5880, 3960, 2520, 450), // ScoreLabel
-    11,
+    10,
 };
 } // namespace
 
@@ -155,8 +155,9 @@ void BasicFractionsForm::DrawMissingPart()
     setDrawWidth(2);
     const auto lineTo = [this](QPoint end, int colour) { drawLine(CentreX, CentreY, end.x(), end.y(), qbColor(colour)); };
     const QPoint centre(CentreX, CentreY);
-    // Lines two degrees apart paint the slice solid black.
-    for (int a = 0; a <= SliceAngle; a += 2)
+    // Lines from the centre paint the slice solid black; one degree apart,
+    // since at two degrees specks of the planet stay between them at the rim.
+    for (int a = 0; a <= SliceAngle; ++a)
         lineTo(centre + PolarOffset(SliceRadius, a), 0);
     LabelWrong->setText(QStringLiteral("How much of Mercury is missing?"));
 

@@ -54,7 +54,7 @@ FractionReduction::FractionReduction() : Form(windows::FractionReduction2)
         fixed(left + 600, top - 600, 300, r, 9);
         bar(left, top + 30, 900);
         fixed(left, top + 90, 600, b + QStringLiteral(" Y"));
-        fixed(left + 600, top - 90, 300, s, 9);
+        fixed(left + 600, top + 60, 300, s, 9);
     };
 
     fixed(240, Row1 - 150, 1000, QStringLiteral("P(X,Y)"));
@@ -94,23 +94,33 @@ FractionReduction::FractionReduction() : Form(windows::FractionReduction2)
         addLabel(LabelSplusU, index, left + 1620, top - 180, 600, 300, QStringLiteral("S+U"))->setFont(sansFont(9, true));
     };
     fixed(1320, Row3, 300, QStringLiteral("="));
-    LabelAdivB = text(QStringLiteral("LabelAdivB"), 1800, Row3, 600, QStringLiteral(" a/b"));
-    fixed(2400, Row3, 300, QStringLiteral("*"));
-    LabelCdivD = text(QStringLiteral("LabelCdivD"), 2700, Row3, 600, QStringLiteral("c/d"));
-    powers(0, 3360, Row3);
+    LabelAdivB = text(QStringLiteral("LabelAdivB"), 1800, Row3, 720, QStringLiteral(" a/b"));
+    fixed(2580, Row3, 300, QStringLiteral("*"));
+    LabelCdivD = text(QStringLiteral("LabelCdivD"), 2880, Row3, 720, QStringLiteral("c/d"));
+    powers(0, 3720, Row3);
     fixed(1320, Row4, 300, QStringLiteral("="));
     LabelACdivBD = text(QStringLiteral("LabelACdivBD"), 1800, Row4, 900, QStringLiteral("ac/bd"));
-    powers(1, 3360, Row4);
+    powers(1, 3720, Row4);
 
     // Row 5: the result panel.
     fixed(1320, Row5 + 90, 300, QStringLiteral("="));
     Picture1 = addLabel(QStringLiteral("Picture1"), PanelLeft, Row5, PanelWidth, 600);
     Picture1->setBackColor(11);
     Picture1->setFrameShape(QFrame::Box);
+    // The result row in a fixed-pitch face whose characters are 135 twips
+    // wide, the width its placement counts on.
+    QFont pitch(QStringLiteral("DejaVu Sans Mono"));
+    pitch.setPixelSize(15);
+    pitch.setBold(true);
     LabelFinalAnswer = text(QStringLiteral("LabelFinalAnswer"), 0, 0, 3000, QString());
     Labelx = text(QStringLiteral("Labelx"), 0, 0, 300, QStringLiteral("X"));
-    addLabel(LabelRplusT, 2, 0, 0, 1200, 300)->setFont(sansFont(9, true));
     LabelY = text(QStringLiteral("LabelY"), 0, 0, 720, QStringLiteral("/  Y"));
+    LabelFinalAnswer->setFont(pitch);
+    QFont letters = sansFont(10, true);
+    letters.setPixelSize(15);
+    Labelx->setFont(letters);
+    LabelY->setFont(letters);
+    addLabel(LabelRplusT, 2, 0, 0, 1200, 300)->setFont(sansFont(9, true));
     addLabel(LabelSplusU, 2, 0, 0, 1200, 300)->setFont(sansFont(9, true));
     placeInPanel(LabelFinalAnswer, CoefficientLeft);
 
