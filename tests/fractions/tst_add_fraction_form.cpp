@@ -189,6 +189,29 @@ private slots:
         processEvents();
         QVERIFY(!Forms::find(windows::AddFractions));
     }
+
+    void everyFractionsLevelOpensItsWorkingWindow()
+    {
+        const QStringList windowOf{windows::BasicFractions, windows::AddFractions, windows::AddFractions,
+                                   windows::FractionReduction1, windows::FractionReduction2};
+        for (int level = 1; level <= 5; ++level) {
+            // Equal draws never make a subtraction: level 3 gets 4/3 - 1/7.
+            script({num(4), num(1), den(3), den(7), Tail});
+            QVERIFY(openLevel(level, windowOf[level - 1]));
+            auto* menu = Forms::get<KiteTu>(windows::MainWindow);
+            const auto* entry = menu->findChild<QAction*>(QStringLiteral("menuFractLevel%1").arg(level));
+            QVERIFY(entry->isEnabled() && entry->isChecked());
+            QVERIFY(form->isVisible());
+            for (const QString& other : windowOf) // one activity at a time
+                QVERIFY(other == windowOf[level - 1] || !Forms::find(other));
+        }
+        QCOMPARE(Forms::find(windows::FractionReduction2), form);
+        QVERIFY(!shown("LabelScore")); // level 5 hides the score
+        script({num(4), num(1), den(3), den(7), Tail});
+        openLevel(3, windows::AddFractions);
+        QCOMPARE(session().FractionAddMode, qint16(0));
+        QVERIFY(form->caption().startsWith("Subtract"));
+    }
 };
 
 QTEST_MAIN(TestAddFractionForm)
