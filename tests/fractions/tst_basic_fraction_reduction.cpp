@@ -16,18 +16,14 @@ class TestBasicFractionReduction : public QObject, public FractionFixture {
         click(get("cmdSolve"));
     }
     // Answers the open question, then lets the next one appear.
-    void answer(bool yes)
-    {
-        doubleClick(get(yes ? "Option1(0)" : "Option1(1)"));
-        fire("Timer2");
-    }
+    void answer(bool yes) { doubleClick(get(yes ? "Option1(0)" : "Option1(1)")), fire("Timer2"); }
     QString place(int i) const
     {
         return text(QStringLiteral("Numerator(%1)").arg(i)) + "/" + text(QStringLiteral("Denominator(%1)").arg(i));
     }
-    QString question(int prime) const
+    static QString question(int p)
     {
-        return QStringLiteral("Can both the numerator and denominator be divided by  %1 without a remainder?").arg(prime);
+        return QStringLiteral("Can both the numerator and denominator be divided by  %1 without a remainder?").arg(p);
     }
 
 private slots:
@@ -39,34 +35,25 @@ private slots:
     }
     void cleanup() { stop(); }
 
-    void opensFromTheMenuWithTheWorkingHidden()
-    {
-        QCOMPARE(form->caption(), QStringLiteral("Basic Fraction Reduction"));
-        QCOMPARE(text("LabelScore"), QStringLiteral("Score = 4"));
-        QVERIFY(shown("LabelScore"));
-        for (const char* name : {"Numerator(0)", "DivideLine(0)", "equal(0)", "LabelQuestion", "Option1(0)", "Line1",
-                                 "LabelRight", "LabelOneAnswer"})
-            QVERIFY2(!shown(name), name);
-    }
-
     void dialogueWritesTheChainAndScoresWhenItEnds()
     {
+        QCOMPARE(text("LabelScore"), QStringLiteral("Score = 4"));
+        QVERIFY(!shown("Numerator(0)") && !shown("LabelQuestion") && !shown("Option1(0)") && !shown("Line1"));
         session().SoundOn = 1;
         solve("12", "18");
         QCOMPARE(text("LabelQuestion"), question(2));
-        QVERIFY(shown("LabelQuestion") && shown("Option1(1)") && shown("Line4"));
+        QVERIFY(shown("Option1(1)") && shown("Line4"));
         QCOMPARE(form->focusWidget(), get("Option1(0)"));
-        QCOMPARE(place(0), QStringLiteral("12/18"));
 
         doubleClick(get("Option1(0)"));
         QCOMPARE(text("LabelRight"), QStringLiteral("right!"));
         QVERIFY(shown("LabelRight") && !shown("LabelQuestion"));
         QCOMPARE(box->player->played.size(), 1); // praise
-        QCOMPARE(place(1), QStringLiteral(" 6/ 9"));
+        QCOMPARE(place(0) + " = " + place(1), QStringLiteral("12/18 =  6/ 9"));
         QVERIFY(shown("equal(0)") && shown("DivideLine(1)"));
         fire("Timer2");
         QVERIFY(shown("LabelQuestion") && !shown("LabelRight"));
-        QCOMPARE(text("LabelQuestion"), question(3)); // 6/9 is not even: 2 is not asked again
+        QCOMPARE(text("LabelQuestion"), question(3));
 
         // A wrong answer beeps, and the chain goes on as the right one leads it.
         doubleClick(get("Option1(1)"));
@@ -74,32 +61,12 @@ private slots:
         QCOMPARE(box->beeper->beeps, 1);
         QCOMPARE(place(2), QStringLiteral(" 2/ 3"));
         QCOMPARE(text("LabelQuestion"), QStringLiteral("This fraction can not be reduced further."));
-        QCOMPARE(session().FractionScore, qint16(5));
         QCOMPARE(text("LabelScore"), QStringLiteral("Score = 5"));
         QVERIFY(!shown("Option1(0)") && !shown("Line1"));
         QCOMPARE(form->focusWidget(), get("Text1"));
-        fire("Timer2");
-        QVERIFY(shown("LabelQuestion"));
-
-        // The dialogue is over: answers are ignored.
-        doubleClick(get("Option1(0)"));
+        doubleClick(get("Option1(0)")); // over: ignored
         QCOMPARE(session().FractionScore, qint16(5));
         QCOMPARE(box->beeper->beeps, 1);
-    }
-
-    void everyPrimeIsAskedAgainWhileItDivides()
-    {
-        solve("242", "363");
-        for (const int p : {2, 3, 5, 7}) {
-            QCOMPARE(text("LabelQuestion"), question(p));
-            answer(false);
-        }
-        QCOMPARE(text("LabelQuestion"), question(11));
-        answer(true);
-        QCOMPARE(text("LabelQuestion"), question(11));
-        answer(true);
-        QCOMPARE(place(2), QStringLiteral(" 2/ 3"));
-        QCOMPARE(text("LabelQuestion"), QStringLiteral("This fraction can not be reduced further."));
     }
 
     void aLongReductionKeepsToSixPlaces()
@@ -107,11 +74,9 @@ private slots:
         solve("192", "320");
         for (int i = 0; i < 6; ++i)
             answer(true);
-        QCOMPARE(place(4), QStringLiteral(" 12/ 20"));
-        QCOMPARE(place(5), QStringLiteral(" 3/ 5"));
+        QCOMPARE(place(4) + " = " + place(5), QStringLiteral(" 12/ 20 =  3/ 5"));
         QVERIFY(shown("equal(4)"));
-        QCOMPARE(text("LabelQuestion"), question(3));
-        answer(false);
+        answer(false); // 3
         QCOMPARE(text("LabelQuestion"), QStringLiteral("This fraction can not be reduced further."));
     }
 
@@ -127,7 +92,6 @@ private slots:
         QTest::newRow("00") << "00" << "7" << "The answer is zero!" << "0";
         QTest::newRow("-0") << "-0" << "7" << "The answer is zero!" << "0";
         QTest::newRow("2/4") << "2" << "4" << "The answer is .5." << " .5";
-        QTest::newRow("1/5") << "1" << "5" << "The answer is .2." << " .2";
         QTest::newRow("negative") << "-3" << "4" << "The answer is-.75." << "-.75";
         QTest::newRow("5/1 cannot be reduced") << "5" << "1" << "This fraction can not be reduced further." << "";
     }
@@ -141,10 +105,7 @@ private slots:
         QCOMPARE(text("LabelQuestion"), sentence);
         QVERIFY(shown("LabelQuestion") && !shown("Option1(0)"));
         QCOMPARE(shown("LabelOneAnswer") && shown("equal(0)"), !answer.isEmpty());
-        if (!answer.isEmpty()) {
-            QCOMPARE(text("LabelOneAnswer"), answer);
-            QCOMPARE(form->focusWidget(), get("Text1"));
-        }
+        QCOMPARE(text("LabelOneAnswer"), answer.isEmpty() ? QStringLiteral("1") : answer);
         QCOMPARE(place(0), numerator + "/" + denominator);
         doubleClick(get("Option1(0)"));
         QCOMPARE(session().FractionScore, qint16(4));
@@ -154,25 +115,23 @@ private slots:
     {
         QTest::addColumn<QString>("numerator");
         QTest::addColumn<QString>("denominator");
-        QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("box");
-        QTest::newRow("empty numerator") << "" << "4" << "Use an integer." << "Text1";
-        QTest::newRow("letters") << "abc" << "4" << "Use an integer." << "Text1";
-        QTest::newRow("decimal numerator") << "1.5" << "4" << "Use an integer." << "Text1";
-        QTest::newRow("numerator past 16 bits") << "40000" << "4" << "Use an integer." << "Text1";
-        QTest::newRow("exponent past 16 bits") << "1e5" << "4" << "Use an integer." << "Text1";
-        QTest::newRow("zero denominator") << "3" << "0" << "Use a positive integer." << "Text2";
-        QTest::newRow("negative denominator") << "3" << "-3" << "Use a positive integer." << "Text2";
-        QTest::newRow("denominator past 16 bits") << "3" << "40000" << "Use a positive integer." << "Text2";
+        QTest::newRow("empty numerator") << "" << "4" << "Text1";
+        QTest::newRow("letters") << "abc" << "4" << "Text1";
+        QTest::newRow("decimal") << "1.5" << "4" << "Text1";
+        QTest::newRow("past 16 bits") << "40000" << "4" << "Text1";
+        QTest::newRow("exponent past 16 bits") << "1e5" << "4" << "Text1";
+        QTest::newRow("zero denominator") << "3" << "0" << "Text2";
+        QTest::newRow("negative denominator") << "3" << "-3" << "Text2";
+        QTest::newRow("denominator past 16 bits") << "3" << "40000" << "Text2";
     }
     void refusedEntries()
     {
         QFETCH(QString, numerator);
         QFETCH(QString, denominator);
-        QFETCH(QString, message);
         QFETCH(QString, box);
         solve(numerator, denominator);
-        QCOMPARE(messages(), QStringList{message});
+        QCOMPARE(messages(), QStringList{box == "Text1" ? "Use an integer." : "Use a positive integer."});
         QVERIFY(get<TextBox>(box)->text().isEmpty());
         QCOMPARE(form->focusWidget(), get(box));
         QVERIFY(!shown("Numerator(0)") && !shown("LabelQuestion"));
@@ -181,42 +140,31 @@ private slots:
     void enterWalksTheBoxesAndEditingHidesTheWorking()
     {
         auto* text1 = get<TextBox>("Text1");
-        text1->setFocus();
         typeText(text1, "x");
         pressEnter(text1);
-        QCOMPARE(messages(), QStringList{"Use an integer."});
         QCOMPARE(form->focusWidget(), text1);
-        typeText(text1, "12");
+        typeText(text1, "6");
         pressEnter(text1);
         QCOMPARE(form->focusWidget(), get("Text2"));
-        typeText(get("Text2"), "18");
+        typeText(get("Text2"), "3");
         pressEnter(get("Text2"));
         QCOMPARE(form->focusWidget(), get("cmdSolve"));
-        QCOMPARE(box->messages.size(), 1);
+        QCOMPARE(messages(), QStringList{"Use an integer."});
 
         click(get("cmdSolve"));
-        answer(true);
-        doubleClick(get("Option1(0)")); // the verdict is up, the next question due
+        answer(false);
+        doubleClick(get("Option1(0)")); // 6/3 = 2/1; the verdict is up
+        QCOMPARE(place(1), QStringLiteral(" 2/ 1"));
         typeText(get("Text2"), "0");
-        QVERIFY(!shown("Numerator(1)") && !shown("Option1(0)") && !shown("LabelRight"));
+        QVERIFY(!shown("Numerator(1)") && !shown("LabelRight"));
         fire("Timer2");
         QVERIFY(!shown("LabelQuestion"));
         click(get("cmdClear"));
         QVERIFY(text1->text().isEmpty() && get<TextBox>("Text2")->text().isEmpty());
-        QCOMPARE(form->focusWidget(), text1);
-    }
-
-    void returnKeepsTheScore()
-    {
-        solve("6", "3");
-        answer(false);
-        answer(true);
-        QCOMPARE(place(1), QStringLiteral(" 2/ 1"));
         QCOMPARE(session().FractionScore, qint16(5));
         click(get("CommandReturn"));
         processEvents();
         QVERIFY(!Forms::find(windows::FractionReduction1));
-        QCOMPARE(session().FractionScore, qint16(5));
     }
 };
 
