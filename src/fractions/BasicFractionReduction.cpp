@@ -315,7 +315,8 @@ void BasicFractionReduction::HideWorking()
         option->hide();
     for (LineControl* line : std::as_const(frameLines))
         line->hide();
-    // A question still due from the last answer belongs to working that is gone.
+    // A question still due from the last answer belongs to working that is
+    // gone, and hidden choices take no answers.
     Timer2->setEnabled(false);
     ReductionDone = 1;
 }

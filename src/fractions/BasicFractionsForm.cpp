@@ -142,7 +142,6 @@ void BasicFractionsForm::PickMissingPart()
     while (k == LastAnswerIndex)
         k = randomInt(6, 1);
     LastAnswerIndex = qint16(k);
-    AnswerIndex = qint16(k);
     SliceAngle = qint16(pieAnswers()[k].sliceAngle);
     offerWrittenChoices(k);
     locked = 0;

@@ -49,7 +49,7 @@ private:
     CommandButton *TryAnotherCommand, *BasicFracReturn;
     Timer* questionTimer; // "Timer1": draws the question half a second after it is enabled
 
-    qint16 AnswerIndex = 0;
+    // The right answer's Index is the choice answering's correctIndex.
     qint16 LastAnswerIndex = 0;
     qint16 SliceAngle = 0;
     qint16 SliceRadius = 52;

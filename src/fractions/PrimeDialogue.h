@@ -47,8 +47,6 @@ public:
     // The prime of the open question, and whether its right answer is yes.
     int prime() const { return m_prime; }
     bool ExpectedYes() const { return m_expectedYes; }
-    // 1 to 15 along the list, 16 past it.
-    int PrimeStep() const { return m_primeStep; }
     // Whether any question was answered (a dialogue that ended at once
     // earns nothing).
     bool answered() const { return m_answered; }
@@ -66,7 +64,7 @@ private:
     void askPastTheList();
 
     QList<Fraction> m_chain;
-    int m_primeStep = 1;
+    int m_primeStep = 1; // 1 to 15 along the list, 16 past it
     int m_prime = 2;
     bool m_expectedYes = false;
     bool m_done = false;
