@@ -1,25 +1,27 @@
 // Renders one of the program's windows to a PNG picture, headless and
 // repeatably, for the docs and for looking at a layout without a display:
 //
-//   kite-screenshot <window name> <out.png> [--level N] [--answer N]
-//                   [--type Box=text]... [--click Button] [--drop picture@x,y ...]
+//   kite-screenshot <window name> <out.png> [--level N] [--answer N] [--do ACTION]...
 //
 // The window opens with the build's media as its program directory, a fresh
 // temporary data directory, the sound off, and the random generator seeded
 // from a fixed time of day, so the same command draws the same problem.
-// --level sets the level of the arithmetic drills; --answer answers that many
-// steps of a choice drill right; --type fills entry boxes and --click then
-// presses a button (a solver's Solve); --drop drags the named picture with the
-// mouse and lets go at pixel (x, y) of the window. Timers run for their due time after opening
-// and after each answer, so counting pictures and verdicts are on screen.
+// --level sets the level of the arithmetic drills (and level 3 makes the
+// fractions window subtract); --answer answers that many steps of a choice
+// drill right. --do acts on a control, in the order given: "type:Text1=12"
+// writes into an entry box, "click:cmdSolve" presses a button,
+// "dblclick:Option1(0)" answers with a choice, "drop:Image1(0)@120,80" drags a
+// picture with the mouse and lets go at that pixel of the window. Timers run for their due time
+// after opening and after each answer or action, so counting pictures,
+// verdicts and the questions that follow them are on screen.
 #include "shell/SessionState.h"
-#include "app/WindowCatalog.h"
 #include "app/WindowCatalog.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
 #include "ui/Forms.h"
 #include "ui/Platform.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QEventLoop>
@@ -49,12 +51,14 @@ void runFor(int ms)
 bool answerStep(kt::Form* form)
 {
     const auto* verdict = form->findChild<QLabel*>(QStringLiteral("LabelWrong"));
+    if (!verdict)
+        verdict = form->findChild<QLabel*>(QStringLiteral("WrongLabel"));
     for (int i = 1; verdict && i <= 3; ++i) {
         auto* choice = form->findChild<kt::OptionButton*>(kt::elementName(QStringLiteral("Option1"), i));
         if (!choice || choice->isHidden())
             return false;
         emit choice->doubleClicked(i);
-        if (verdict->text() == QLatin1String("Right!"))
+        if (verdict->text().startsWith(QLatin1String("Right")))
             return true;
     }
     return false;
@@ -80,6 +84,35 @@ bool dropPicture(kt::Form* form, const QString& spec)
     return true;
 }
 
+// One --do action: "type:Name=text", "click:Name", "dblclick:Name" or
+// "drop:Name@x,y".
+bool act(kt::Form* form, const QString& action)
+{
+    const QString verb = action.section(QLatin1Char(':'), 0, 0);
+    const QString target = action.section(QLatin1Char(':'), 1);
+    if (verb == QLatin1String("type")) {
+        auto* box = form->findChild<kt::TextBox*>(target.section(QLatin1Char('='), 0, 0));
+        if (box)
+            box->setText(target.section(QLatin1Char('='), 1));
+        return box != nullptr;
+    }
+    if (verb == QLatin1String("click")) {
+        auto* button = form->findChild<QAbstractButton*>(target);
+        if (button)
+            button->click();
+        return button != nullptr;
+    }
+    if (verb == QLatin1String("drop"))
+        return dropPicture(form, target);
+    if (verb == QLatin1String("dblclick")) {
+        auto* choice = form->findChild<kt::OptionButton*>(target);
+        if (choice)
+            emit choice->doubleClicked(choice->index());
+        return choice != nullptr;
+    }
+    return false;
+}
+
 int fail(const QString& message)
 {
     std::fprintf(stderr, "kite-screenshot: %s\n", qPrintable(message));
@@ -101,15 +134,10 @@ int main(int argc, char* argv[])
     parser.addPositionalArgument(QStringLiteral("out"), QStringLiteral("PNG file to write."));
     const QCommandLineOption levelOption(QStringLiteral("level"), QStringLiteral("Drill level."), QStringLiteral("N"), QStringLiteral("1"));
     const QCommandLineOption answerOption(QStringLiteral("answer"), QStringLiteral("Steps to answer right."), QStringLiteral("N"), QStringLiteral("0"));
-    const QCommandLineOption typeOption(QStringLiteral("type"), QStringLiteral("Text for an entry box."), QStringLiteral("Box=text"));
-    const QCommandLineOption clickOption(QStringLiteral("click"), QStringLiteral("Button to press."), QStringLiteral("Button"));
-    const QCommandLineOption dropOption(QStringLiteral("drop"), QStringLiteral("Drag a picture to a pixel of the window."),
-                                        QStringLiteral("picture@x,y"));
+    const QCommandLineOption doOption(QStringLiteral("do"), QStringLiteral("Acts on a control: type:Name=text, click:Name, dblclick:Name, drop:Name@x,y."), QStringLiteral("ACTION"));
     parser.addOption(levelOption);
-    parser.addOption(typeOption);
-    parser.addOption(clickOption);
     parser.addOption(answerOption);
-    parser.addOption(dropOption);
+    parser.addOption(doOption);
     parser.process(app);
     const QStringList args = parser.positionalArguments();
     if (args.size() != 2)
@@ -128,6 +156,7 @@ int main(int argc, char* argv[])
     s.UserName = QStringLiteral("Sam");
     const qint16 level = qint16(qBound(1, parser.value(levelOption).toInt(), 4));
     s.AddLevel = s.SubLevel = s.MulLevel = s.DivLevel = level;
+    s.FractionAddMode = level == 3 ? 0 : 1;
     kt::registerWindows();
 
     kt::Form* form = kt::Forms::show(args.at(0));
@@ -139,23 +168,10 @@ int main(int argc, char* argv[])
             return fail(QStringLiteral("could not answer a step of %1").arg(args.at(0)));
         runFor(700);
     }
-    for (const QString& typed : parser.values(typeOption)) {
-        auto* box = form->findChild<kt::TextBox*>(typed.section(QLatin1Char('='), 0, 0));
-        if (!box)
-            return fail(QStringLiteral("no entry box for %1").arg(typed));
-        box->setText(typed.section(QLatin1Char('='), 1));
-    }
-    if (parser.isSet(clickOption)) {
-        auto* button = form->findChild<kt::CommandButton*>(parser.value(clickOption));
-        if (!button)
-            return fail(QStringLiteral("no button named %1").arg(parser.value(clickOption)));
-        button->click();
-        runFor(100);
-    }
-    for (const QString& drop : parser.values(dropOption)) {
-        if (!dropPicture(form, drop))
-            return fail(QStringLiteral("cannot drop %1").arg(drop));
-        runFor(100);
+    for (const QString& action : parser.values(doOption)) {
+        if (!act(form, action))
+            return fail(QStringLiteral("cannot do %1 in %2").arg(action, args.at(0)));
+        runFor(1100);
     }
     if (!form->grab().save(args.at(1)))
         return fail(QStringLiteral("cannot write %1").arg(args.at(1)));

@@ -11,6 +11,10 @@
 #include "drills/Mul_Form.h"
 #include "drills/frmNumbers.h"
 #include "drills/Sub_form.h"
+#include "fractions/AddFractionForm.h"
+#include "fractions/BasicFractionReduction.h"
+#include "fractions/BasicFractionsForm.h"
+#include "fractions/FractionReduction.h"
 #include "shell/Essay.h"
 #include "shell/FormScoreList.h"
 #include "shell/KiteTu.h"
@@ -31,6 +35,10 @@ void registerWindows()
     Forms::registerForm(windows::Subtraction, [] { return new SubForm; });
     Forms::registerForm(windows::Multiplication, [] { return new MulForm; });
     Forms::registerForm(windows::Division, [] { return new DivideForm; });
+    Forms::registerForm(windows::BasicFractions, [] { return new BasicFractionsForm; });
+    Forms::registerForm(windows::AddFractions, [] { return new AddFractionForm; });
+    Forms::registerForm(windows::FractionReduction1, [] { return new BasicFractionReduction; });
+    Forms::registerForm(windows::FractionReduction2, [] { return new FractionReduction; });
     Forms::registerForm(windows::UserName, [] { return new frmUserName; });
     Forms::registerForm(windows::CurrentScores, [] { return new FormScoreList; });
     Forms::registerForm(windows::PreviousScores, [] { return new frmScores; });
