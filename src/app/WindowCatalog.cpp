@@ -11,6 +11,12 @@
 #include "shell/WindowNames.h"
 #include "shell/frmScores.h"
 #include "shell/frmUserName.h"
+#include "spelling/Beez.h"
+#include "spelling/FileNameInput.h"
+#include "spelling/InputFileName2.h"
+#include "spelling/InputHomeWork.h"
+#include "spelling/Spell_It.h"
+#include "spelling/WordSearch.h"
 #include "ui/Forms.h"
 
 namespace kt {
@@ -26,6 +32,12 @@ void registerWindows()
     Forms::registerForm(windows::PreviousScores, [] { return new frmScores; });
     Forms::registerForm(windows::VisualRewards, [] { return new VisualRewards; });
     Forms::registerForm(windows::About, [] { return new About; });
+    Forms::registerForm(windows::SpellingBee, [] { return new Beez; });
+    Forms::registerForm(windows::SpellingDrill, [] { return new Spell_It; });
+    Forms::registerForm(windows::HomeworkFileName, [] { return new FileNameInput; });
+    Forms::registerForm(windows::HomeworkWords, [] { return new InputHomeWork; });
+    Forms::registerForm(windows::WordFilePicker, [] { return new InputFileName2; });
+    Forms::registerForm(windows::WordSearch, [] { return new WordSearch; });
 }
 
 } // namespace kt
