@@ -7,8 +7,12 @@
 // temporary data directory, the sound off, and the random generator seeded
 // from a fixed time of day, so the same command draws the same problem.
 // --level sets the level of the arithmetic drills; --answer answers that many
-// steps of a choice drill right. Timers run for their due time after opening
-// and after each answer, so counting pictures and verdicts are on screen.
+// steps of a choice drill right. --list names the word list a spelling window
+// opens on. Each --step acts on the window, in order: "click:Name" presses a
+// button, "type:Box=text" types into a box, "enter:Box=text" types and presses
+// Enter, "menu:Name" opens a menu of the menu bar (drawn into the picture).
+// Timers run for their due time after opening and after each answer, so
+// counting pictures and verdicts are on screen.
 #include "shell/SessionState.h"
 #include "app/WindowCatalog.h"
 #include "app/WindowCatalog.h"
@@ -17,7 +21,13 @@
 #include "ui/Forms.h"
 #include "ui/Platform.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
 #include <QCommandLineParser>
 #include <QEventLoop>
 #include <QTemporaryDir>
@@ -56,6 +66,48 @@ bool answerStep(kt::Form* form)
     return false;
 }
 
+void typeInto(QWidget* box, const QString& text, bool enter)
+{
+    for (const QChar c : text) {
+        QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QCoreApplication::sendEvent(box, &key);
+    }
+    if (enter) {
+        QKeyEvent key(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+        QCoreApplication::sendEvent(box, &key);
+    }
+}
+
+// One --step; the menu it opened, if any. False when the step names nothing.
+bool doStep(kt::Form* form, const QString& step, QMenu** opened)
+{
+    const QString kind = step.section(QLatin1Char(':'), 0, 0);
+    const QString rest = step.section(QLatin1Char(':'), 1);
+    const QString name = rest.section(QLatin1Char('='), 0, 0);
+    if (kind == QLatin1String("click")) {
+        auto* button = form->findChild<QAbstractButton*>(name);
+        if (button)
+            button->click();
+        return button;
+    }
+    if (kind == QLatin1String("type") || kind == QLatin1String("enter")) {
+        auto* box = form->findChild<QLineEdit*>(name);
+        if (box)
+            typeInto(box, rest.section(QLatin1Char('='), 1), kind == QLatin1String("enter"));
+        return box;
+    }
+    if (kind == QLatin1String("menu")) {
+        auto* menu = form->findChild<QMenu*>(name);
+        auto* bar = form->findChild<QMenuBar*>();
+        if (!menu || !bar)
+            return false;
+        menu->popup(bar->mapToGlobal(bar->actionGeometry(menu->menuAction()).bottomLeft()));
+        *opened = menu;
+        return true;
+    }
+    return false;
+}
+
 int fail(const QString& message)
 {
     std::fprintf(stderr, "kite-screenshot: %s\n", qPrintable(message));
@@ -77,8 +129,12 @@ int main(int argc, char* argv[])
     parser.addPositionalArgument(QStringLiteral("out"), QStringLiteral("PNG file to write."));
     const QCommandLineOption levelOption(QStringLiteral("level"), QStringLiteral("Drill level."), QStringLiteral("N"), QStringLiteral("1"));
     const QCommandLineOption answerOption(QStringLiteral("answer"), QStringLiteral("Steps to answer right."), QStringLiteral("N"), QStringLiteral("0"));
+    const QCommandLineOption listOption(QStringLiteral("list"), QStringLiteral("Word list of a spelling window."), QStringLiteral("name"));
+    const QCommandLineOption stepOption(QStringLiteral("step"), QStringLiteral("click:Name, type:Box=text, enter:Box=text or menu:Name."), QStringLiteral("step"));
     parser.addOption(levelOption);
     parser.addOption(answerOption);
+    parser.addOption(listOption);
+    parser.addOption(stepOption);
     parser.process(app);
     const QStringList args = parser.positionalArguments();
     if (args.size() != 2)
@@ -97,6 +153,7 @@ int main(int argc, char* argv[])
     s.UserName = QStringLiteral("Sam");
     const qint16 level = qint16(qBound(1, parser.value(levelOption).toInt(), 4));
     s.AddLevel = s.SubLevel = s.MulLevel = s.DivLevel = level;
+    s.WordFileName = parser.value(listOption);
     kt::registerWindows();
 
     kt::Form* form = kt::Forms::show(args.at(0));
@@ -108,7 +165,18 @@ int main(int argc, char* argv[])
             return fail(QStringLiteral("could not answer a step of %1").arg(args.at(0)));
         runFor(700);
     }
-    if (!form->grab().save(args.at(1)))
+    QMenu* menu = nullptr;
+    for (const QString& step : parser.values(stepOption)) {
+        if (!doStep(form, step, &menu))
+            return fail(QStringLiteral("cannot do step %1").arg(step));
+        runFor(300);
+    }
+    QPixmap picture = form->grab();
+    if (menu) {
+        QPainter painter(&picture);
+        painter.drawPixmap(menu->pos() - form->pos(), menu->grab());
+    }
+    if (!picture.save(args.at(1)))
         return fail(QStringLiteral("cannot write %1").arg(args.at(1)));
     return 0;
 }
