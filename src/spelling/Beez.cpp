@@ -19,7 +19,8 @@ Beez::Beez() : Form(windows::SpellingBee)
     setCaption(QStringLiteral("Spelling Beez"));
     buildMenus();
     setSizeTwips(7200, 5400);
-    setBackColor(14);
+    // White, as the bee picture's own background.
+    setBackColor(15);
     Image1 = addImage(QStringLiteral("Image1"), 3600, 2700, 720, 720);
     const QString bee = platform().paths.findProgramFile(QStringLiteral("bee.bmp"));
     if (!bee.isEmpty())
