@@ -129,6 +129,7 @@ WordListRead LoadSpellingList(const QString& wordFileName, QStringList& table)
     return result;
 }
 
+namespace {
 QByteArray wordListBytes(const QStringList& table, int count, int skipSlot)
 {
     FieldWriter writer;
@@ -140,6 +141,7 @@ QByteArray wordListBytes(const QStringList& table, int count, int skipSlot)
     }
     return writer.bytes();
 }
+} // namespace
 
 WordFileResult SaveSpellingList(const QString& path, const QStringList& table, int count, int skipSlot)
 {

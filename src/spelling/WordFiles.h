@@ -88,7 +88,4 @@ WordFileResult SaveSpellingList(const QString& path, const QStringList& table, i
 // Deletes a homework list picked in the file picker.
 WordFileResult deleteWordFile(const QString& path);
 
-// The bytes a saved list consists of (for the save and its tests).
-QByteArray wordListBytes(const QStringList& table, int count, int skipSlot = 0);
-
 } // namespace kt

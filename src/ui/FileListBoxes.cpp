@@ -113,15 +113,6 @@ QString FileListBox::fileName() const
     return chosen.isEmpty() ? QString() : chosen.first()->text();
 }
 
-bool FileListBox::choose(const QString& name)
-{
-    const QList<QListWidgetItem*> found = findItems(name, Qt::MatchFixedString | Qt::MatchCaseSensitive);
-    if (found.isEmpty())
-        return false;
-    setCurrentItem(found.first());
-    return true;
-}
-
 void FileListBox::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {

@@ -48,8 +48,6 @@ public:
     void setPattern(const QString& pattern);
     // The chosen file name, empty when none is chosen.
     QString fileName() const;
-    // Chooses the entry with this name (tests and keyboard users alike).
-    bool choose(const QString& name);
 
 signals:
     void doubleClicked();
