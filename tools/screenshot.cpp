@@ -1,16 +1,19 @@
 // Renders one of the program's windows to a PNG picture, headless and
 // repeatably, for the docs and for looking at a layout without a display:
 //
-//   kite-screenshot <window name> <out.png> [--level N] [--answer N] [--do ACTION]...
+//   kite-screenshot <window name> <out.png> [--level N] [--answer N] [--list NAME]
+//                   [--do ACTION]...
 //
 // The window opens with the build's media as its program directory, a fresh
 // temporary data directory, the sound off, and the random generator seeded
 // from a fixed time of day, so the same command draws the same problem.
 // --level sets the level of the arithmetic drills (and level 3 makes the
 // fractions window subtract); --answer answers that many steps of a choice
-// drill right. --do acts on a control, in the order given: "type:Text1=12"
+// drill right. --list names the word list a spelling window opens on. --do acts on a control, in the order given: "type:Text1=12"
 // writes into an entry box, "click:cmdSolve" presses a button,
-// "dblclick:Option1(0)" answers with a choice, "drop:Image1(0)@120,80" drags a
+// "enter:Text1=word" types a word key by key and presses Enter,
+// "menu:mnuOptions" opens a menu over the window, "dblclick:Option1(0)"
+// answers with a choice, "drop:Image1(0)@120,80" drags a
 // picture with the mouse and lets go at that pixel of the window. Timers run for their due time
 // after opening and after each answer or action, so counting pictures,
 // verdicts and the questions that follow them are on screen.
@@ -25,6 +28,11 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QEventLoop>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
 #include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -84,16 +92,32 @@ bool dropPicture(kt::Form* form, const QString& spec)
     return true;
 }
 
-// One --do action: "type:Name=text", "click:Name", "dblclick:Name" or
-// "drop:Name@x,y".
-bool act(kt::Form* form, const QString& action)
+// Types text into a box key by key, as a child would, with Enter after it
+// when asked.
+void typeInto(QWidget* box, const QString& text, bool enter)
+{
+    for (const QChar c : text) {
+        QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QCoreApplication::sendEvent(box, &key);
+    }
+    if (enter) {
+        QKeyEvent key(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+        QCoreApplication::sendEvent(box, &key);
+    }
+}
+
+// One --do action: "type:Name=text", "enter:Name=text", "click:Name",
+// "dblclick:Name", "drop:Name@x,y" or "menu:Name" (the menu it opened is
+// painted over the window). False when the action names nothing.
+bool act(kt::Form* form, const QString& action, QMenu** opened)
 {
     const QString verb = action.section(QLatin1Char(':'), 0, 0);
     const QString target = action.section(QLatin1Char(':'), 1);
-    if (verb == QLatin1String("type")) {
-        auto* box = form->findChild<kt::TextBox*>(target.section(QLatin1Char('='), 0, 0));
+    const QString name = target.section(QLatin1Char('='), 0, 0);
+    if (verb == QLatin1String("type") || verb == QLatin1String("enter")) {
+        auto* box = form->findChild<QLineEdit*>(name);
         if (box)
-            box->setText(target.section(QLatin1Char('='), 1));
+            typeInto(box, target.section(QLatin1Char('='), 1), verb == QLatin1String("enter"));
         return box != nullptr;
     }
     if (verb == QLatin1String("click")) {
@@ -109,6 +133,15 @@ bool act(kt::Form* form, const QString& action)
         if (choice)
             emit choice->doubleClicked(choice->index());
         return choice != nullptr;
+    }
+    if (verb == QLatin1String("menu")) {
+        auto* menu = form->findChild<QMenu*>(target);
+        auto* bar = form->findChild<QMenuBar*>();
+        if (!menu || !bar)
+            return false;
+        menu->popup(bar->mapToGlobal(bar->actionGeometry(menu->menuAction()).bottomLeft()));
+        *opened = menu;
+        return true;
     }
     return false;
 }
@@ -134,10 +167,12 @@ int main(int argc, char* argv[])
     parser.addPositionalArgument(QStringLiteral("out"), QStringLiteral("PNG file to write."));
     const QCommandLineOption levelOption(QStringLiteral("level"), QStringLiteral("Drill level."), QStringLiteral("N"), QStringLiteral("1"));
     const QCommandLineOption answerOption(QStringLiteral("answer"), QStringLiteral("Steps to answer right."), QStringLiteral("N"), QStringLiteral("0"));
-    const QCommandLineOption doOption(QStringLiteral("do"), QStringLiteral("Acts on a control: type:Name=text, click:Name, dblclick:Name, drop:Name@x,y."), QStringLiteral("ACTION"));
+    const QCommandLineOption doOption(QStringLiteral("do"), QStringLiteral("Acts on a control: type:Name=text, enter:Name=text, click:Name, dblclick:Name, drop:Name@x,y, menu:Name."), QStringLiteral("ACTION"));
     parser.addOption(levelOption);
     parser.addOption(answerOption);
+    const QCommandLineOption listOption(QStringLiteral("list"), QStringLiteral("Word list of a spelling window."), QStringLiteral("name"));
     parser.addOption(doOption);
+    parser.addOption(listOption);
     parser.process(app);
     const QStringList args = parser.positionalArguments();
     if (args.size() != 2)
@@ -157,6 +192,7 @@ int main(int argc, char* argv[])
     const qint16 level = qint16(qBound(1, parser.value(levelOption).toInt(), 4));
     s.AddLevel = s.SubLevel = s.MulLevel = s.DivLevel = level;
     s.FractionAddMode = level == 3 ? 0 : 1;
+    s.WordFileName = parser.value(listOption);
     kt::registerWindows();
 
     kt::Form* form = kt::Forms::show(args.at(0));
@@ -168,12 +204,18 @@ int main(int argc, char* argv[])
             return fail(QStringLiteral("could not answer a step of %1").arg(args.at(0)));
         runFor(700);
     }
+    QMenu* menu = nullptr;
     for (const QString& action : parser.values(doOption)) {
-        if (!act(form, action))
+        if (!act(form, action, &menu))
             return fail(QStringLiteral("cannot do %1 in %2").arg(action, args.at(0)));
         runFor(1100);
     }
-    if (!form->grab().save(args.at(1)))
+    QPixmap picture = form->grab();
+    if (menu) {
+        QPainter painter(&picture);
+        painter.drawPixmap(menu->pos() - form->pos(), menu->grab());
+    }
+    if (!picture.save(args.at(1)))
         return fail(QStringLiteral("cannot write %1").arg(args.at(1)));
     return 0;
 }

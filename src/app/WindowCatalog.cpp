@@ -22,6 +22,12 @@
 #include "shell/WindowNames.h"
 #include "shell/frmScores.h"
 #include "shell/frmUserName.h"
+#include "spelling/Beez.h"
+#include "spelling/FileNameInput.h"
+#include "spelling/InputFileName2.h"
+#include "spelling/InputHomeWork.h"
+#include "spelling/Spell_It.h"
+#include "spelling/WordSearch.h"
 #include "ui/Forms.h"
 
 namespace kt {
@@ -49,6 +55,12 @@ void registerWindows()
     Forms::registerForm(windows::Factor, [] { return new Factor; });
     Forms::registerForm(windows::Simultaneous, [] { return new SimultaneousLinearEquations; });
     Forms::registerForm(windows::Scientific, [] { return new FrmScientific; });
+    Forms::registerForm(windows::SpellingBee, [] { return new Beez; });
+    Forms::registerForm(windows::SpellingDrill, [] { return new Spell_It; });
+    Forms::registerForm(windows::HomeworkFileName, [] { return new FileNameInput; });
+    Forms::registerForm(windows::HomeworkWords, [] { return new InputHomeWork; });
+    Forms::registerForm(windows::WordFilePicker, [] { return new InputFileName2; });
+    Forms::registerForm(windows::WordSearch, [] { return new WordSearch; });
 }
 
 } // namespace kt
