@@ -97,11 +97,35 @@ void OptionButton::setBackColor(int qbIndex)
     setPaletteColour(this, QPalette::Window, qbColor(qbIndex));
 }
 
+void OptionButton::mousePressEvent(QMouseEvent* event)
+{
+    m_endingDoubleClick = false;
+    QRadioButton::mousePressEvent(event);
+}
+
 void OptionButton::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    QRadioButton::mouseDoubleClickEvent(event);
-    if (event->button() == Qt::LeftButton)
-        emit doubleClicked(m_index);
+    if (event->button() != Qt::LeftButton) {
+        QRadioButton::mouseDoubleClickEvent(event);
+        return;
+    }
+    // The first click of the pair has already chosen the button. The second
+    // press is not a click: handed to the radio button it would press it
+    // again, and the release would choose it again after the handler had
+    // cleared the choices.
+    m_endingDoubleClick = true;
+    emit doubleClicked(m_index);
+}
+
+void OptionButton::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (m_endingDoubleClick && event->button() == Qt::LeftButton) {
+        m_endingDoubleClick = false;
+        setDown(false);
+        event->accept();
+        return;
+    }
+    QRadioButton::mouseReleaseEvent(event);
 }
 
 void OptionButton::keyPressEvent(QKeyEvent* event)
