@@ -53,7 +53,7 @@ void ChoiceDrill::addChoiceControls(const ChoiceLayout& layout)
     };
     QuestionLabel = label(QStringLiteral("QuestionLabel"), layout.question, QString(), 14, 16);
     LabelWrong = label(QStringLiteral("LabelWrong"), layout.verdict, QStringLiteral("Hi!"), 14, 24);
-    LabelScore = label(QStringLiteral("LabelScore"), layout.score, QString(), 12, 14);
+    LabelScore = label(QStringLiteral("LabelScore"), layout.score, QString(), 4, 14);
 
     Timer1 = addTimer(QStringLiteral("Timer1"), 1000);
     Timer1->onTimer([this] { Timer1_Timer(); });

@@ -41,9 +41,14 @@ QString recordName(const QString& name)
     return safe.isEmpty() ? QStringLiteral("Unknown") : safe;
 }
 
+bool isScoreFileStem(const QString& stem)
+{
+    return !stem.contains(QLatin1Char('.')) && isSafeFileName(stem);
+}
+
 QString findScoreFile(const QString& name)
 {
-    if (name.isEmpty() || safeUserName(name) != name)
+    if (!isScoreFileStem(name))
         return {};
     return Paths::findInDir(session().dataDirectory(), name + QStringLiteral(".scr"));
 }

@@ -21,9 +21,14 @@ QString safeUserName(const QString& typed);
 // when nothing of it is safe.
 QString recordName(const QString& name);
 
+// Whether `stem` + ".scr" names a score file the program can open and delete:
+// not empty, no ".", no separator, wildcard, quote or control character.
+// Blanks are part of the name ("Ann .scr" is the file of "Ann ").
+bool isScoreFileStem(const QString& stem);
+
 // The existing score file of a user, matched without regard to case ("ann"
-// finds "Ann.scr"); empty when there is none or when `name` is not already a
-// safe name (a name typed into a list must not reach outside the directory).
+// finds "Ann.scr"); empty when there is none or when `name` is not a score
+// file stem (a name typed into a list must not reach outside the directory).
 QString findScoreFile(const QString& name);
 
 // The score file a record of `name` goes to: the existing one matched without

@@ -66,13 +66,13 @@ void frmScores::Form_Load()
         const QSignalBlocker quiet(CboNames);
         const QStringList files = Paths::match(session().dataDirectory(), QStringLiteral("*.scr"));
         for (const QString& file : files) {
-            const QString stem = file.section(QLatin1Char('.'), 0, 0);
+            const QString stem = file.chopped(4); // the pattern matched ".scr"
             // Only names this window can open and delete are offered: a file
             // such as ".scr" or "A*B.scr" was not written by the program.
-            if (findScoreFile(stem).isEmpty())
+            if (!isScoreFileStem(stem))
                 continue;
             CboNames->addItem(stem);
-            if (stem.trimmed().toLower() == user)
+            if (stem.toLower() == user)
                 preselected = stem;
         }
     }
