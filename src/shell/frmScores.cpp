@@ -6,7 +6,6 @@
 #include "ui/Controls.h"
 #include "ui/Platform.h"
 
-#include <QFile>
 #include <QFontMetrics>
 #include <QSignalBlocker>
 #include <QTextDocument>
@@ -110,15 +109,9 @@ void frmScores::cmdDelete_Click()
         return;
 
     const QString name = CboNames->text();
-    const QString path = findScoreFile(name);
-    if (path.isEmpty()) {
-        msgBox(QStringLiteral("There is no score file for \"%1\".").arg(name), MsgButtons::Ok, MsgIcon::Exclamation);
-        return;
-    }
-    QFile file(path);
-    if (!file.remove()) {
-        msgBox(QStringLiteral("The score file of %1 could not be deleted:\n%2").arg(name, file.errorString()),
-               MsgButtons::Ok, MsgIcon::Exclamation);
+    QString error;
+    if (!deleteScoreFile(name, &error)) {
+        msgBox(error, MsgButtons::Ok, MsgIcon::Exclamation);
         return;
     }
 
