@@ -32,6 +32,15 @@ void setPaletteColour(QWidget* widget, QPalette::ColorRole role, const QColor& c
     palette.setColor(role, colour);
     widget->setPalette(palette);
 }
+
+// A screen reader reads a captioned control (label, button, option) by its
+// caption, which Qt follows as it changes. A control without a caption is
+// read by its name ("TextName", "Image1(3)").
+void nameByObjectName(QWidget* control)
+{
+    QObject::connect(control, &QObject::objectNameChanged, control,
+                     [control](const QString& name) { control->setAccessibleName(name); });
+}
 } // namespace
 
 // ---------------------------------------------------------------- Label
@@ -158,6 +167,7 @@ void CommandButton::keyPressEvent(QKeyEvent* event)
 
 TextBox::TextBox(QWidget* parent) : QLineEdit(parent)
 {
+    nameByObjectName(this);
     setFont(sansFont(10));
     connect(this, &QLineEdit::textChanged, this, &TextBox::changed);
 }
@@ -179,6 +189,7 @@ void TextBox::keyPressEvent(QKeyEvent* event)
 
 TextArea::TextArea(QWidget* parent) : QPlainTextEdit(parent)
 {
+    nameByObjectName(this);
     setFont(QFont(QStringLiteral("DejaVu Sans Mono"), 10));
 }
 
@@ -186,6 +197,7 @@ TextArea::TextArea(QWidget* parent) : QPlainTextEdit(parent)
 
 ComboBox::ComboBox(QWidget* parent) : QComboBox(parent)
 {
+    nameByObjectName(this);
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
     setFont(sansFont(10));
@@ -206,6 +218,7 @@ void ComboBox::setText(const QString& text)
 
 LineControl::LineControl(QWidget* parent) : QWidget(parent)
 {
+    nameByObjectName(this);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_NoSystemBackground);
 }
@@ -252,6 +265,7 @@ void LineControl::paintEvent(QPaintEvent*)
 
 ImageBox::ImageBox(QWidget* parent) : QLabel(parent)
 {
+    nameByObjectName(this);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 

@@ -6,6 +6,7 @@
 #include "ui/Sound.h"
 #include "ui/Timer.h"
 
+#include <QAccessible>
 #include <QElapsedTimer>
 #include <QPointer>
 #include <QSignalSpy>
@@ -222,6 +223,45 @@ private slots:
         test::typeText(text, QStringLiteral("axb"));
         QCOMPARE(text->text(), QStringLiteral("ab"));
         QCOMPARE(changes.count(), 2);
+        window->close();
+    }
+
+    // What a screen reader reads: a control's caption (without the "&" of
+    // its access key), following caption changes; a control without a
+    // caption (picture, line, entry box, list) is read by its name.
+    void controlsAreNamedForScreenReaders()
+    {
+        test::Sandbox sandbox;
+        class Named : public Form {
+        public:
+            Named() : Form(QStringLiteral("Named"))
+            {
+                addLabel(QStringLiteral("Label1"), 0, 0, 1000, 300, QStringLiteral("Score = 3"));
+                addOption(QStringLiteral("Option1"), 2, 0, 300, 1000, 300, QStringLiteral("12"));
+                addButton(QStringLiteral("cmdReturn"), 0, 600, 1000, 400, QStringLiteral("&Return"));
+                addTextBox(QStringLiteral("TextName"), 0, 1000, 1000, 300);
+                addComboBox(QStringLiteral("CboNames"), 0, 1300, 1000, 300);
+                addTextArea(QStringLiteral("Text1"), 0, 1600, 1000, 300);
+                addImage(QStringLiteral("Image1"), 0, 1900, 300, 300);
+                addLine(QStringLiteral("Line1"), 0, 2300, 1000, 2300);
+            }
+        };
+        auto* window = new Named;
+        window->showForm();
+        const auto name = [&](const char* control) {
+            QAccessibleInterface* read =
+                QAccessible::queryAccessibleInterface(test::control<QWidget>(window, QString::fromLatin1(control)));
+            return read ? read->text(QAccessible::Name) : QStringLiteral("<none>");
+        };
+        QCOMPARE(name("Label1"), QStringLiteral("Score = 3"));
+        QCOMPARE(name("Option1(2)"), QStringLiteral("12"));
+        QCOMPARE(name("cmdReturn"), QStringLiteral("Return"));
+        for (const char* control : {"TextName", "CboNames", "Text1", "Image1", "Line1"})
+            QCOMPARE(name(control), QString::fromLatin1(control));
+        test::control<Label>(window, QStringLiteral("Label1"))->setText(QStringLiteral("Score = 4"));
+        test::control<OptionButton>(window, QStringLiteral("Option1(2)"))->setText(QStringLiteral("15"));
+        QCOMPARE(name("Label1"), QStringLiteral("Score = 4"));
+        QCOMPARE(name("Option1(2)"), QStringLiteral("15"));
         window->close();
     }
 
