@@ -53,9 +53,31 @@ public:
     void beep() override { QApplication::beep(); }
 };
 
+} // namespace
+
+QWidget* messageBoxOwner()
+{
+    if (QWidget* active = QApplication::activeWindow())
+        return active;
+    // No window has the focus (another program has it): the newest visible
+    // window of the program is the one the child is looking at.
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
+        QWidget* window = *it;
+        if (window->isVisible() && !window->isMinimized() && window->windowType() != Qt::Popup
+            && window->windowType() != Qt::ToolTip)
+            return window;
+    }
+    return nullptr;
+}
+
+namespace {
+
 MsgResult showMessageBox(const MessageRequest& request)
 {
-    QMessageBox box;
+    // Owned by the window that raised it, the box opens centred over that
+    // window rather than somewhere on a large screen.
+    QMessageBox box(messageBoxOwner());
     box.setWindowTitle(request.title);
     box.setText(request.text);
     switch (request.icon) {

@@ -9,6 +9,8 @@
 #include <functional>
 #include <memory>
 
+class QWidget;
+
 namespace kt {
 
 class Clock {
@@ -97,6 +99,10 @@ void installDesktopPlatform();
 
 // The program's own generator: the classic 24-bit linear congruential one.
 std::unique_ptr<RandomSource> makeClassicRandom();
+
+// The window a message box belongs to and is centred over: the active
+// window, else the newest visible window of the program; null when none.
+QWidget* messageBoxOwner();
 
 // Shorthands used all over the windows.
 double rnd();                     // next value of the shared generator

@@ -357,6 +357,18 @@ private slots:
         QCOMPARE(sandbox.messages.at(0).defaultButton, MsgResult::No);
         QCOMPARE(sandbox.messages.at(1).title, QStringLiteral("Kite-Tutor"));
         QCOMPARE(sandbox.messages.at(1).text, QStringLiteral("Hello"));
+
+        // A box belongs to the window the child is working in.
+        auto* first = new Form(QStringLiteral("First"));
+        auto* second = new Form(QStringLiteral("Second"));
+        first->showForm();
+        second->showForm();
+        QApplication::setActiveWindow(first);
+        QCOMPARE(messageBoxOwner(), first);
+        QApplication::setActiveWindow(second);
+        QCOMPARE(messageBoxOwner(), second);
+        first->close();
+        second->close();
     }
 
     void randomSourceStaysInItsRange()
