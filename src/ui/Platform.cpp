@@ -97,17 +97,6 @@ MsgResult showMessageBox(const MessageRequest& request)
     return box.exec() == QMessageBox::Yes ? MsgResult::Yes : MsgResult::No;
 }
 
-QStringList defaultProgramDirs()
-{
-    QStringList dirs{QDir::currentPath()};
-    const QString appDir = QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString();
-    if (!appDir.isEmpty())
-        dirs << QDir::cleanPath(appDir + QStringLiteral("/../" KITE_INSTALL_MEDIA_SUBDIR));
-    dirs << QStringLiteral(KITE_BUILD_MEDIA_DIR);
-    dirs.removeDuplicates();
-    return dirs;
-}
-
 QString defaultWindowsDir()
 {
     QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
@@ -119,6 +108,21 @@ QString defaultWindowsDir()
 }
 
 } // namespace
+
+QString programDirectory()
+{
+    const QString chosen = qEnvironmentVariable("KITE_MEDIA_DIR");
+    if (!chosen.isEmpty())
+        return QDir::cleanPath(QDir(chosen).absolutePath());
+    // Never the current folder (a stray "7.WAV" there would replace a
+    // recording) and never a folder fixed at build time (it would hide a
+    // broken install): the media folder beside the program, the same in the
+    // build tree (build/bin, build/share/kite-tutor) and after an install.
+    const QString appDir = QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString();
+    if (appDir.isEmpty())
+        return {};
+    return QDir::cleanPath(appDir + QStringLiteral("/../share/kite-tutor"));
+}
 
 std::unique_ptr<RandomSource> makeClassicRandom() { return std::make_unique<LinearCongruentialRandom>(); }
 
@@ -176,7 +180,7 @@ Platform& platform()
 void installDesktopPlatform()
 {
     Platform& p = platform();
-    p.paths.programDirs = defaultProgramDirs();
+    p.paths.programDirs = QStringList{programDirectory()};
     p.paths.windowsDir = defaultWindowsDir();
     p.wavePlayer = std::make_unique<SinkWavePlayer>();
 }

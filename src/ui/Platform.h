@@ -49,8 +49,8 @@ public:
 // case-insensitive lookups the program relies on.
 class Paths {
 public:
-    // Program directories in search order: working directory at start-up,
-    // the installed media directory, the build tree's media directory.
+    // Program directories in search order: the program directory (see
+    // programDirectory()); tests put their own in place.
     QStringList programDirs;
     // The user's data location with a trailing "/": the stand-in for the
     // Windows directory.
@@ -92,6 +92,11 @@ struct Platform {
 };
 
 Platform& platform();
+
+// The folder of the program's own files (recordings, pictures, word lists):
+// KITE_MEDIA_DIR when it is set, else ../share/kite-tutor beside the
+// executable.
+QString programDirectory();
 
 // The real services of a desktop session: system clock, the classic linear
 // congruential generator, the sound server, the user's data location.

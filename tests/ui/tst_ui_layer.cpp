@@ -8,6 +8,7 @@
 
 #include <QAccessible>
 #include <QElapsedTimer>
+#include <QTemporaryDir>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QtTest>
@@ -344,6 +345,35 @@ private slots:
         QCOMPARE(platform().paths.findProgramFile("../7.wav"), QString());
         QCOMPARE(Paths::findInDir(sandbox.dataDir(), "ann.scr"), sandbox.dataDir() + "/Ann.SCR");
         QCOMPARE(Paths::match(sandbox.dataDir(), "*.scr"), (QStringList{"Ann.SCR", "bob.scr"}));
+    }
+
+    // Recordings come from the media folder beside the program, or the one
+    // KITE_MEDIA_DIR names: a stray recording in the current folder is never
+    // played in place of the program's own.
+    void programFilesComeFromTheMediaFolderOnly()
+    {
+        QTemporaryDir media, here;
+        QVERIFY(media.isValid() && here.isValid());
+        for (const QString& path : {media.filePath("7.WAV"), here.filePath("7.WAV"), here.filePath("8.WAV")}) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        const QString before = QDir::currentPath();
+        const QByteArray chosen = qgetenv("KITE_MEDIA_DIR");
+        QDir::setCurrent(here.path());
+        qputenv("KITE_MEDIA_DIR", media.path().toUtf8());
+        Paths paths;
+        paths.programDirs = {programDirectory()};
+        const QString seven = paths.findProgramFile("7.WAV");
+        const QString eight = paths.findProgramFile("8.WAV");
+        qunsetenv("KITE_MEDIA_DIR");
+        const QString beside = programDirectory();
+        QDir::setCurrent(before);
+        if (!chosen.isNull())
+            qputenv("KITE_MEDIA_DIR", chosen);
+        QCOMPARE(QFileInfo(seven).absolutePath(), QFileInfo(media.path()).absoluteFilePath());
+        QCOMPARE(eight, QString());
+        QCOMPARE(beside, QDir::cleanPath(QCoreApplication::applicationDirPath() + "/../share/kite-tutor"));
     }
 
     void messageBoxesCarryTheProgramsTitle()
