@@ -318,11 +318,18 @@ DirectoryLock::DirectoryLock(const QString& dir)
     m_fd = ::open(QFile::encodeName(dir).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (m_fd < 0)
         return;
-    int result;
-    do {
-        result = ::flock(m_fd, LOCK_EX);
-    } while (result != 0 && errno == EINTR);
-    m_locked = result == 0;
+    // A copy holds the lock only for one append; one that is stuck (stopped
+    // in a debugger, a hung network drive) must not hang this program's exit,
+    // so after a few seconds the write goes ahead unguarded.
+    for (int attempt = 0; attempt < 250; ++attempt) {
+        if (::flock(m_fd, LOCK_EX | LOCK_NB) == 0) {
+            m_locked = true;
+            return;
+        }
+        if (errno != EWOULDBLOCK && errno != EINTR)
+            return;
+        ::usleep(20 * 1000);
+    }
 #else
     Q_UNUSED(dir);
 #endif

@@ -118,9 +118,10 @@ bool appendWhole(const QString& path, const QByteArray& bytes, QString* error = 
 
 // An advisory lock on a directory, held from construction to destruction, so
 // that copies of the program running at once take turns at a check-and-write
-// (find a file, then append to it). Other copies wait; a directory that cannot
-// be opened or locked is not locked (locked() is false) and the caller goes on
-// unguarded rather than lose the data.
+// (find a file, then append to it). Other copies wait, for five seconds at
+// most; a directory that cannot be opened or locked in that time is not
+// locked (locked() is false) and the caller goes on unguarded rather than
+// lose the data or hang.
 class DirectoryLock
 {
 public:
