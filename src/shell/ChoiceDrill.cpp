@@ -55,7 +55,7 @@ void ChoiceDrill::addChoiceControls(const ChoiceLayout& layout)
     };
     QuestionLabel = label(m_rules.question, layout.question, QString(), 14, 16);
     LabelWrong = label(m_rules.verdict, layout.verdict, QStringLiteral("Hi!"), 14, 24);
-    LabelScore = label(m_rules.score, layout.score, QString(), 12, 14);
+    LabelScore = label(m_rules.score, layout.score, QString(), 4, 14);
 
     if (!m_rules.verdictTimer.isEmpty()) {
         Timer1 = addTimer(m_rules.verdictTimer, 1000);

@@ -25,10 +25,9 @@ FormScoreList::FormScoreList() : Form(windows::CurrentScores)
     Label10->setFontSize(10, true);
     Label10->setTextFormat(Qt::PlainText);
 
-    // Captions are kept letter for letter, "Alplhabet" included.
     const char* const names[9] = {"Lbl1", "lbl2", "lbl3", "lbl4", "lbl5", "lbl6", "lbl7", "lbl8", "lbl9"};
     const char* const captions[9] = {"Numbers",  "Addition",  "Subtraction", "Multiply", "Divide",
-                                     "Fraction", "Alplhabet", "Spelling",    "Tell Time"};
+                                     "Fraction", "Alphabet", "Spelling",    "Tell Time"};
     for (int i = 0; i < 9; ++i) {
         const int top = RowTop + (i + 1) * RowHeight + 120;
         scoreNames[i] = addLabel(QString::fromLatin1(names[i]), NameLeft, top, 1680, 285,

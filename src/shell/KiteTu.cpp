@@ -158,8 +158,9 @@ void KiteTu::Form_Load()
 void KiteTu::Form_Unload(bool& cancel)
 {
     Q_UNUSED(cancel);
-    WriteScoreRecord(session().UserName);
     QString error;
+    if (!WriteScoreRecord(session().UserName, &error))
+        msgBox(error, MsgButtons::Ok, MsgIcon::Exclamation);
     if (!SaveSettings(&error))
         msgBox(QStringLiteral("The settings could not be saved:\n%1").arg(error), MsgButtons::Ok, MsgIcon::Exclamation);
     // The program ends at once: the other windows vanish without their own

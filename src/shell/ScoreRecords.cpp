@@ -28,6 +28,12 @@ bool endsInsideLine(const QString& path)
     return last != '\n' && last != '\r';
 }
 
+void setError(QString* error, const QString& text)
+{
+    if (error)
+        *error = text;
+}
+
 } // namespace
 
 QString safeUserName(const QString& typed)
@@ -41,9 +47,14 @@ QString recordName(const QString& name)
     return safe.isEmpty() ? QStringLiteral("Unknown") : safe;
 }
 
+bool isScoreFileStem(const QString& stem)
+{
+    return !stem.contains(QLatin1Char('.')) && isSafeFileName(stem);
+}
+
 QString findScoreFile(const QString& name)
 {
-    if (name.isEmpty() || safeUserName(name) != name)
+    if (!isScoreFileStem(name))
         return {};
     return Paths::findInDir(session().dataDirectory(), name + QStringLiteral(".scr"));
 }
@@ -101,11 +112,9 @@ QList<ScoreRecord> readScoreRecords(const QByteArray& bytes)
 
 QList<ScoreRecord> readScoreFile(const QString& path, qint64 maxBytes)
 {
-    QFile file(path);
-    if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
-        return {};
-    QByteArray bytes = file.read(qMax<qint64>(0, maxBytes));
-    if (!file.atEnd()) {
+    bool cut = false;
+    QByteArray bytes = readFileStart(path, maxBytes, &cut).value_or(QByteArray());
+    if (cut) {
         // Cut off: only whole lines count, a half record would show wrong numbers.
         const qsizetype lastEnd = qMax(bytes.lastIndexOf('\n'), bytes.lastIndexOf('\r'));
         bytes.truncate(lastEnd + 1);
@@ -121,7 +130,7 @@ QString scoreDisplayLine(const ScoreRecord& record)
     return line;
 }
 
-bool WriteScoreRecord(const QString& name)
+bool WriteScoreRecord(const QString& name, QString* error)
 {
     SessionState& s = session();
     const QString stem = recordName(name);
@@ -129,23 +138,43 @@ bool WriteScoreRecord(const QString& name)
     s.RecordBuffer.time = platform().clock->timeOfDay();
     s.RecordBuffer.name = stem;
     s.RecordBuffer.scores = s.currentScores();
-    QByteArray line = scoreRecordLine(s.RecordBuffer);
+    const QByteArray record = scoreRecordLine(s.RecordBuffer);
 
     // The directory is made at start-up; if it has gone since, make it again
     // rather than lose the record.
     QDir().mkpath(s.dataDirectory());
-    const QString path = scoreFilePath(stem);
-    if (endsInsideLine(path))
-        line.prepend("\r\n");
-
-    QString error;
-    if (appendWhole(path, line, &error))
+    QString reason;
+    bool written = false;
+    {
+        // Another copy of the program may be writing a record at this moment:
+        // finding the file (of any case) and appending to it is one step, so
+        // "Ann" and "ann" share one file and a line end is added only once.
+        const DirectoryLock lock(s.dataDirectory());
+        const QString path = scoreFilePath(stem);
+        const QByteArray line = endsInsideLine(path) ? "\r\n" + record : record;
+        written = appendWhole(path, line, &reason);
+    }
+    if (written)
         return true;
-    // Show the record itself, so the scores can still be noted down by hand.
-    msgBox(QStringLiteral("The scores of %1 could not be saved in %2:\n%3\n\nThe record was:\n%4")
-               .arg(stem, s.dataDirectory(), error, QString::fromUtf8(scoreRecordLine(s.RecordBuffer)).trimmed()),
-           MsgButtons::Ok, MsgIcon::Exclamation);
+    // The record itself is told, so the scores can still be noted down by hand.
+    setError(error, QStringLiteral("The scores of %1 could not be saved in %2:\n%3\n\nThe record was:\n%4")
+                        .arg(stem, s.dataDirectory(), reason, QString::fromUtf8(record).trimmed()));
     return false;
+}
+
+bool deleteScoreFile(const QString& name, QString* error)
+{
+    const QString path = findScoreFile(name);
+    if (path.isEmpty()) {
+        setError(error, QStringLiteral("There is no score file for \"%1\".").arg(name));
+        return false;
+    }
+    QFile file(path);
+    if (!file.remove()) {
+        setError(error, QStringLiteral("The score file of %1 could not be deleted:\n%2").arg(name, file.errorString()));
+        return false;
+    }
+    return true;
 }
 
 } // namespace kt

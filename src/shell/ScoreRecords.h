@@ -21,9 +21,14 @@ QString safeUserName(const QString& typed);
 // when nothing of it is safe.
 QString recordName(const QString& name);
 
+// Whether `stem` + ".scr" names a score file the program can open and delete:
+// not empty, no ".", no separator, wildcard, quote or control character.
+// Blanks are part of the name ("Ann .scr" is the file of "Ann ").
+bool isScoreFileStem(const QString& stem);
+
 // The existing score file of a user, matched without regard to case ("ann"
-// finds "Ann.scr"); empty when there is none or when `name` is not already a
-// safe name (a name typed into a list must not reach outside the directory).
+// finds "Ann.scr"); empty when there is none or when `name` is not a score
+// file stem (a name typed into a list must not reach outside the directory).
 QString findScoreFile(const QString& name);
 
 // The score file a record of `name` goes to: the existing one matched without
@@ -37,8 +42,9 @@ QByteArray scoreRecordLine(const ScoreRecord& record);
 // (too few fields, no valid date) are skipped.
 QList<ScoreRecord> readScoreRecords(const QByteArray& bytes);
 
-// Reads the records of a score file, at most `maxBytes` of it: a larger file
-// gives the whole lines of its first part. An unreadable file gives none.
+// Reads the records of a score file, at most `maxBytes` of it (memory grows
+// with the file, not with the cap): a larger file gives the whole lines of its
+// first part. An unreadable file gives none.
 QList<ScoreRecord> readScoreFile(const QString& path, qint64 maxBytes = kMaxScoreFileBytes);
 
 // How a record is shown: "05-Dec-26" then, for each score, three blanks and
@@ -46,8 +52,13 @@ QList<ScoreRecord> readScoreFile(const QString& path, qint64 maxBytes = kMaxScor
 QString scoreDisplayLine(const ScoreRecord& record);
 
 // Appends the current scores as a record of `name` (an empty or unsafe name
-// is recorded as "Unknown"). A record that cannot be written is reported in a
-// message box and the program goes on; returns whether it was written.
-bool WriteScoreRecord(const QString& name);
+// is recorded as "Unknown"), taking turns with other copies of the program.
+// Returns whether it was written; if not, *error (if given) is the message
+// for the user, with the record itself so it can be noted down.
+bool WriteScoreRecord(const QString& name, QString* error = nullptr);
+
+// Deletes the score file of `name` (a listed or typed name). Returns whether
+// it was deleted; if not, *error (if given) is the message for the user.
+bool deleteScoreFile(const QString& name, QString* error = nullptr);
 
 } // namespace kt

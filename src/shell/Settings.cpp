@@ -14,8 +14,12 @@ qint16 readSwitch(FieldReader& reader)
 {
     if (reader.atEnd())
         return 0;
+    const QString text = reader.text().trimmed();
     bool ok = false;
-    const int value = reader.text().trimmed().toInt(&ok);
+    const int value = text.toInt(&ok);
+    // toInt stops at a NUL character: "1" followed by NULs is damage too.
+    if (text.contains(QChar(u'\0')))
+        return 0;
     return ok && (value == 0 || value == 1) ? qint16(value) : qint16(0);
 }
 
@@ -40,6 +44,15 @@ QString settingsPath()
 
 } // namespace
 
+std::array<qint16, 3> readSettingsSwitches(const QByteArray& bytes)
+{
+    FieldReader reader(bytes);
+    std::array<qint16, 3> switches{};
+    for (qint16& value : switches)
+        value = readSwitch(reader);
+    return switches;
+}
+
 void LoadSettings()
 {
     SessionState& s = session();
@@ -50,10 +63,10 @@ void LoadSettings()
         return;
     }
     const std::optional<QByteArray> bytes = readWholeFile(path, 64 * 1024);
-    FieldReader reader(bytes.value_or(QByteArray()));
-    s.SoundOn = readSwitch(reader);
-    s.RandomWordOrder = readSwitch(reader);
-    s.VisualRewardsOn = readSwitch(reader);
+    const std::array<qint16, 3> switches = readSettingsSwitches(bytes.value_or(QByteArray()));
+    s.SoundOn = switches[0];
+    s.RandomWordOrder = switches[1];
+    s.VisualRewardsOn = switches[2];
 }
 
 bool SaveSettings(QString* error)

@@ -6,7 +6,6 @@
 #include "ui/Controls.h"
 #include "ui/Platform.h"
 
-#include <QFile>
 #include <QFontMetrics>
 #include <QSignalBlocker>
 #include <QTextDocument>
@@ -66,13 +65,13 @@ void frmScores::Form_Load()
         const QSignalBlocker quiet(CboNames);
         const QStringList files = Paths::match(session().dataDirectory(), QStringLiteral("*.scr"));
         for (const QString& file : files) {
-            const QString stem = file.section(QLatin1Char('.'), 0, 0);
+            const QString stem = file.chopped(4); // the pattern matched ".scr"
             // Only names this window can open and delete are offered: a file
             // such as ".scr" or "A*B.scr" was not written by the program.
-            if (findScoreFile(stem).isEmpty())
+            if (!isScoreFileStem(stem))
                 continue;
             CboNames->addItem(stem);
-            if (stem.trimmed().toLower() == user)
+            if (stem.toLower() == user)
                 preselected = stem;
         }
     }
@@ -110,15 +109,9 @@ void frmScores::cmdDelete_Click()
         return;
 
     const QString name = CboNames->text();
-    const QString path = findScoreFile(name);
-    if (path.isEmpty()) {
-        msgBox(QStringLiteral("There is no score file for \"%1\".").arg(name), MsgButtons::Ok, MsgIcon::Exclamation);
-        return;
-    }
-    QFile file(path);
-    if (!file.remove()) {
-        msgBox(QStringLiteral("The score file of %1 could not be deleted:\n%2").arg(name, file.errorString()),
-               MsgButtons::Ok, MsgIcon::Exclamation);
+    QString error;
+    if (!deleteScoreFile(name, &error)) {
+        msgBox(error, MsgButtons::Ok, MsgIcon::Exclamation);
         return;
     }
 

@@ -4,6 +4,7 @@
 #include "shell/SessionState.h"
 #include "shell/WindowNames.h"
 #include "ui/Controls.h"
+#include "ui/Platform.h"
 
 namespace kt {
 
@@ -51,8 +52,9 @@ void frmUserName::Form_Unload(bool& cancel)
     // Exact comparison: "ann" after "Ann" is another user as far as the
     // scores of this run go, though both share one score file.
     if (s.UserName != old) {
-        if (!old.isEmpty())
-            WriteScoreRecord(old);
+        QString error;
+        if (!old.isEmpty() && !WriteScoreRecord(old, &error))
+            msgBox(error, MsgButtons::Ok, MsgIcon::Exclamation);
         s.resetScores();
     }
 }

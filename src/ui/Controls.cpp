@@ -32,6 +32,15 @@ void setPaletteColour(QWidget* widget, QPalette::ColorRole role, const QColor& c
     palette.setColor(role, colour);
     widget->setPalette(palette);
 }
+
+// A screen reader reads a captioned control (label, button, option) by its
+// caption, which Qt follows as it changes. A control without a caption is
+// read by its name ("TextName", "Image1(3)").
+void nameByObjectName(QWidget* control)
+{
+    QObject::connect(control, &QObject::objectNameChanged, control,
+                     [control](const QString& name) { control->setAccessibleName(name); });
+}
 } // namespace
 
 // ---------------------------------------------------------------- Label
@@ -97,11 +106,35 @@ void OptionButton::setBackColor(int qbIndex)
     setPaletteColour(this, QPalette::Window, qbColor(qbIndex));
 }
 
+void OptionButton::mousePressEvent(QMouseEvent* event)
+{
+    m_endingDoubleClick = false;
+    QRadioButton::mousePressEvent(event);
+}
+
 void OptionButton::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    QRadioButton::mouseDoubleClickEvent(event);
-    if (event->button() == Qt::LeftButton)
-        emit doubleClicked(m_index);
+    if (event->button() != Qt::LeftButton) {
+        QRadioButton::mouseDoubleClickEvent(event);
+        return;
+    }
+    // The first click of the pair has already chosen the button. The second
+    // press is not a click: handed to the radio button it would press it
+    // again, and the release would choose it again after the handler had
+    // cleared the choices.
+    m_endingDoubleClick = true;
+    emit doubleClicked(m_index);
+}
+
+void OptionButton::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (m_endingDoubleClick && event->button() == Qt::LeftButton) {
+        m_endingDoubleClick = false;
+        setDown(false);
+        event->accept();
+        return;
+    }
+    QRadioButton::mouseReleaseEvent(event);
 }
 
 void OptionButton::keyPressEvent(QKeyEvent* event)
@@ -134,6 +167,7 @@ void CommandButton::keyPressEvent(QKeyEvent* event)
 
 TextBox::TextBox(QWidget* parent) : QLineEdit(parent)
 {
+    nameByObjectName(this);
     setFont(sansFont(10));
     connect(this, &QLineEdit::textChanged, this, &TextBox::changed);
 }
@@ -155,6 +189,7 @@ void TextBox::keyPressEvent(QKeyEvent* event)
 
 TextArea::TextArea(QWidget* parent) : QPlainTextEdit(parent)
 {
+    nameByObjectName(this);
     setFont(QFont(QStringLiteral("DejaVu Sans Mono"), 10));
 }
 
@@ -162,6 +197,7 @@ TextArea::TextArea(QWidget* parent) : QPlainTextEdit(parent)
 
 ComboBox::ComboBox(QWidget* parent) : QComboBox(parent)
 {
+    nameByObjectName(this);
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
     setFont(sansFont(10));
@@ -182,6 +218,7 @@ void ComboBox::setText(const QString& text)
 
 LineControl::LineControl(QWidget* parent) : QWidget(parent)
 {
+    nameByObjectName(this);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_NoSystemBackground);
 }
@@ -228,6 +265,7 @@ void LineControl::paintEvent(QPaintEvent*)
 
 ImageBox::ImageBox(QWidget* parent) : QLabel(parent)
 {
+    nameByObjectName(this);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 

@@ -51,11 +51,14 @@ signals:
     void keyPressed(int index, int ascii);
 
 protected:
+    void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
     int m_index;
+    bool m_endingDoubleClick = false; // the next release ends a double-click
 };
 
 class CommandButton : public QPushButton {

@@ -3,9 +3,17 @@
 #include "ui/Numbers.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <utility>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+#endif
 
 namespace kt {
 
@@ -184,38 +192,81 @@ QList<QStringList> FieldReader::readAll(const QByteArray& data)
 
 // ---------------------------------------------------------------- whole files
 
-std::optional<QByteArray> readWholeFile(const QString& path, qint64 maxBytes)
+std::optional<QByteArray> readFileStart(const QString& path, qint64 maxBytes, bool* cut)
 {
+    if (cut)
+        *cut = false;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    if (file.size() > maxBytes)
-        return std::nullopt;
-    // Read in chunks rather than trusting size(): devices and pipes report 0.
+    maxBytes = qMax<qint64>(0, maxBytes);
+    // Read in chunks rather than trusting size(): devices and pipes report 0,
+    // and a cap of megabytes must not be reserved for a file of a few bytes.
     QByteArray data;
     char chunk[64 * 1024];
     for (;;) {
-        const qint64 got = file.read(chunk, sizeof chunk);
+        const qint64 room = maxBytes - data.size();
+        // One byte past the cap tells a file of exactly maxBytes from a longer one.
+        const qint64 got = file.read(chunk, qMin<qint64>(sizeof chunk, room + 1));
         if (got < 0)
             return std::nullopt;
         if (got == 0)
             break;
-        if (data.size() + got > maxBytes)
-            return std::nullopt;
+        if (got > room) {
+            data.append(chunk, room);
+            if (cut)
+                *cut = true;
+            break;
+        }
         data.append(chunk, got);
     }
     return data;
 }
 
+std::optional<QByteArray> readWholeFile(const QString& path, qint64 maxBytes)
+{
+    bool cut = false;
+    std::optional<QByteArray> data = readFileStart(path, maxBytes, &cut);
+    if (cut)
+        return std::nullopt;
+    return data;
+}
+
+namespace {
+
+// Writes all of `bytes`. A write the kernel cuts short (full disk, file-size
+// limit) reports no error of its own; writing the rest brings out the reason.
+bool writeAll(QFileDevice& file, const QByteArray& bytes, QString* reason)
+{
+    qint64 done = 0;
+    while (done < bytes.size()) {
+        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0) {
+            *reason = file.errorString();
+            if (file.error() == QFileDevice::NoError || reason->isEmpty())
+                *reason = QStringLiteral("the data could not be written in full");
+            return false;
+        }
+        done += written;
+    }
+    return true;
+}
+
+} // namespace
+
 bool replaceFileAtomically(const QString& path, const QByteArray& bytes, QString* error)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    // Unbuffered: every write reaches the temporary file at once, so a full
+    // disk shows in the write's result instead of in a flush whose failure the
+    // commit would not notice (it would rename a cut file over the old one).
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         setError(error, path, file.errorString());
         return false;
     }
-    if (file.write(bytes) != bytes.size()) {
-        setError(error, path, file.errorString());
+    QString reason;
+    if (!writeAll(file, bytes, &reason)) {
+        setError(error, path, reason);
         file.cancelWriting();
         return false;
     }
@@ -228,6 +279,7 @@ bool replaceFileAtomically(const QString& path, const QByteArray& bytes, QString
 
 bool appendWhole(const QString& path, const QByteArray& bytes, QString* error)
 {
+    const bool existed = QFileInfo::exists(path);
     QFile file(path);
     // Unbuffered: the one write goes straight to the file, so its result is
     // what reached the file and nothing is left to fail later in close().
@@ -240,13 +292,14 @@ bool appendWhole(const QString& path, const QByteArray& bytes, QString* error)
         file.close();
         return true;
     }
-    const qint64 written = file.write(bytes);
-    if (written != bytes.size()) {
-        const QString reason = file.errorString();
+    QString reason;
+    if (!writeAll(file, bytes, &reason)) {
         // A half line would make every later record read out of step.
         file.resize(before);
         file.close();
-        setError(error, path, reason.isEmpty() ? QStringLiteral("short write") : reason);
+        if (!existed)
+            file.remove(); // no empty file for a record that was never written
+        setError(error, path, reason);
         return false;
     }
     file.close();
@@ -255,6 +308,39 @@ bool appendWhole(const QString& path, const QByteArray& bytes, QString* error)
         return false;
     }
     return true;
+}
+
+// ---------------------------------------------------------------- DirectoryLock
+
+DirectoryLock::DirectoryLock(const QString& dir)
+{
+#ifdef Q_OS_UNIX
+    m_fd = ::open(QFile::encodeName(dir).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (m_fd < 0)
+        return;
+    // A copy holds the lock only for one append; one that is stuck (stopped
+    // in a debugger, a hung network drive) must not hang this program's exit,
+    // so after a few seconds the write goes ahead unguarded.
+    for (int attempt = 0; attempt < 250; ++attempt) {
+        if (::flock(m_fd, LOCK_EX | LOCK_NB) == 0) {
+            m_locked = true;
+            return;
+        }
+        if (errno != EWOULDBLOCK && errno != EINTR)
+            return;
+        ::usleep(20 * 1000);
+    }
+#else
+    Q_UNUSED(dir);
+#endif
+}
+
+DirectoryLock::~DirectoryLock()
+{
+#ifdef Q_OS_UNIX
+    if (m_fd >= 0)
+        ::close(m_fd); // closing the last descriptor releases the lock
+#endif
 }
 
 } // namespace kt

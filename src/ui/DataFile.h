@@ -90,20 +90,50 @@ private:
 
 inline constexpr qint64 kDefaultMaxFileBytes = 16 * 1024 * 1024;
 
+// The one reader of the program's files. Reads what the file holds, at most
+// maxBytes of it (memory grows with the bytes read, not with the cap);
+// nullopt if it cannot be opened or read. *cut (if given) tells whether the
+// file held more than maxBytes.
+std::optional<QByteArray> readFileStart(const QString& path, qint64 maxBytes,
+                                        bool* cut = nullptr);
+
 // The whole file, or nullopt if it cannot be opened or read or holds more
 // than maxBytes.
 std::optional<QByteArray> readWholeFile(const QString& path,
                                         qint64 maxBytes = kDefaultMaxFileBytes);
 
 // Writes a temporary file beside `path` and renames it over the target, so the
-// old contents stay intact when anything fails. On failure returns false and
-// sets *error (if given) to a readable reason.
+// old contents stay intact when anything fails, a short write on a full disk
+// included. On failure returns false and sets *error (if given) to a readable
+// reason.
 bool replaceFileAtomically(const QString& path, const QByteArray& bytes,
                            QString* error = nullptr);
 
 // Appends `bytes` with a single write, creating the file if needed. If the
 // write is short or fails, the file is cut back to its former size so it only
-// ever holds whole lines. On failure returns false and sets *error (if given).
+// ever holds whole lines, and a file this call created is removed again. On
+// failure returns false and sets *error (if given) to the system's reason
+// ("No space left on device").
 bool appendWhole(const QString& path, const QByteArray& bytes, QString* error = nullptr);
+
+// An advisory lock on a directory, held from construction to destruction, so
+// that copies of the program running at once take turns at a check-and-write
+// (find a file, then append to it). Other copies wait, for five seconds at
+// most; a directory that cannot be opened or locked in that time is not
+// locked (locked() is false) and the caller goes on unguarded rather than
+// lose the data or hang.
+class DirectoryLock
+{
+public:
+    explicit DirectoryLock(const QString& dir);
+    ~DirectoryLock();
+    DirectoryLock(const DirectoryLock&) = delete;
+    DirectoryLock& operator=(const DirectoryLock&) = delete;
+    bool locked() const { return m_locked; }
+
+private:
+    int m_fd = -1;
+    bool m_locked = false;
+};
 
 } // namespace kt

@@ -53,9 +53,31 @@ public:
     void beep() override { QApplication::beep(); }
 };
 
+} // namespace
+
+QWidget* messageBoxOwner()
+{
+    if (QWidget* active = QApplication::activeWindow())
+        return active;
+    // No window has the focus (another program has it): the newest visible
+    // window of the program is the one the child is looking at.
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
+        QWidget* window = *it;
+        if (window->isVisible() && !window->isMinimized() && window->windowType() != Qt::Popup
+            && window->windowType() != Qt::ToolTip)
+            return window;
+    }
+    return nullptr;
+}
+
+namespace {
+
 MsgResult showMessageBox(const MessageRequest& request)
 {
-    QMessageBox box;
+    // Owned by the window that raised it, the box opens centred over that
+    // window rather than somewhere on a large screen.
+    QMessageBox box(messageBoxOwner());
     box.setWindowTitle(request.title);
     box.setText(request.text);
     switch (request.icon) {
@@ -75,17 +97,6 @@ MsgResult showMessageBox(const MessageRequest& request)
     return box.exec() == QMessageBox::Yes ? MsgResult::Yes : MsgResult::No;
 }
 
-QStringList defaultProgramDirs()
-{
-    QStringList dirs{QDir::currentPath()};
-    const QString appDir = QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString();
-    if (!appDir.isEmpty())
-        dirs << QDir::cleanPath(appDir + QStringLiteral("/../" KITE_INSTALL_MEDIA_SUBDIR));
-    dirs << QStringLiteral(KITE_BUILD_MEDIA_DIR);
-    dirs.removeDuplicates();
-    return dirs;
-}
-
 QString defaultWindowsDir()
 {
     QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
@@ -97,6 +108,21 @@ QString defaultWindowsDir()
 }
 
 } // namespace
+
+QString programDirectory()
+{
+    const QString chosen = qEnvironmentVariable("KITE_MEDIA_DIR");
+    if (!chosen.isEmpty())
+        return QDir::cleanPath(QDir(chosen).absolutePath());
+    // Never the current folder (a stray "7.WAV" there would replace a
+    // recording) and never a folder fixed at build time (it would hide a
+    // broken install): the media folder beside the program, the same in the
+    // build tree (build/bin, build/share/kite-tutor) and after an install.
+    const QString appDir = QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString();
+    if (appDir.isEmpty())
+        return {};
+    return QDir::cleanPath(appDir + QStringLiteral("/../share/kite-tutor"));
+}
 
 std::unique_ptr<RandomSource> makeClassicRandom() { return std::make_unique<LinearCongruentialRandom>(); }
 
@@ -154,7 +180,7 @@ Platform& platform()
 void installDesktopPlatform()
 {
     Platform& p = platform();
-    p.paths.programDirs = defaultProgramDirs();
+    p.paths.programDirs = QStringList{programDirectory()};
     p.paths.windowsDir = defaultWindowsDir();
     p.wavePlayer = std::make_unique<SinkWavePlayer>();
 }

@@ -9,6 +9,8 @@
 #include <functional>
 #include <memory>
 
+class QWidget;
+
 namespace kt {
 
 class Clock {
@@ -48,8 +50,8 @@ public:
 // case-insensitive lookups the program relies on.
 class Paths {
 public:
-    // Program directories in search order: working directory at start-up,
-    // the installed media directory, the build tree's media directory.
+    // Program directories in search order: the program directory (see
+    // programDirectory()); tests put their own in place.
     QStringList programDirs;
     // The user's data location with a trailing "/": the stand-in for the
     // Windows directory.
@@ -92,12 +94,21 @@ struct Platform {
 
 Platform& platform();
 
+// The folder of the program's own files (recordings, pictures, word lists):
+// KITE_MEDIA_DIR when it is set, else ../share/kite-tutor beside the
+// executable.
+QString programDirectory();
+
 // The real services of a desktop session: system clock, the classic linear
 // congruential generator, the sound server, the user's data location.
 void installDesktopPlatform();
 
 // The program's own generator: the classic 24-bit linear congruential one.
 std::unique_ptr<RandomSource> makeClassicRandom();
+
+// The window a message box belongs to and is centred over: the active
+// window, else the newest visible window of the program; null when none.
+QWidget* messageBoxOwner();
 
 // Shorthands used all over the windows.
 double rnd();                     // next value of the shared generator

@@ -175,6 +175,7 @@ private slots:
         QCOMPARE(int(drill->locked), 1);
         QCOMPARE(drill->score, qint16(32767));
         QCOMPARE(label("LabelScore")->text(), QStringLiteral("Score =  32767"));
+        QCOMPARE(label("LabelScore")->foreColor(), qbColor(4)); // red, not light red
         for (const char* name : {"QuestionLabel", "Label2", "Label3", "Option1(1)", "Option1(2)", "Option1(3)"})
             QVERIFY2(control<QWidget>(drill, QString::fromLatin1(name))->isHidden(), name);
         QVERIFY(drill->pointer->isHidden());

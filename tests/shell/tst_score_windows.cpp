@@ -99,7 +99,7 @@ private slots:
         QCOMPARE(kt::test::control<Label>(form, QStringLiteral("LabelName"))->text(), QStringLiteral("Name:"));
         const QStringList labels{"Lbl1", "lbl2", "lbl3", "lbl4", "lbl5", "lbl6", "lbl7", "lbl8", "lbl9"};
         const QStringList captions{"Numbers", "Addition", "Subtraction", "Multiply", "Divide",
-                                   "Fraction", "Alplhabet", "Spelling", "Tell Time"};
+                                   "Fraction", "Alphabet", "Spelling", "Tell Time"};
         const QStringList values{"-3", "2", "10", "4", "5", "6", "7", "8", "32767"};
         for (int i = 0; i < 9; ++i) {
             QCOMPARE(kt::test::control<Label>(form, labels.at(i))->text(), captions.at(i));
@@ -123,12 +123,14 @@ private slots:
     void previousScoresListAndReturn()
     {
         Sandbox sandbox;
-        // Files the window could neither open nor delete are not offered.
+        // Files the window could neither open nor delete are not offered; a
+        // blank is part of a name.
         frmScores* form = openPreviousScores(sandbox, QString(),
                                              {{"Cy.scr", ""}, {"Ann.scr", annRecords()}, {"Bob.SCR", ""},
                                               {"kitetu.dat", "0,0,0\r\n"}, {"kite.bmp", "BM"}, {".scr", annRecords()},
-                                              {"A*B.scr", annRecords()}, {" Dee.scr", annRecords()}});
-        QCOMPARE(listed(form), (QStringList{"Ann", "Bob", "Cy"}));
+                                              {"A*B.scr", annRecords()}, {"Ann.x.scr", annRecords()},
+                                              {" Dee.scr", annRecords()}, {"Ann .scr", annRecords()}});
+        QCOMPARE(listed(form), (QStringList{" Dee", "Ann ", "Ann", "Bob", "Cy"}));
         QCOMPARE(form->CboNames->text(), QString());
         QCOMPARE(form->caption(), QStringLiteral("Previous Scores"));
         QCOMPARE(form->cmdDelete->text(), QStringLiteral("Delete This Score File"));
@@ -248,6 +250,23 @@ private slots:
         QCOMPARE(listed(form), QStringList{QStringLiteral("Bob")});
         QCOMPARE(form->CboNames->text(), QString());
         QVERIFY(form->Text1->text().isEmpty());
+    }
+
+    void aNameWithABlankIsShownAndDeleted()
+    {
+        Sandbox sandbox;
+        frmScores* form = openPreviousScores(sandbox, "Ann",
+                                             {{"Ann.scr", recordBytes(QDate(2026, 12, 24), {})},
+                                              {"Ann .scr", annRecords()}});
+        QCOMPARE(form->CboNames->text(), QStringLiteral("Ann")); // the user's own file, not "Ann "
+        form->CboNames->setCurrentIndex(0);
+        QCOMPARE(form->CboNames->text(), QStringLiteral("Ann "));
+        QCOMPARE(shownLines(form), annLines);
+        sandbox.answers << MsgResult::Yes;
+        kt::test::click(form->cmdDelete);
+        QVERIFY(!QFileInfo::exists(sandbox.dataDir() + QStringLiteral("/Ann .scr")));
+        QVERIFY(QFileInfo::exists(sandbox.dataDir() + QStringLiteral("/Ann.scr")));
+        QCOMPARE(listed(form), QStringList{QStringLiteral("Ann")});
     }
 
     void failedDeleteIsReported()

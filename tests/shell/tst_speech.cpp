@@ -44,6 +44,7 @@ private slots:
         QTest::newRow("47 trailing space") << "47 " << wavs("40.WAV 7.WAV");
         QTest::newRow("100") << "100" << wavs("100.WAV");
         QTest::newRow("305") << "305" << wavs("300.WAV 5.WAV");
+        QTest::newRow("312") << "312" << wavs("300.WAV 12.WAV"); // the teens stay one word
         QTest::newRow("999") << "999" << wavs("900.WAV 90.WAV 9.WAV");
         QTest::newRow("3.5") << "3.5" << wavs("3.wav point.wav 5.wav");
         QTest::newRow(".5") << ".5" << wavs("point.wav 5.wav");

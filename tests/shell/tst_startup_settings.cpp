@@ -94,6 +94,7 @@ private slots:
         QTest::newRow("out of range") << QByteArray("7,-1,40000\r\n") << 0 << 0 << 0;
         QTest::newRow("lf only") << QByteArray("1\n0\n1\n") << 1 << 0 << 1;
         QTest::newRow("binary") << QByteArray("\x00\xff\x01,\x02", 5) << 0 << 0 << 0;
+        QTest::newRow("NULs after a 1") << QByteArray("1\0\0,0,1\0\r\n", 10) << 0 << 0 << 0;
         QTest::newRow("huge line") << QByteArray(2 * 1024 * 1024, '1') << 0 << 0 << 0;
     }
 

@@ -2,13 +2,15 @@
 
 #include "shell/SessionState.h"
 #include "app/WindowCatalog.h"
-#include "app/WindowCatalog.h"
 #include "ui/Forms.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QMouseEvent>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 
 namespace kt::test {
 
@@ -101,11 +103,29 @@ void processEvents()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+QPoint clickPoint(QWidget* widget)
+{
+    // An option button takes clicks only on its circle and caption, so a
+    // child aims there; the centre of a wide button with a short caption is
+    // empty space that a real mouse click would miss.
+    if (auto* option = qobject_cast<QRadioButton*>(widget)) {
+        QStyleOptionButton look;
+        look.initFrom(option);
+        look.text = option->text();
+        look.icon = option->icon();
+        look.iconSize = option->iconSize();
+        const QRect hit = option->style()->subElementRect(QStyle::SE_RadioButtonClickRect, &look, option);
+        if (!hit.isEmpty())
+            return hit.center();
+    }
+    return widget->rect().center();
+}
+
 void doubleClick(QWidget* widget)
 {
     if (!widget)
         return;
-    const QPoint centre = widget->rect().center();
+    const QPoint centre = clickPoint(widget);
     QTest::mousePress(widget, Qt::LeftButton, Qt::NoModifier, centre);
     QTest::mouseRelease(widget, Qt::LeftButton, Qt::NoModifier, centre);
     // QTest's own double-click sends no press or release in Qt 6.4.
@@ -118,7 +138,7 @@ void doubleClick(QWidget* widget)
 void click(QWidget* widget)
 {
     if (widget)
-        QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, widget->rect().center());
+        QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, clickPoint(widget));
 }
 
 void pressKey(QWidget* widget, Qt::Key key, const QString& text)

@@ -96,8 +96,11 @@ T* control(QObject* form, const QString& name)
     return found;
 }
 
+// Where a child aims the mouse: the caption and circle of an option button,
+// the centre of any other control.
+QPoint clickPoint(QWidget* widget);
 // A double-click the way a mouse makes one: press, release, double-click,
-// release at the control's centre.
+// release, at the click point.
 void doubleClick(QWidget* widget);
 void click(QWidget* widget);
 // Enter, Space, or any key on the focused control.

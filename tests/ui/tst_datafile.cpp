@@ -12,6 +12,7 @@
 
 #ifdef Q_OS_LINUX
 #include <csignal>
+#include <functional>
 #include <sys/resource.h>
 #endif
 
@@ -239,6 +240,17 @@ private slots:
         QVERIFY(!kt::readWholeFile(dir.path()).has_value());
         if (QFileInfo::exists(QStringLiteral("/dev/zero"))) // reports size 0, never ends
             QVERIFY(!kt::readWholeFile(QStringLiteral("/dev/zero"), 1 << 20).has_value());
+
+        // The start of a larger file, and only as much memory as it holds.
+        bool cut = false;
+        QCOMPARE(kt::readFileStart(path, 7, &cut), std::optional<QByteArray>("x\r\nx\r\nx"));
+        QVERIFY(cut);
+        QCOMPARE(kt::readFileStart(path, content.size(), &cut), std::optional<QByteArray>(content));
+        QVERIFY(!cut);
+        QVERIFY(writeBytes(path, annRecord));
+        const std::optional<QByteArray> small = kt::readFileStart(path, kDefaultMaxFileBytes, &cut);
+        QCOMPARE(small, std::optional<QByteArray>(annRecord));
+        QVERIFY2(small->capacity() < 4096, qPrintable(QString::number(small->capacity())));
     }
 
     void wholeFileWrites()
@@ -262,19 +274,36 @@ private slots:
         const QByteArray before = annRecord + "1,2\r\n";
         QCOMPARE(fileBytes(path), before);
 #ifdef Q_OS_LINUX
-        // A file-size limit makes the kernel accept only part of the write.
-        struct rlimit saved;
-        QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
-        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        struct rlimit tight = saved;
-        tight.rlim_cur = rlim_t(before.size() + 10);
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &tight), 0);
-        const bool ok = kt::appendWhole(path, annRecord, &error);
-        setrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, oldHandler);
-        QVERIFY(!ok);
-        QVERIFY(!error.isEmpty());
+        // A file-size limit makes the kernel accept only part of a write, as
+        // a full disk does.
+        const auto limited = [](qint64 limit, const std::function<bool()>& write) {
+            struct rlimit saved;
+            getrlimit(RLIMIT_FSIZE, &saved);
+            const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+            struct rlimit tight = saved;
+            tight.rlim_cur = rlim_t(limit);
+            setrlimit(RLIMIT_FSIZE, &tight);
+            const bool ok = write();
+            setrlimit(RLIMIT_FSIZE, &saved);
+            std::signal(SIGXFSZ, oldHandler);
+            return ok;
+        };
+        const QString tooLarge = QStringLiteral("File too large"); // the system's reason, not "Unknown error"
+        error.clear();
+        QVERIFY(!limited(before.size() + 10, [&] { return kt::appendWhole(path, annRecord, &error); }));
+        QVERIFY2(error.contains(tooLarge), qPrintable(error));
         QCOMPARE(fileBytes(path), before);
+        // A record that cannot be written leaves no new empty file behind.
+        const QString fresh = dir.filePath(QStringLiteral("Bob.scr"));
+        QVERIFY(!limited(10, [&] { return kt::appendWhole(fresh, annRecord, &error); }));
+        QVERIFY(!QFileInfo::exists(fresh));
+        // The settings file keeps its old line when the new one is cut short.
+        error.clear();
+        QVERIFY(!limited(3, [&] { return kt::replaceFileAtomically(settings, "1,0,1\r\n", &error); }));
+        QVERIFY2(error.contains(tooLarge), qPrintable(error));
+        QCOMPARE(fileBytes(settings), QByteArray("1,0,0\r\n"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
+                 (QStringList{QStringLiteral("Ann.scr"), QStringLiteral("kitetu.dat")}));
 #endif
     }
 

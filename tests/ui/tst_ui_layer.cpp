@@ -6,7 +6,9 @@
 #include "ui/Sound.h"
 #include "ui/Timer.h"
 
+#include <QAccessible>
 #include <QElapsedTimer>
+#include <QTemporaryDir>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QtTest>
@@ -225,6 +227,45 @@ private slots:
         window->close();
     }
 
+    // What a screen reader reads: a control's caption (without the "&" of
+    // its access key), following caption changes; a control without a
+    // caption (picture, line, entry box, list) is read by its name.
+    void controlsAreNamedForScreenReaders()
+    {
+        test::Sandbox sandbox;
+        class Named : public Form {
+        public:
+            Named() : Form(QStringLiteral("Named"))
+            {
+                addLabel(QStringLiteral("Label1"), 0, 0, 1000, 300, QStringLiteral("Score = 3"));
+                addOption(QStringLiteral("Option1"), 2, 0, 300, 1000, 300, QStringLiteral("12"));
+                addButton(QStringLiteral("cmdReturn"), 0, 600, 1000, 400, QStringLiteral("&Return"));
+                addTextBox(QStringLiteral("TextName"), 0, 1000, 1000, 300);
+                addComboBox(QStringLiteral("CboNames"), 0, 1300, 1000, 300);
+                addTextArea(QStringLiteral("Text1"), 0, 1600, 1000, 300);
+                addImage(QStringLiteral("Image1"), 0, 1900, 300, 300);
+                addLine(QStringLiteral("Line1"), 0, 2300, 1000, 2300);
+            }
+        };
+        auto* window = new Named;
+        window->showForm();
+        const auto name = [&](const char* control) {
+            QAccessibleInterface* read =
+                QAccessible::queryAccessibleInterface(test::control<QWidget>(window, QString::fromLatin1(control)));
+            return read ? read->text(QAccessible::Name) : QStringLiteral("<none>");
+        };
+        QCOMPARE(name("Label1"), QStringLiteral("Score = 3"));
+        QCOMPARE(name("Option1(2)"), QStringLiteral("12"));
+        QCOMPARE(name("cmdReturn"), QStringLiteral("Return"));
+        for (const char* control : {"TextName", "CboNames", "Text1", "Image1", "Line1"})
+            QCOMPARE(name(control), QString::fromLatin1(control));
+        test::control<Label>(window, QStringLiteral("Label1"))->setText(QStringLiteral("Score = 4"));
+        test::control<OptionButton>(window, QStringLiteral("Option1(2)"))->setText(QStringLiteral("15"));
+        QCOMPARE(name("Label1"), QStringLiteral("Score = 4"));
+        QCOMPARE(name("Option1(2)"), QStringLiteral("15"));
+        window->close();
+    }
+
     void picturesAreDraggedOntoTheWindowsSurface()
     {
         test::Sandbox sandbox;
@@ -306,6 +347,35 @@ private slots:
         QCOMPARE(Paths::match(sandbox.dataDir(), "*.scr"), (QStringList{"Ann.SCR", "bob.scr"}));
     }
 
+    // Recordings come from the media folder beside the program, or the one
+    // KITE_MEDIA_DIR names: a stray recording in the current folder is never
+    // played in place of the program's own.
+    void programFilesComeFromTheMediaFolderOnly()
+    {
+        QTemporaryDir media, here;
+        QVERIFY(media.isValid() && here.isValid());
+        for (const QString& path : {media.filePath("7.WAV"), here.filePath("7.WAV"), here.filePath("8.WAV")}) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        const QString before = QDir::currentPath();
+        const QByteArray chosen = qgetenv("KITE_MEDIA_DIR");
+        QDir::setCurrent(here.path());
+        qputenv("KITE_MEDIA_DIR", media.path().toUtf8());
+        Paths paths;
+        paths.programDirs = {programDirectory()};
+        const QString seven = paths.findProgramFile("7.WAV");
+        const QString eight = paths.findProgramFile("8.WAV");
+        qunsetenv("KITE_MEDIA_DIR");
+        const QString beside = programDirectory();
+        QDir::setCurrent(before);
+        if (!chosen.isNull())
+            qputenv("KITE_MEDIA_DIR", chosen);
+        QCOMPARE(QFileInfo(seven).absolutePath(), QFileInfo(media.path()).absoluteFilePath());
+        QCOMPARE(eight, QString());
+        QCOMPARE(beside, QDir::cleanPath(QCoreApplication::applicationDirPath() + "/../share/kite-tutor"));
+    }
+
     void messageBoxesCarryTheProgramsTitle()
     {
         test::Sandbox sandbox;
@@ -317,6 +387,18 @@ private slots:
         QCOMPARE(sandbox.messages.at(0).defaultButton, MsgResult::No);
         QCOMPARE(sandbox.messages.at(1).title, QStringLiteral("Kite-Tutor"));
         QCOMPARE(sandbox.messages.at(1).text, QStringLiteral("Hello"));
+
+        // A box belongs to the window the child is working in.
+        auto* first = new Form(QStringLiteral("First"));
+        auto* second = new Form(QStringLiteral("Second"));
+        first->showForm();
+        second->showForm();
+        QApplication::setActiveWindow(first);
+        QCOMPARE(messageBoxOwner(), first);
+        QApplication::setActiveWindow(second);
+        QCOMPARE(messageBoxOwner(), second);
+        first->close();
+        second->close();
     }
 
     void randomSourceStaysInItsRange()
