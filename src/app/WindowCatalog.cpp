@@ -2,6 +2,7 @@
 #include "app/WindowCatalog.h"
 
 #include "shell/About.h"
+#include "early/Alphabet.h"
 #include "drills/Add_form.h"
 #include "drills/Sub_form.h"
 #include "shell/Essay.h"
@@ -26,6 +27,7 @@ void registerWindows()
     Forms::registerForm(windows::PreviousScores, [] { return new frmScores; });
     Forms::registerForm(windows::VisualRewards, [] { return new VisualRewards; });
     Forms::registerForm(windows::About, [] { return new About; });
+    Forms::registerForm(windows::Alphabet, [] { return new Alphabet; });
 }
 
 } // namespace kt
