@@ -3,6 +3,8 @@
 
 #include "shell/About.h"
 #include "early/Alphabet.h"
+#include "early/English.h"
+#include "early/English1.h"
 #include "drills/Add_form.h"
 #include "drills/Sub_form.h"
 #include "shell/Essay.h"
@@ -28,6 +30,8 @@ void registerWindows()
     Forms::registerForm(windows::VisualRewards, [] { return new VisualRewards; });
     Forms::registerForm(windows::About, [] { return new About; });
     Forms::registerForm(windows::Alphabet, [] { return new Alphabet; });
+    Forms::registerForm(windows::English, [] { return new English; });
+    Forms::registerForm(windows::SentenceBuilder, [] { return new English1; });
 }
 
 } // namespace kt
