@@ -1,6 +1,5 @@
 #include "shell/ChoiceDrill.h"
 
-#include "shell/SessionState.h"
 #include "shell/Speech.h"
 #include "ui/Controls.h"
 #include "ui/Numbers.h"
@@ -20,51 +19,59 @@ int wrongChoice(int expected, double r)
     return int(intFloor(r * m + m / 2.0));
 }
 
-ChoiceDrill::ChoiceDrill(const QString& name) : Form(name) {}
+ChoiceDrill::ChoiceDrill(const QString& name, ChoiceRules rules)
+    : Form(name), Option1(rules.choices), m_rules(std::move(rules))
+{
+}
 
 void ChoiceDrill::addChoiceControls(const ChoiceLayout& layout)
 {
     const int stride = layout.optionHeight + layout.orHeight;
-    for (int i = 1; i <= 3; ++i) {
-        OptionButton* option = addOption(QStringLiteral("Option1"), i, layout.optionsLeft,
-                                         layout.optionsTop + (i - 1) * stride, layout.optionWidth,
-                                         layout.optionHeight);
-        option->setFont(scriptFont(20, true));
+    for (int i = 1; i <= m_rules.choiceCount; ++i) {
+        OptionButton* option = addOption(Option1, i, layout.optionsLeft, layout.optionsTop + (i - 1) * stride,
+                                         layout.optionWidth, layout.optionHeight);
+        option->setFont(scriptFont(layout.optionPointSize, true));
         option->setForeColor(15);
-        connect(option, &OptionButton::doubleClicked, this, &ChoiceDrill::Option1_DblClick);
-        connect(option, &OptionButton::keyPressed, this, &ChoiceDrill::Option1_KeyPress);
-        Option1[i] = option;
     }
-    const auto orLabel = [&](const QString& name, int below) {
-        Label* label = addLabel(name, layout.optionsLeft + 360, layout.optionsTop + below * stride - layout.orHeight,
-                                layout.optionWidth - 360, layout.orHeight, QStringLiteral("OR"));
+    Option1.on(&OptionButton::doubleClicked, this, [this](int index, int) { Option1_DblClick(index); });
+    Option1.on(&OptionButton::keyPressed, this, [this](int index, int, int ascii) { Option1_KeyPress(index, ascii); });
+
+    for (qsizetype i = 0; i < m_rules.orLabels.size(); ++i) {
+        Label* label = addLabel(m_rules.orLabels.at(i), layout.optionsLeft + 360,
+                                layout.optionsTop + int(i + 1) * stride - layout.orHeight, layout.optionWidth - 360,
+                                layout.orHeight, QStringLiteral("OR"));
         label->setFontSize(9, true);
         label->setForeColor(15);
-        return label;
-    };
-    Label2 = orLabel(QStringLiteral("Label2"), 1);
-    Label3 = orLabel(QStringLiteral("Label3"), 2);
+        orLabels << label;
+    }
 
     const auto label = [&](const QString& name, const QRect& r, const QString& caption, int colour, int size) {
+        if (name.isEmpty())
+            return static_cast<Label*>(nullptr);
         Label* l = addLabel(name, r.left(), r.top(), r.width(), r.height(), caption);
         l->setForeColor(colour);
         l->setFontSize(size, true);
         return l;
     };
-    QuestionLabel = label(QStringLiteral("QuestionLabel"), layout.question, QString(), 14, 16);
-    LabelWrong = label(QStringLiteral("LabelWrong"), layout.verdict, QStringLiteral("Hi!"), 14, 24);
-    LabelScore = label(QStringLiteral("LabelScore"), layout.score, QString(), 12, 14);
+    QuestionLabel = label(m_rules.question, layout.question, QString(), 14, 16);
+    LabelWrong = label(m_rules.verdict, layout.verdict, QStringLiteral("Hi!"), 14, 24);
+    LabelScore = label(m_rules.score, layout.score, QString(), 12, 14);
 
-    Timer1 = addTimer(QStringLiteral("Timer1"), 1000);
-    Timer1->onTimer([this] { Timer1_Timer(); });
-    Timer4 = addTimer(QStringLiteral("Timer4"), 100);
-    Timer4->onTimer([this] { Timer4_Timer(); });
+    if (!m_rules.verdictTimer.isEmpty()) {
+        Timer1 = addTimer(m_rules.verdictTimer, 1000);
+        Timer1->onTimer([this] { Timer1_Timer(); });
+    }
+    if (!m_rules.pictureTimer.isEmpty()) {
+        Timer4 = addTimer(m_rules.pictureTimer, 100);
+        Timer4->onTimer([this] { Timer4_Timer(); });
+    }
 }
 
 void ChoiceDrill::offerChoices(int rightAnswer)
 {
     expected = qint16(rightAnswer);
     correctIndex = qint16(randomInt(3, 1));
+    answered = 0;
     for (int i = 1; i <= 3; ++i)
         Option1[i]->setText(plain(rightAnswer));
     MakeWrongChoices(rightAnswer);
@@ -72,7 +79,7 @@ void ChoiceDrill::offerChoices(int rightAnswer)
 
 void ChoiceDrill::MakeWrongChoices(int rightAnswer)
 {
-    // The two other options, in the order each right option fills them.
+    // The two other choices, in the order each right choice fills them.
     static const int others[4][2] = {{0, 0}, {2, 3}, {1, 3}, {2, 1}};
     const QString right = Option1[correctIndex]->text();
     for (const int j : others[correctIndex]) {
@@ -83,21 +90,63 @@ void ChoiceDrill::MakeWrongChoices(int rightAnswer)
     }
 }
 
+void ChoiceDrill::offerWrittenChoices(int rightIndex)
+{
+    correctIndex = qint16(rightIndex);
+    answered = 0;
+}
+
 void ChoiceDrill::Option1_DblClick(int index)
 {
-    if (locked == 1 || index < 1 || index > 3)
+    if (locked == 1 || !Option1.contains(index))
         return;
     const bool right = index == correctIndex;
-    LabelWrong->setText(right ? QStringLiteral("Right!") : QStringLiteral("Wrong"));
-    SayNumber(Option1[index]->text());
-    Timer1->setEnabled(true);
-    const QString praise = PickPraise(right ? 1 : 0);
+    const bool firstRight = answered == 0;
+    if (LabelWrong)
+        LabelWrong->setText(right ? m_rules.rightVerdict : m_rules.wrongVerdict);
+    if (step < m_rules.speakChoiceBelowStep)
+        SayNumber(Option1[index]->text());
+    if (m_rules.verdictClearing == VerdictClearing::TimerBeforePraise)
+        startVerdictTimer();
+    // Once a question is answered right, further answers only change the verdict.
+    if (firstRight)
+        scoreAnswer(right);
+    if (m_rules.clearSelectionAfterAnswer)
+        clearChoiceValues();
+    if (right) {
+        answered = 1;
+        afterRightAnswer(step);
+    }
+    if (m_rules.verdictClearing == VerdictClearing::TimerAfterStep)
+        startVerdictTimer();
+    if (m_rules.verdictClearing == VerdictClearing::AtOnceWithSound) {
+        if (session().SoundOn == 1 && LabelWrong)
+            LabelWrong->setText(QString());
+        else
+            startVerdictTimer();
+    }
+    if (m_rules.wipePictureAfterAnswer && Timer4)
+        Timer4->setEnabled(true);
+}
+
+void ChoiceDrill::scoreAnswer(bool right)
+{
+    qint16* score = m_rules.answerScore ? &(session().*m_rules.answerScore) : nullptr;
+    if (score) {
+        const int moved = addSaturating16(*score, right ? m_rules.pointsRight : m_rules.pointsWrong);
+        *score = qint16(std::max(moved, std::min(m_rules.scoreFloor, int(*score))));
+    }
+    const QString praise = m_rules.praise ? m_rules.praise(right) : PickPraise(right ? 1 : 0);
     if (session().SoundOn == 1)
         playSound(praise);
-    clearChoiceValues();
-    if (right)
-        afterRightAnswer(step);
-    Timer4->setEnabled(true);
+    if (score && LabelScore && (!m_rules.scoreShown || m_rules.scoreShown()))
+        LabelScore->setText(m_rules.scoreCaptionAfter + spaced(int(*score)));
+}
+
+void ChoiceDrill::startVerdictTimer()
+{
+    if (Timer1)
+        Timer1->setEnabled(true);
 }
 
 void ChoiceDrill::Option1_KeyPress(int index, int keyAscii)
@@ -108,7 +157,7 @@ void ChoiceDrill::Option1_KeyPress(int index, int keyAscii)
 
 void ChoiceDrill::Timer1_Timer()
 {
-    if (locked == 0)
+    if ((locked == 0 || !m_rules.keepFinishedVerdict) && LabelWrong)
         LabelWrong->setText(QString());
     Timer1->setEnabled(false);
 }
@@ -123,33 +172,43 @@ void ChoiceDrill::finishProblem(qint16& score, int points)
 {
     locked = 1;
     score = addSaturating16(score, points);
-    LabelScore->setText(QStringLiteral("Score = ") + spaced(int(score)));
+    if (LabelScore)
+        LabelScore->setText(m_rules.scoreCaptionAfter + spaced(int(score)));
+    if (QuestionLabel)
+        QuestionLabel->setText(QString());
     setAnswerAreaVisible(false);
 }
 
-void ChoiceDrill::showScore(qint16 score) { LabelScore->setText(QStringLiteral("Score =") + spaced(int(score))); }
+void ChoiceDrill::showScore(qint16 score)
+{
+    if (LabelScore)
+        LabelScore->setText(m_rules.scoreCaptionAtLoad + spaced(int(score)));
+}
 
 void ChoiceDrill::reopenAnswerArea()
 {
     setAnswerAreaVisible(true);
     locked = 0;
+    answered = 0;
     clearChoiceValues();
-    LabelWrong->setText(QString());
+    if (LabelWrong)
+        LabelWrong->setText(QString());
 }
 
 void ChoiceDrill::clearChoiceValues()
 {
-    for (int i = 1; i <= 3; ++i)
-        Option1[i]->setValue(false);
+    for (OptionButton* option : Option1)
+        option->setValue(false);
 }
 
 void ChoiceDrill::setAnswerAreaVisible(bool visible)
 {
-    QuestionLabel->setVisible(visible);
-    Label2->setVisible(visible);
-    Label3->setVisible(visible);
-    for (int i = 1; i <= 3; ++i)
-        Option1[i]->setVisible(visible);
+    if (QuestionLabel)
+        QuestionLabel->setVisible(visible);
+    for (Label* label : std::as_const(orLabels))
+        label->setVisible(visible);
+    for (OptionButton* option : Option1)
+        option->setVisible(visible);
     for (QWidget* widget : std::as_const(m_answerArea))
         widget->setVisible(visible);
 }

@@ -1,15 +1,23 @@
 #pragma once
-// The way every column drill asks and answers: each step of a problem is a
-// question with three choices (option buttons "Option1(1)".."Option1(3)" with
-// "OR" between them). The child double-clicks a choice or presses Enter on it;
-// the window says "Right!" or "Wrong", speaks the chosen number, plays praise
-// or "try again", and on a right answer hands the step to the drill, which
-// sets up the next step or finishes the problem.
+// The way every choice activity asks and answers: a question with a few
+// choices (option buttons "Option1(1)".."Option1(3)" with "OR" between them in
+// the column drills). The child double-clicks a choice or presses Enter on it;
+// the window shows its verdict, may speak the chosen number, plays praise or
+// "try again", and on a right answer hands the step to the window, which sets
+// up the next step or finishes the problem.
+//
+// The activities differ only in the rules they hand over (ChoiceRules): the
+// control names, how many choices, the verdict texts, when the verdict is
+// cleared, whether each answer moves the score (and its floor), and the score
+// captions. The mechanics below never ask which activity they serve.
+#include "shell/SessionState.h"
 #include "ui/Form.h"
 
 #include <QList>
 #include <QRect>
-#include <array>
+#include <QStringList>
+
+#include <functional>
 
 namespace kt {
 
@@ -21,46 +29,100 @@ int randomInt(int n, int k = 0);
 // Int(m / 2) and the largest whole number below 1.5 m.
 int wrongChoice(int expected, double r);
 
-// Where a drill puts its choice controls, in twips.
+// Where a window puts its choice controls, in twips.
 struct ChoiceLayout {
     int optionsLeft;
-    int optionsTop;   // top of Option1(1)
+    int optionsTop;   // top of the first choice
     int optionWidth;
     int optionHeight;
-    int orHeight;     // the "OR" label between two options
-    QRect question;   // QuestionLabel
-    QRect verdict;    // LabelWrong
-    QRect score;      // LabelScore
+    int orHeight;     // the "OR" label between two choices (0: choices touch)
+    QRect question;   // the question label
+    QRect verdict;    // the verdict label
+    QRect score;      // the score label
+    int optionPointSize = 20; // script face of the choices
+};
+
+// When the verdict is cleared after an answer.
+enum class VerdictClearing {
+    TimerBeforePraise, // the verdict timer starts before the praise plays
+    TimerAfterStep,    // ... after the step handler has run
+    AtOnceWithSound,   // emptied at once when the sounds have played, else by the timer
+    Never,             // the verdict stands until the window changes it
+};
+
+struct ChoiceRules {
+    // Control names; an empty name means the window has no such control.
+    QString choices = QStringLiteral("Option1");
+    int choiceCount = 3;
+    QStringList orLabels{QStringLiteral("Label2"), QStringLiteral("Label3")};
+    QString question = QStringLiteral("QuestionLabel");
+    QString verdict = QStringLiteral("LabelWrong");
+    QString score = QStringLiteral("LabelScore");
+    QString verdictTimer = QStringLiteral("Timer1"); // 1000 ms
+    QString pictureTimer = QStringLiteral("Timer4"); // 100 ms, wipes the counting picture
+
+    // What an answer shows and says.
+    QString rightVerdict = QStringLiteral("Right!");
+    QString wrongVerdict = QStringLiteral("Wrong");
+    // The chosen caption is spoken (SayNumber) while `step` is below this.
+    int speakChoiceBelowStep = 32767;
+    // The praise file for a right (true) or wrong answer; PickPraise when unset.
+    std::function<QString(bool right)> praise;
+    bool clearSelectionAfterAnswer = true;
+    VerdictClearing verdictClearing = VerdictClearing::TimerBeforePraise;
+    // The verdict timer leaves the verdict of a finished problem standing.
+    bool keepFinishedVerdict = true;
+    // Timer4 is started after every answer (a window may change this per level).
+    bool wipePictureAfterAnswer = true;
+
+    // Scoring on each answer, for activities of one question each: until the
+    // question is answered right, every answer moves `answerScore` by
+    // pointsRight or pointsWrong, never below scoreFloor, and plays praise;
+    // later answers only change the verdict. Null: only finishing scores.
+    qint16 SessionState::*answerScore = nullptr;
+    int pointsRight = 0;
+    int pointsWrong = 0;
+    int scoreFloor = -32768;
+    // Whether the score label is rewritten after an answer; always when unset.
+    std::function<bool()> scoreShown;
+
+    // Score captions: at load, and after a finished problem or a scored answer.
+    QString scoreCaptionAtLoad = QStringLiteral("Score =");
+    QString scoreCaptionAfter = QStringLiteral("Score = ");
 };
 
 class ChoiceDrill : public Form {
     Q_OBJECT
 public:
-    explicit ChoiceDrill(const QString& name);
+    explicit ChoiceDrill(const QString& name, ChoiceRules rules = {});
 
 protected:
-    // Creates Option1(1..3), Label2, Label3, QuestionLabel, LabelWrong,
-    // LabelScore, Timer1 (1000 ms) and Timer4 (100 ms).
+    // Creates the controls the rules name: the choices, the "OR" labels, the
+    // question, verdict and score labels, the verdict and picture timers.
     void addChoiceControls(const ChoiceLayout& layout);
     // Controls hidden with the choices when a problem is finished and shown
-    // again for the next one (the drill's pointer lines).
+    // again for the next one (the window's pointer lines).
     void addToAnswerArea(QWidget* widget) { m_answerArea << widget; }
+    ChoiceRules& rules() { return m_rules; }
 
-    // Offers a step: expected, the right option chosen at random, its caption
-    // written into all three options, then the two wrong ones drawn.
+    // Offers a step: expected, the right choice picked at random, its caption
+    // written into all three choices, then the two wrong ones drawn.
     void offerChoices(int rightAnswer);
     void MakeWrongChoices(int rightAnswer);
+    // Offers choices whose captions the window has written itself (fixed
+    // answers, or values of its own): `rightIndex` holds the right one.
+    void offerWrittenChoices(int rightIndex);
 
     // Called after a right answer with the number of the step answered: sets
     // up the next step or finishes the problem.
     virtual void afterRightAnswer(int answeredStep) = 0;
-    // Timer4, 100 ms after any answer: wipe the step's counting picture.
+    // Timer4, 100 ms after an answer: wipe the step's counting picture.
     virtual void wipePicture() {}
 
     // The problem is done: answering stops, `score` gains `points` and is
     // shown, and the question and choices are hidden until the next problem.
     void finishProblem(qint16& score, int points);
-    // "Score =" and the score with its leading space, as shown at load.
+    // The score caption as shown at load.
     void showScore(qint16 score);
     // Before the next problem: the question and choices come back, answering
     // is open again, no choice is marked and the verdict is cleared.
@@ -72,9 +134,8 @@ protected:
     void Timer1_Timer();
     void Timer4_Timer();
 
-    std::array<OptionButton*, 4> Option1{}; // indices 1..3
-    Label* Label2 = nullptr;
-    Label* Label3 = nullptr;
+    ControlArray<OptionButton> Option1; // indices 1..choiceCount
+    QList<Label*> orLabels; // "OR" between the choices
     Label* QuestionLabel = nullptr;
     Label* LabelWrong = nullptr;
     Label* LabelScore = nullptr;
@@ -85,9 +146,15 @@ protected:
     qint16 correctIndex = 1;
     qint16 expected = 0;
     qint16 locked = 0;
+    // 1 once the question on screen has been answered right.
+    qint16 answered = 0;
 
 private:
+    void scoreAnswer(bool right);
+    void startVerdictTimer();
     void setAnswerAreaVisible(bool visible);
+
+    ChoiceRules m_rules;
     QList<QWidget*> m_answerArea;
 };
 

@@ -13,15 +13,16 @@ namespace {
 // which steps were answered right.
 class ProbeDrill : public ChoiceDrill {
 public:
-    ProbeDrill() : ChoiceDrill(QStringLiteral("ProbeDrill"))
+    explicit ProbeDrill(ChoiceRules rules = {}) : ChoiceDrill(QStringLiteral("ProbeDrill"), std::move(rules))
     {
         setSizeTwips(6000, 4500);
         addChoiceControls({240, 600, 2280, 540, 300, QRect(240, 0, 3000, 480), QRect(3000, 1200, 2400, 600),
                            QRect(3000, 2400, 2400, 480)});
         addToAnswerArea(pointer = addLine(QStringLiteral("Pointer"), 100, 100, 200, 200));
     }
-    using ChoiceDrill::locked, ChoiceDrill::offerChoices, ChoiceDrill::Option1, ChoiceDrill::step;
-    QList<int> answered;
+    using ChoiceDrill::locked, ChoiceDrill::offerChoices, ChoiceDrill::offerWrittenChoices, ChoiceDrill::Option1,
+        ChoiceDrill::step;
+    QList<int> answeredSteps;
     int wipes = 0;
     bool finishOnRight = false;
     qint16 score = 0;
@@ -30,7 +31,7 @@ public:
 protected:
     void afterRightAnswer(int answeredStep) override
     {
-        answered << answeredStep;
+        answeredSteps << answeredStep;
         if (finishOnRight)
             finishProblem(score, 2);
         else
@@ -46,6 +47,17 @@ class TestChoiceDrill : public QObject {
 
     std::unique_ptr<Sandbox> box;
     ProbeDrill* drill = nullptr;
+
+    // A window of one question with six written answers, scored on every
+    // answer until the right one, as the picture and clock quizzes are.
+    void openOneQuestionDrill(const ChoiceRules& rules)
+    {
+        drill->unload();
+        (drill = new ProbeDrill(rules))->showForm();
+        for (int i = 1; i <= rules.choiceCount; ++i)
+            drill->Option1[i]->setText(QString::number(i * 10));
+        drill->offerWrittenChoices(2);
+    }
 
     OptionButton* option(int i) { return test::option(drill, i); }
     Label* label(const char* name) { return control<Label>(drill, QString::fromLatin1(name)); }
@@ -131,7 +143,7 @@ private slots:
         doubleClick(option(2));
         QCOMPARE(verdict(), QStringLiteral("Right!"));
         QCOMPARE(box->player->played, (QStringList{"12.WAV", "alright.wav"}));
-        QCOMPARE(drill->answered, QList<int>{1});
+        QCOMPARE(drill->answeredSteps, QList<int>{1});
         QCOMPARE(int(drill->step), 2);
         QVERIFY(!option(1)->isChecked() && !option(2)->isChecked() && !option(3)->isChecked());
     }
@@ -145,7 +157,7 @@ private slots:
         QCOMPARE(verdict(), QStringLiteral("Hi!"));
         pressEnter(option(1));
         QCOMPARE(verdict(), QStringLiteral("Right!"));
-        QCOMPARE(drill->answered, QList<int>{1});
+        QCOMPARE(drill->answeredSteps, QList<int>{1});
         pressKey(option(2), Qt::Key_Enter, QStringLiteral("\r"));
         QCOMPARE(verdict(), QStringLiteral("Wrong"));
         QVERIFY(box->player->played.isEmpty());
@@ -173,7 +185,105 @@ private slots:
         emit drill->Option1[1]->keyPressed(1, 13);
         QVERIFY(box->player->played.isEmpty());
         QCOMPARE(verdict(), QStringLiteral("unchanged"));
-        QCOMPARE(drill->answered, QList<int>{1});
+        QCOMPARE(drill->answeredSteps, QList<int>{1});
+    }
+
+    void oneQuestionScoresEachAnswerUntilRight_data()
+    {
+        QTest::addColumn<int>("pointsRight");
+        QTest::addColumn<int>("pointsWrong");
+        QTest::addColumn<int>("floor");
+        QTest::addColumn<int>("start");
+        QTest::addColumn<bool>("scoreShown");
+        QTest::addColumn<QList<int>>("scores"); // after each answer: 1, 6, 2 (right), 5
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("falls freely") << 1 << -1 << -32768 << 1 << true << QList<int>{0, -1, 0, 0} << "Score =  0";
+        QTest::newRow("not below 0") << 2 << -1 << 0 << 1 << true << QList<int>{0, 0, 2, 2} << "Score =  2";
+        QTest::newRow("score hidden") << 1 << -1 << -32768 << 0 << false << QList<int>{-1, -2, -1, -1} << "kept";
+    }
+    void oneQuestionScoresEachAnswerUntilRight()
+    {
+        QFETCH(int, pointsRight);
+        QFETCH(int, pointsWrong);
+        QFETCH(int, floor);
+        QFETCH(int, start);
+        QFETCH(bool, scoreShown);
+        QFETCH(QList<int>, scores);
+        QFETCH(QString, caption);
+        ChoiceRules rules;
+        rules.choiceCount = 6;
+        rules.orLabels.clear();
+        rules.verdictTimer.clear();
+        rules.pictureTimer.clear();
+        rules.rightVerdict = QStringLiteral("Correct  -  3:05");
+        rules.speakChoiceBelowStep = 0;
+        rules.praise = [](bool right) { return right ? QStringLiteral("great.wav") : QStringLiteral("tryagain.wav"); };
+        rules.clearSelectionAfterAnswer = false;
+        rules.verdictClearing = VerdictClearing::Never;
+        rules.wipePictureAfterAnswer = false;
+        rules.answerScore = &SessionState::FractionScore;
+        rules.pointsRight = pointsRight;
+        rules.pointsWrong = pointsWrong;
+        rules.scoreFloor = floor;
+        rules.scoreShown = [scoreShown] { return scoreShown; };
+        openOneQuestionDrill(rules);
+        QVERIFY(!control<Timer>(drill, QStringLiteral("Timer1")) && !control<Label>(drill, QStringLiteral("Label2")));
+        label("LabelScore")->setText(QStringLiteral("kept"));
+        session().SoundOn = 1;
+        session().FractionScore = qint16(start);
+
+        const QList<int> choices{1, 6, 2, 5};
+        const QStringList verdicts{"Wrong", "Wrong", "Correct  -  3:05", "Wrong"};
+        for (int i = 0; i < choices.size(); ++i) {
+            doubleClick(option(choices[i]));
+            QCOMPARE(verdict(), verdicts[i]);
+            QCOMPARE(int(session().FractionScore), scores[i]);
+        }
+        // Nothing spoken; praise only until the right answer, which the window hears of once.
+        QCOMPARE(box->player->played, (QStringList{"tryagain.wav", "tryagain.wav", "great.wav"}));
+        QCOMPARE(drill->answeredSteps, QList<int>{1});
+        QCOMPARE(label("LabelScore")->text(), caption);
+    }
+
+    void verdictClearedAfterTheStepOrAtOnceWhenSoundsPlayed_data()
+    {
+        QTest::addColumn<int>("clearing");
+        QTest::addColumn<int>("soundOn");
+        QTest::addColumn<bool>("timingDuringPraise");
+        QTest::addColumn<QString>("verdictAfter");
+        QTest::addColumn<bool>("timing");
+        QTest::newRow("timer after step") << int(VerdictClearing::TimerAfterStep) << 1 << false << "Wrong" << true;
+        QTest::newRow("at once, sound on") << int(VerdictClearing::AtOnceWithSound) << 1 << false << "" << false;
+        QTest::newRow("at once, sound off") << int(VerdictClearing::AtOnceWithSound) << 0 << false << "Wrong" << true;
+    }
+    void verdictClearedAfterTheStepOrAtOnceWhenSoundsPlayed()
+    {
+        QFETCH(int, clearing);
+        QFETCH(int, soundOn);
+        QFETCH(bool, timingDuringPraise);
+        QFETCH(QString, verdictAfter);
+        QFETCH(bool, timing);
+        ChoiceRules rules;
+        rules.verdictClearing = VerdictClearing(clearing);
+        rules.wipePictureAfterAnswer = false;
+        drill->unload();
+        (drill = new ProbeDrill(rules))->showForm();
+        class WatchingPlayer : public WavePlayer {
+        public:
+            std::function<bool()> timing;
+            QList<bool> seen;
+            void play(const QString&) override { seen << timing(); }
+        };
+        auto* player = new WatchingPlayer;
+        platform().wavePlayer.reset(player);
+        player->timing = [this] { return timer("Timer1")->enabled(); };
+        session().SoundOn = qint16(soundOn);
+        offer(12);
+        doubleClick(option(1));
+        QVERIFY(player->seen.isEmpty() || player->seen.last() == timingDuringPraise);
+        QCOMPARE(verdict(), verdictAfter);
+        QCOMPARE(timer("Timer1")->enabled(), timing);
+        QVERIFY(!timer("Timer4")->enabled());
     }
 };
 
