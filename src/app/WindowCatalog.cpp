@@ -5,6 +5,8 @@
 #include "early/Alphabet.h"
 #include "early/English.h"
 #include "early/English1.h"
+#include "early/TellTime.h"
+#include "early/TimeLevel1Form.h"
 #include "drills/Add_form.h"
 #include "drills/Sub_form.h"
 #include "shell/Essay.h"
@@ -32,6 +34,8 @@ void registerWindows()
     Forms::registerForm(windows::Alphabet, [] { return new Alphabet; });
     Forms::registerForm(windows::English, [] { return new English; });
     Forms::registerForm(windows::SentenceBuilder, [] { return new English1; });
+    Forms::registerForm(windows::TellTime, [] { return new TellTime; });
+    Forms::registerForm(windows::ClockQuiz, [] { return new TimeLevel1Form; });
 }
 
 } // namespace kt

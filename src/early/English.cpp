@@ -23,7 +23,7 @@ English::English() : Form(windows::English)
     menPlural = addMenuItem(menNoun, QStringLiteral("menPlural"), QStringLiteral("&Plural"));
     setSizeTwips(9620, 7200);
 
-    MainWindowText = addLabel(QStringLiteral("MainWindowText"), 480, 240, 8660, 1500,
+    MainWindowText = addLabel(QStringLiteral("MainWindowText"), 1800, 240, 7500, 1800,
                               QStringLiteral("You can choose nouns, verbs, adjectives, or adverbs to create your own "
                                              "sentences.  Use these to learn more about English sentence structure "
                                              "and  have fun while doing it."));
