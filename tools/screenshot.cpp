@@ -2,12 +2,15 @@
 // repeatably, for the docs and for looking at a layout without a display:
 //
 //   kite-screenshot <window name> <out.png> [--level N] [--answer N]
+//                   [--via WINDOW] [--click CONTROL]...
 //
 // The window opens with the build's media as its program directory, a fresh
 // temporary data directory, the sound off, and the random generator seeded
 // from a fixed time of day, so the same command draws the same problem.
-// --level sets the level of the arithmetic drills; --answer answers that many
-// steps of a choice drill right. Timers run for their due time after opening
+// --level sets the level of the arithmetic drills and the clock; --answer
+// answers that many steps of a choice drill right; --via opens the window that
+// leads to this one first (English before English1); --click clicks a button
+// or triggers a menu entry of the window, in the order given. Timers run for their due time after opening
 // and after each answer, so counting pictures and verdicts are on screen.
 #include "shell/SessionState.h"
 #include "app/WindowCatalog.h"
@@ -17,6 +20,7 @@
 #include "ui/Forms.h"
 #include "ui/Platform.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QEventLoop>
@@ -77,8 +81,12 @@ int main(int argc, char* argv[])
     parser.addPositionalArgument(QStringLiteral("out"), QStringLiteral("PNG file to write."));
     const QCommandLineOption levelOption(QStringLiteral("level"), QStringLiteral("Drill level."), QStringLiteral("N"), QStringLiteral("1"));
     const QCommandLineOption answerOption(QStringLiteral("answer"), QStringLiteral("Steps to answer right."), QStringLiteral("N"), QStringLiteral("0"));
+    const QCommandLineOption viaOption(QStringLiteral("via"), QStringLiteral("Window to open first."), QStringLiteral("WINDOW"));
+    const QCommandLineOption clickOption(QStringLiteral("click"), QStringLiteral("Button or menu entry to click."), QStringLiteral("CONTROL"));
     parser.addOption(levelOption);
     parser.addOption(answerOption);
+    parser.addOption(viaOption);
+    parser.addOption(clickOption);
     parser.process(app);
     const QStringList args = parser.positionalArguments();
     if (args.size() != 2)
@@ -98,11 +106,23 @@ int main(int argc, char* argv[])
     const qint16 level = qint16(qBound(1, parser.value(levelOption).toInt(), 4));
     s.AddLevel = s.SubLevel = s.MulLevel = s.DivLevel = level;
     kt::registerWindows();
+    if (parser.isSet(viaOption) && !kt::Forms::show(parser.value(viaOption)))
+        return fail(QStringLiteral("no window named %1").arg(parser.value(viaOption)));
+    s.ClockLevel = level;
 
     kt::Form* form = kt::Forms::show(args.at(0));
     if (!form)
         return fail(QStringLiteral("no window named %1").arg(args.at(0)));
     runFor(700);
+    for (const QString& name : parser.values(clickOption)) {
+        if (auto* button = form->findChild<QAbstractButton*>(name))
+            button->click();
+        else if (auto* action = form->findChild<QAction*>(name))
+            action->trigger();
+        else
+            return fail(QStringLiteral("%1 has no control %2").arg(args.at(0), name));
+        runFor(700);
+    }
     for (int n = parser.value(answerOption).toInt(); n > 0; --n) {
         if (!answerStep(form))
             return fail(QStringLiteral("could not answer a step of %1").arg(args.at(0)));
