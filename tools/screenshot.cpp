@@ -2,15 +2,17 @@
 // repeatably, for the docs and for looking at a layout without a display:
 //
 //   kite-screenshot <window name> <out.png> [--level N] [--answer N]
-//                   [--via WINDOW] [--click CONTROL]...
+//                   [--type Box=text]... [--click Button] [--drop picture@x,y ...]
+//                   [--via WINDOW]
 //
 // The window opens with the build's media as its program directory, a fresh
 // temporary data directory, the sound off, and the random generator seeded
 // from a fixed time of day, so the same command draws the same problem.
-// --level sets the level of the arithmetic drills and the clock; --answer
-// answers that many steps of a choice drill right; --via opens the window that
-// leads to this one first (English before English1); --click clicks a button
-// or triggers a menu entry of the window, in the order given. Timers run for their due time after opening
+// --level sets the level of the arithmetic drills and the clock; --via opens
+// the window that leads to this one first (English before English1); --answer answers that many
+// steps of a choice drill right; --type fills entry boxes and --click then
+// presses a button (a solver's Solve); --drop drags the named picture with the
+// mouse and lets go at pixel (x, y) of the window. Timers run for their due time after opening
 // and after each answer, so counting pictures and verdicts are on screen.
 #include "shell/SessionState.h"
 #include "app/WindowCatalog.h"
@@ -20,10 +22,10 @@
 #include "ui/Forms.h"
 #include "ui/Platform.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QEventLoop>
+#include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
@@ -60,6 +62,26 @@ bool answerStep(kt::Form* form)
     return false;
 }
 
+// Presses the left button on a picture and lets go at `to`, a pixel of the
+// window's surface, as a mouse drag does.
+bool dropPicture(kt::Form* form, const QString& spec)
+{
+    const QStringList parts = spec.split(QLatin1Char('@'));
+    const QStringList xy = parts.value(1).split(QLatin1Char(','));
+    auto* picture = form->findChild<QWidget*>(parts.value(0));
+    if (!picture || xy.size() != 2)
+        return false;
+    const QPoint from = picture->rect().center();
+    const QPoint to = form->surface()->mapToGlobal(QPoint(xy.at(0).toInt(), xy.at(1).toInt()));
+    QMouseEvent press(QEvent::MouseButtonPress, from, picture->mapToGlobal(from), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(picture, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, picture->mapFromGlobal(to), to, Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QCoreApplication::sendEvent(picture, &release);
+    return true;
+}
+
 int fail(const QString& message)
 {
     std::fprintf(stderr, "kite-screenshot: %s\n", qPrintable(message));
@@ -81,12 +103,17 @@ int main(int argc, char* argv[])
     parser.addPositionalArgument(QStringLiteral("out"), QStringLiteral("PNG file to write."));
     const QCommandLineOption levelOption(QStringLiteral("level"), QStringLiteral("Drill level."), QStringLiteral("N"), QStringLiteral("1"));
     const QCommandLineOption answerOption(QStringLiteral("answer"), QStringLiteral("Steps to answer right."), QStringLiteral("N"), QStringLiteral("0"));
-    const QCommandLineOption viaOption(QStringLiteral("via"), QStringLiteral("Window to open first."), QStringLiteral("WINDOW"));
-    const QCommandLineOption clickOption(QStringLiteral("click"), QStringLiteral("Button or menu entry to click."), QStringLiteral("CONTROL"));
+    const QCommandLineOption typeOption(QStringLiteral("type"), QStringLiteral("Text for an entry box."), QStringLiteral("Box=text"));
+    const QCommandLineOption clickOption(QStringLiteral("click"), QStringLiteral("Button to press."), QStringLiteral("Button"));
+    const QCommandLineOption dropOption(QStringLiteral("drop"), QStringLiteral("Drag a picture to a pixel of the window."),
+                                        QStringLiteral("picture@x,y"));
     parser.addOption(levelOption);
-    parser.addOption(answerOption);
-    parser.addOption(viaOption);
+    parser.addOption(typeOption);
     parser.addOption(clickOption);
+    parser.addOption(answerOption);
+    parser.addOption(dropOption);
+    const QCommandLineOption viaOption(QStringLiteral("via"), QStringLiteral("Window to open first."), QStringLiteral("WINDOW"));
+    parser.addOption(viaOption);
     parser.process(app);
     const QStringList args = parser.positionalArguments();
     if (args.size() != 2)
@@ -114,19 +141,28 @@ int main(int argc, char* argv[])
     if (!form)
         return fail(QStringLiteral("no window named %1").arg(args.at(0)));
     runFor(700);
-    for (const QString& name : parser.values(clickOption)) {
-        if (auto* button = form->findChild<QAbstractButton*>(name))
-            button->click();
-        else if (auto* action = form->findChild<QAction*>(name))
-            action->trigger();
-        else
-            return fail(QStringLiteral("%1 has no control %2").arg(args.at(0), name));
-        runFor(700);
-    }
     for (int n = parser.value(answerOption).toInt(); n > 0; --n) {
         if (!answerStep(form))
             return fail(QStringLiteral("could not answer a step of %1").arg(args.at(0)));
         runFor(700);
+    }
+    for (const QString& typed : parser.values(typeOption)) {
+        auto* box = form->findChild<kt::TextBox*>(typed.section(QLatin1Char('='), 0, 0));
+        if (!box)
+            return fail(QStringLiteral("no entry box for %1").arg(typed));
+        box->setText(typed.section(QLatin1Char('='), 1));
+    }
+    if (parser.isSet(clickOption)) {
+        auto* button = form->findChild<kt::CommandButton*>(parser.value(clickOption));
+        if (!button)
+            return fail(QStringLiteral("no button named %1").arg(parser.value(clickOption)));
+        button->click();
+        runFor(100);
+    }
+    for (const QString& drop : parser.values(dropOption)) {
+        if (!dropPicture(form, drop))
+            return fail(QStringLiteral("cannot drop %1").arg(drop));
+        runFor(100);
     }
     if (!form->grab().save(args.at(1)))
         return fail(QStringLiteral("cannot write %1").arg(args.at(1)));

@@ -62,6 +62,13 @@ struct DrillFixture {
     // Whether the window's drawing has colour `qb` at user coordinates (x, y).
     bool drawn(double x, double y, int qb) const { return drawnColour(form, x, y) == qbColor(qb); }
     void fire(const char* name) const { timer(form, name)->fire(); }
+    // What Timer2 reads aloud, recordings joined by blanks without ".WAV".
+    QString narration() const
+    {
+        box->player->played.clear();
+        fire("Timer2");
+        return box->player->played.join(QLatin1Char(' ')).remove(QStringLiteral(".WAV"));
+    }
     void clickOn(const char* name) const { click(control<QWidget>(form, QString::fromLatin1(name))); }
 };
 

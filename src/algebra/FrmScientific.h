@@ -1,0 +1,27 @@
+#pragma once
+// Scientific notation: a number typed by the child rewritten in the
+// 0.00E+00 form.
+#include "algebra/WorkingForm.h"
+
+namespace kt {
+
+class FrmScientific : public WorkingForm {
+    Q_OBJECT
+public:
+    FrmScientific();
+
+protected:
+    void Form_Load() override;
+
+private:
+    void TextInputNumber_Change();
+    void cmdSolve_Click();
+    void cmdClear_Click();
+    void cmdExit_Click();
+
+    TextBox* TextInputNumber;
+    Label* LabelFinalAnswer;
+    CommandButton *cmdSolve, *cmdClear, *cmdExit;
+};
+
+} // namespace kt

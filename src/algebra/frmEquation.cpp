@@ -1,0 +1,144 @@
+#include "algebra/frmEquation.h"
+
+#include "algebra/Solving.h"
+#include "shell/WindowNames.h"
+#include "ui/Controls.h"
+#include "ui/Numbers.h"
+#include "ui/Platform.h"
+#include "ui/TypedNumber.h"
+
+#include <cmath>
+
+namespace kt {
+
+namespace {
+
+const QString NotZeroMessage = QStringLiteral("You must use a number other than zero.");
+const QString NumberMessage = QStringLiteral("You must use a number.");
+const QString LegMessage = QStringLiteral("b must be equal or smaller than a.");
+
+constexpr int Margin = 240;
+constexpr int RowGap = 150;
+constexpr int WorkingWidth = 6000;
+constexpr int TriangleWidth = 2400;
+
+} // namespace
+
+frmEquation::frmEquation(int type)
+    : WorkingForm(windows::equation(type)), m_type(equationType(type))
+{
+    setCaption(QStringLiteral("Equation #%1").arg(type));
+    int bottom = 0;
+    placeRows(m_type.rows, Margin, Margin, RowGap, &bottom);
+    Texta = findBox(QStringLiteral("Texta"));
+    Textb = findBox(QStringLiteral("Textb"));
+    Textc = findBox(QStringLiteral("Textc"));
+    LabelFinalAnswer = findLabel(QStringLiteral("LabelFinalAnswer"));
+    LabelSumOfSquares = findLabel(QStringLiteral("LabelSumOfSquares"));
+
+    const int width = WorkingWidth + (m_type.isTriangle() ? TriangleWidth : 0);
+    if (m_type.isTriangle())
+        drawTriangle(WorkingWidth, Margin);
+    const int buttonsTop = bottom + 2 * RowGap;
+    cmdSolve = addButton(QStringLiteral("cmdSolve"), Margin, buttonsTop, 1300, 450, QStringLiteral("&Solve"));
+    cmdClear = addButton(QStringLiteral("cmdClear"), Margin + 1500, buttonsTop, 1300, 450, QStringLiteral("&Clear"));
+    cmdExit = addButton(QStringLiteral("cmdExit"), Margin + 3000, buttonsTop, 1300, 450, QStringLiteral("&Return"));
+    setSizeTwips(width, buttonsTop + 450 + Margin);
+
+    QList<TextBox*> order;
+    for (const QString& name : m_type.enterOrder) {
+        order << findBox(name);
+        connect(order.last(), &TextBox::changed, this, &frmEquation::Text_Change);
+    }
+    setEnterOrder(order, [this] { cmdSolve_Click(); });
+    connect(cmdSolve, &QPushButton::clicked, this, &frmEquation::cmdSolve_Click);
+    connect(cmdClear, &QPushButton::clicked, this, &frmEquation::cmdClear_Click);
+    connect(cmdExit, &QPushButton::clicked, this, &frmEquation::cmdExit_Click);
+    hideAnswer();
+}
+
+void frmEquation::Form_Load() { centre(); }
+
+void frmEquation::Text_Change() { hideAnswer(); }
+
+void frmEquation::cmdSolve_Click()
+{
+    const auto a = readTypedNumber(Texta->text());
+    if (m_type.kind == EquationType::Kind::Linear && (!a || *a == 0))
+        return refuse(Texta, NotZeroMessage);
+    if (!a)
+        return refuse(Texta, NumberMessage);
+    const auto b = readTypedNumber(Textb->text());
+    if (!b)
+        return refuse(Textb, NumberMessage);
+    double c = 0;
+    if (Textc) {
+        const auto typed = readTypedNumber(Textc->text());
+        if (!typed)
+            return refuse(Textc, NumberMessage);
+        c = *typed;
+    }
+    // Lengths: the leg b cannot be longer than the hypotenuse a, whatever
+    // their signs, so the root is never taken of a negative number.
+    if (m_type.kind == EquationType::Kind::Leg && std::fabs(*b) > std::fabs(*a))
+        return refuse(Textb, LegMessage);
+
+    const double result = m_type.formula(*a, *b, c);
+    if (!fitsNumberType(result, NumberType::Double))
+        return refuse(firstBox(), NumberMessage);
+    double x = result;
+    if (m_type.isTriangle()) {
+        // X is the root of the number as shown under the root sign.
+        LabelSumOfSquares->setText(algebra::plainWithZero(result));
+        LabelSumOfSquares->show();
+        x = std::sqrt(val(LabelSumOfSquares->text()));
+    }
+    LabelFinalAnswer->setText(spaced(x));
+    LabelFinalAnswer->show();
+    firstBox()->setFocus();
+}
+
+void frmEquation::cmdClear_Click()
+{
+    hideAnswer();
+    for (const QString& name : m_type.enterOrder)
+        findBox(name)->clear();
+    firstBox()->setFocus();
+}
+
+void frmEquation::cmdExit_Click() { unload(); }
+
+void frmEquation::refuse(TextBox* box, const QString& message)
+{
+    hideAnswer();
+    msgBox(message);
+    box->setFocus();
+}
+
+void frmEquation::hideAnswer()
+{
+    for (Label* answer : {LabelFinalAnswer, LabelSumOfSquares}) {
+        if (answer) {
+            answer->clear();
+            answer->hide();
+        }
+    }
+}
+
+void frmEquation::drawTriangle(int left, int top)
+{
+    // The right angle at the bottom left; type 5 asks for the hypotenuse,
+    // type 6 for a leg with a as the hypotenuse.
+    const bool hypotenuse = m_type.kind == EquationType::Kind::Hypotenuse;
+    const int x1 = left + 300, x2 = left + TriangleWidth - 300, yTop = top + 150, yBottom = top + 1650;
+    addWorkingLine(x1, yTop, x1, yBottom);
+    addWorkingLine(x1, yBottom, x2, yBottom);
+    addWorkingLine(x1, yTop, x2, yBottom);
+    addWorkingLine(x1, yBottom - 150, x1 + 150, yBottom - 150); // the right-angle mark
+    addWorkingLine(x1 + 150, yBottom - 150, x1 + 150, yBottom);
+    addFixedText(x1 - 270, (yTop + yBottom) / 2 - 195, hypotenuse ? QStringLiteral("a") : QStringLiteral("X"));
+    addFixedText((x1 + x2) / 2 - 60, yBottom + 30, QStringLiteral("b"));
+    addFixedText((x1 + x2) / 2 + 60, (yTop + yBottom) / 2 - 330, hypotenuse ? QStringLiteral("X") : QStringLiteral("a"));
+}
+
+} // namespace kt
