@@ -84,7 +84,7 @@ void Alphabet::Letter_Click(int place)
     if (place == RightPlace) {
         RewardLabel[place]->setText(QStringLiteral("YES"));
         if (LetterAnswered == 0) {
-            playEarlyPraise(true);
+            LetterPraise(true);
             session().AlphabetScore = addSaturating16(session().AlphabetScore, 1);
             ScoreLabel->setText(spaced(int(session().AlphabetScore)));
             LetterAnswered = 1;
@@ -93,7 +93,7 @@ void Alphabet::Letter_Click(int place)
     } else {
         RewardLabel[place]->setText(QStringLiteral("NO"));
         if (LetterAnswered == 0)
-            playEarlyPraise(false);
+            LetterPraise(false);
     }
 }
 
@@ -124,6 +124,8 @@ void Alphabet::NewLetter()
         Letter[place]->setText(QString(choice.letters[place - 1]));
     sayLetter(UpperCaseLetterCommand->text());
 }
+
+void Alphabet::LetterPraise(bool right) { playEarlyPraise(right); }
 
 void Alphabet::sayLetter(const QString& letter)
 {

@@ -57,29 +57,6 @@ private:
     int m_penWidth;
 };
 
-ChoiceRules clockRules()
-{
-    ChoiceRules rules;
-    rules.choices = QStringLiteral("TimeChoice");
-    rules.orLabels = {};
-    rules.question = QString();
-    rules.verdict = QStringLiteral("Label13");
-    // The verdict stands until the next clock, and there is no counting
-    // picture: the window's Timer1 only puts the focus on the first choice.
-    rules.verdictTimer = QString();
-    rules.pictureTimer = QString();
-    rules.verdictClearing = VerdictClearing::Never;
-    rules.wipePictureAfterAnswer = false;
-    rules.speakChoiceBelowStep = 0;
-    rules.clearSelectionAfterAnswer = false;
-    rules.praise = [](bool right) { return earlyPraise(right); };
-    rules.answerScore = &SessionState::TimeScore;
-    rules.pointsRight = 2;
-    rules.pointsWrong = -1;
-    rules.scoreFloor = 0;
-    rules.scoreCaptionAtLoad = QStringLiteral("Score = ");
-    return rules;
-}
 } // namespace
 
 TimeLevel1Form::TimeLevel1Form() : ChoiceDrill(windows::ClockQuiz, clockRules())
@@ -107,6 +84,32 @@ TimeLevel1Form::TimeLevel1Form() : ChoiceDrill(windows::ClockQuiz, clockRules())
     connect(DoAgainComButton, &CommandButton::clicked, this, &TimeLevel1Form::DoAgainComButton_Click);
     connect(ReturnComButton, &CommandButton::clicked, this, &TimeLevel1Form::ReturnComButton_Click);
 }
+
+ChoiceRules TimeLevel1Form::clockRules()
+{
+    ChoiceRules rules;
+    rules.choices = QStringLiteral("TimeChoice");
+    rules.orLabels = {};
+    rules.question = QString();
+    rules.verdict = QStringLiteral("Label13");
+    // The verdict stands until the next clock, and there is no counting
+    // picture: the window's Timer1 only puts the focus on the first choice.
+    rules.verdictTimer = QString();
+    rules.pictureTimer = QString();
+    rules.verdictClearing = VerdictClearing::Never;
+    rules.wipePictureAfterAnswer = false;
+    rules.speakChoiceBelowStep = 0;
+    rules.clearSelectionAfterAnswer = false;
+    rules.praise = &TimeLevel1Form::ClockPraise;
+    rules.answerScore = &SessionState::TimeScore;
+    rules.pointsRight = 2;
+    rules.pointsWrong = -1;
+    rules.scoreFloor = 0;
+    rules.scoreCaptionAtLoad = QStringLiteral("Score = ");
+    return rules;
+}
+
+QString TimeLevel1Form::ClockPraise(bool right) { return earlyPraise(right); }
 
 void TimeLevel1Form::Form_Load()
 {

@@ -32,6 +32,10 @@ private:
     void DoAgainComButton_Click();
     void ReturnComButton_Click();
 
+    // The answering rules of the clock: its controls, verdicts, praise and score.
+    static ChoiceRules clockRules();
+    // The recording after an answer that scores: one of eight praises, or "tryagain.wav".
+    static QString ClockPraise(bool right);
     void NewClockQuestion();
     void DrawClock();
     void drawHands(const ClockTime& time, const QColor& hourColour, const QColor& minuteColour);
