@@ -1,30 +1,40 @@
 // Renders one of the program's windows to a PNG picture, headless and
 // repeatably, for the docs and for looking at a layout without a display:
 //
-//   kite-screenshot <window name> <out.png> [--level N] [--answer N]
-//                   [--type Box=text]... [--click Button] [--drop picture@x,y ...]
+//   kite-screenshot <window name> <out.png> [--level N] [--answer N] [--list NAME]
+//                   [--do ACTION]...
 //                   [--via WINDOW]
 //
 // The window opens with the build's media as its program directory, a fresh
 // temporary data directory, the sound off, and the random generator seeded
 // from a fixed time of day, so the same command draws the same problem.
-// --level sets the level of the arithmetic drills and the clock; --via opens
-// the window that leads to this one first (English before English1); --answer answers that many
-// steps of a choice drill right; --type fills entry boxes and --click then
-// presses a button (a solver's Solve); --drop drags the named picture with the
-// mouse and lets go at pixel (x, y) of the window. Timers run for their due time after opening
-// and after each answer, so counting pictures and verdicts are on screen.
+// --level sets the level of the arithmetic drills and the clock (and level 3
+// makes the fractions window subtract); --via opens the window that leads to
+// this one first (English before English1); --answer answers that many steps of a choice
+// drill right. --list names the word list a spelling window opens on. --do acts on a control, in the order given: "type:Text1=12"
+// writes into an entry box, "click:cmdSolve" presses a button,
+// "enter:Text1=word" types a word key by key and presses Enter,
+// "menu:mnuOptions" opens a menu over the window, "dblclick:Option1(0)"
+// answers with a choice, "drop:Image1(0)@120,80" drags a
+// picture with the mouse and lets go at that pixel of the window. Timers run for their due time
+// after opening and after each answer or action, so counting pictures,
+// verdicts and the questions that follow them are on screen.
 #include "shell/SessionState.h"
-#include "app/WindowCatalog.h"
 #include "app/WindowCatalog.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
 #include "ui/Forms.h"
 #include "ui/Platform.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QEventLoop>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
 #include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -51,12 +61,14 @@ void runFor(int ms)
 bool answerStep(kt::Form* form)
 {
     const auto* verdict = form->findChild<QLabel*>(QStringLiteral("LabelWrong"));
+    if (!verdict)
+        verdict = form->findChild<QLabel*>(QStringLiteral("WrongLabel"));
     for (int i = 1; verdict && i <= 3; ++i) {
         auto* choice = form->findChild<kt::OptionButton*>(kt::elementName(QStringLiteral("Option1"), i));
         if (!choice || choice->isHidden())
             return false;
         emit choice->doubleClicked(i);
-        if (verdict->text() == QLatin1String("Right!"))
+        if (verdict->text().startsWith(QLatin1String("Right")))
             return true;
     }
     return false;
@@ -82,6 +94,60 @@ bool dropPicture(kt::Form* form, const QString& spec)
     return true;
 }
 
+// Types text into a box key by key, as a child would, with Enter after it
+// when asked.
+void typeInto(QWidget* box, const QString& text, bool enter)
+{
+    for (const QChar c : text) {
+        QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QCoreApplication::sendEvent(box, &key);
+    }
+    if (enter) {
+        QKeyEvent key(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+        QCoreApplication::sendEvent(box, &key);
+    }
+}
+
+// One --do action: "type:Name=text", "enter:Name=text", "click:Name",
+// "dblclick:Name", "drop:Name@x,y" or "menu:Name" (the menu it opened is
+// painted over the window). False when the action names nothing.
+bool act(kt::Form* form, const QString& action, QMenu** opened)
+{
+    const QString verb = action.section(QLatin1Char(':'), 0, 0);
+    const QString target = action.section(QLatin1Char(':'), 1);
+    const QString name = target.section(QLatin1Char('='), 0, 0);
+    if (verb == QLatin1String("type") || verb == QLatin1String("enter")) {
+        auto* box = form->findChild<QLineEdit*>(name);
+        if (box)
+            typeInto(box, target.section(QLatin1Char('='), 1), verb == QLatin1String("enter"));
+        return box != nullptr;
+    }
+    if (verb == QLatin1String("click")) {
+        auto* button = form->findChild<QAbstractButton*>(target);
+        if (button)
+            button->click();
+        return button != nullptr;
+    }
+    if (verb == QLatin1String("drop"))
+        return dropPicture(form, target);
+    if (verb == QLatin1String("dblclick")) {
+        auto* choice = form->findChild<kt::OptionButton*>(target);
+        if (choice)
+            emit choice->doubleClicked(choice->index());
+        return choice != nullptr;
+    }
+    if (verb == QLatin1String("menu")) {
+        auto* menu = form->findChild<QMenu*>(target);
+        auto* bar = form->findChild<QMenuBar*>();
+        if (!menu || !bar)
+            return false;
+        menu->popup(bar->mapToGlobal(bar->actionGeometry(menu->menuAction()).bottomLeft()));
+        *opened = menu;
+        return true;
+    }
+    return false;
+}
+
 int fail(const QString& message)
 {
     std::fprintf(stderr, "kite-screenshot: %s\n", qPrintable(message));
@@ -103,15 +169,12 @@ int main(int argc, char* argv[])
     parser.addPositionalArgument(QStringLiteral("out"), QStringLiteral("PNG file to write."));
     const QCommandLineOption levelOption(QStringLiteral("level"), QStringLiteral("Drill level."), QStringLiteral("N"), QStringLiteral("1"));
     const QCommandLineOption answerOption(QStringLiteral("answer"), QStringLiteral("Steps to answer right."), QStringLiteral("N"), QStringLiteral("0"));
-    const QCommandLineOption typeOption(QStringLiteral("type"), QStringLiteral("Text for an entry box."), QStringLiteral("Box=text"));
-    const QCommandLineOption clickOption(QStringLiteral("click"), QStringLiteral("Button to press."), QStringLiteral("Button"));
-    const QCommandLineOption dropOption(QStringLiteral("drop"), QStringLiteral("Drag a picture to a pixel of the window."),
-                                        QStringLiteral("picture@x,y"));
+    const QCommandLineOption doOption(QStringLiteral("do"), QStringLiteral("Acts on a control: type:Name=text, enter:Name=text, click:Name, dblclick:Name, drop:Name@x,y, menu:Name."), QStringLiteral("ACTION"));
     parser.addOption(levelOption);
-    parser.addOption(typeOption);
-    parser.addOption(clickOption);
     parser.addOption(answerOption);
-    parser.addOption(dropOption);
+    const QCommandLineOption listOption(QStringLiteral("list"), QStringLiteral("Word list of a spelling window."), QStringLiteral("name"));
+    parser.addOption(doOption);
+    parser.addOption(listOption);
     const QCommandLineOption viaOption(QStringLiteral("via"), QStringLiteral("Window to open first."), QStringLiteral("WINDOW"));
     parser.addOption(viaOption);
     parser.process(app);
@@ -132,6 +195,8 @@ int main(int argc, char* argv[])
     s.UserName = QStringLiteral("Sam");
     const qint16 level = qint16(qBound(1, parser.value(levelOption).toInt(), 4));
     s.AddLevel = s.SubLevel = s.MulLevel = s.DivLevel = level;
+    s.FractionAddMode = level == 3 ? 0 : 1;
+    s.WordFileName = parser.value(listOption);
     kt::registerWindows();
     if (parser.isSet(viaOption) && !kt::Forms::show(parser.value(viaOption)))
         return fail(QStringLiteral("no window named %1").arg(parser.value(viaOption)));
@@ -146,25 +211,18 @@ int main(int argc, char* argv[])
             return fail(QStringLiteral("could not answer a step of %1").arg(args.at(0)));
         runFor(700);
     }
-    for (const QString& typed : parser.values(typeOption)) {
-        auto* box = form->findChild<kt::TextBox*>(typed.section(QLatin1Char('='), 0, 0));
-        if (!box)
-            return fail(QStringLiteral("no entry box for %1").arg(typed));
-        box->setText(typed.section(QLatin1Char('='), 1));
+    QMenu* menu = nullptr;
+    for (const QString& action : parser.values(doOption)) {
+        if (!act(form, action, &menu))
+            return fail(QStringLiteral("cannot do %1 in %2").arg(action, args.at(0)));
+        runFor(1100);
     }
-    if (parser.isSet(clickOption)) {
-        auto* button = form->findChild<kt::CommandButton*>(parser.value(clickOption));
-        if (!button)
-            return fail(QStringLiteral("no button named %1").arg(parser.value(clickOption)));
-        button->click();
-        runFor(100);
+    QPixmap picture = form->grab();
+    if (menu) {
+        QPainter painter(&picture);
+        painter.drawPixmap(menu->pos() - form->pos(), menu->grab());
     }
-    for (const QString& drop : parser.values(dropOption)) {
-        if (!dropPicture(form, drop))
-            return fail(QStringLiteral("cannot drop %1").arg(drop));
-        runFor(100);
-    }
-    if (!form->grab().save(args.at(1)))
+    if (!picture.save(args.at(1)))
         return fail(QStringLiteral("cannot write %1").arg(args.at(1)));
     return 0;
 }

@@ -16,6 +16,10 @@
 #include "early/English1.h"
 #include "early/TellTime.h"
 #include "early/TimeLevel1Form.h"
+#include "fractions/AddFractionForm.h"
+#include "fractions/BasicFractionReduction.h"
+#include "fractions/BasicFractionsForm.h"
+#include "fractions/FractionReduction.h"
 #include "shell/Essay.h"
 #include "shell/FormScoreList.h"
 #include "shell/KiteTu.h"
@@ -23,6 +27,12 @@
 #include "shell/WindowNames.h"
 #include "shell/frmScores.h"
 #include "shell/frmUserName.h"
+#include "spelling/Beez.h"
+#include "spelling/FileNameInput.h"
+#include "spelling/InputFileName2.h"
+#include "spelling/InputHomeWork.h"
+#include "spelling/Spell_It.h"
+#include "spelling/WordSearch.h"
 #include "ui/Forms.h"
 
 namespace kt {
@@ -36,6 +46,10 @@ void registerWindows()
     Forms::registerForm(windows::Subtraction, [] { return new SubForm; });
     Forms::registerForm(windows::Multiplication, [] { return new MulForm; });
     Forms::registerForm(windows::Division, [] { return new DivideForm; });
+    Forms::registerForm(windows::BasicFractions, [] { return new BasicFractionsForm; });
+    Forms::registerForm(windows::AddFractions, [] { return new AddFractionForm; });
+    Forms::registerForm(windows::FractionReduction1, [] { return new BasicFractionReduction; });
+    Forms::registerForm(windows::FractionReduction2, [] { return new FractionReduction; });
     Forms::registerForm(windows::UserName, [] { return new frmUserName; });
     Forms::registerForm(windows::CurrentScores, [] { return new FormScoreList; });
     Forms::registerForm(windows::PreviousScores, [] { return new frmScores; });
@@ -46,6 +60,12 @@ void registerWindows()
     Forms::registerForm(windows::Factor, [] { return new Factor; });
     Forms::registerForm(windows::Simultaneous, [] { return new SimultaneousLinearEquations; });
     Forms::registerForm(windows::Scientific, [] { return new FrmScientific; });
+    Forms::registerForm(windows::SpellingBee, [] { return new Beez; });
+    Forms::registerForm(windows::SpellingDrill, [] { return new Spell_It; });
+    Forms::registerForm(windows::HomeworkFileName, [] { return new FileNameInput; });
+    Forms::registerForm(windows::HomeworkWords, [] { return new InputHomeWork; });
+    Forms::registerForm(windows::WordFilePicker, [] { return new InputFileName2; });
+    Forms::registerForm(windows::WordSearch, [] { return new WordSearch; });
     Forms::registerForm(windows::Alphabet, [] { return new Alphabet; });
     Forms::registerForm(windows::English, [] { return new English; });
     Forms::registerForm(windows::SentenceBuilder, [] { return new English1; });

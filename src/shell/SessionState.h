@@ -48,7 +48,7 @@ struct SessionState {
     qint16 VisualRewardsOn = 0;
     qint16 RandomWordOrder = 0;
     QString WordFileName;
-    QStringList WordList;  // each word at most 16 characters
+    QStringList WordList;  // word slots of 16 characters, slot n at index n - 1 (at most 1000)
     qint16 WordCount = 0;
     qint16 WordFileAction = 0;
 

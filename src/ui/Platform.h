@@ -29,8 +29,9 @@ public:
     virtual void reseedFromClock(const Clock& clock) = 0;
 };
 
-// Plays one recording by the bare name the program formed ("7.WAV"), to its
-// end, before returning. A missing file plays the default sound instead.
+// Plays one recording by the bare name the program formed ("7.WAV"), or by
+// full path for a user's own recording in the data directory, to its end,
+// before returning. A missing file plays the default sound instead.
 class WavePlayer {
 public:
     virtual ~WavePlayer() = default;

@@ -3,6 +3,7 @@
 #include <QAudioDevice>
 #include <QAudioSink>
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
@@ -241,7 +242,10 @@ void SinkWavePlayer::play(const QString& name)
 
     const Paths& paths = platform().paths;
     QByteArray pcm;
-    if (!decodeWaveFile(paths.findProgramFile(name), d->format, &pcm)
+    // A full path is the user's own recording (a spelling word); a bare name
+    // is one of the program's.
+    const QString file = QDir::isAbsolutePath(name) ? name : paths.findProgramFile(name);
+    if (!decodeWaveFile(file, d->format, &pcm)
         && !decodeWaveFile(paths.findProgramFile(QStringLiteral("default.wav")), d->format, &pcm))
         return;
 

@@ -1,0 +1,109 @@
+#include "spelling/InputHomeWork.h"
+
+#include "shell/SessionState.h"
+#include "shell/WindowNames.h"
+#include "spelling/WordFiles.h"
+#include "ui/Controls.h"
+#include "ui/Forms.h"
+#include "ui/Numbers.h"
+#include "ui/Platform.h"
+
+#include <QTimer>
+
+namespace kt {
+
+InputHomeWork::InputHomeWork() : Form(windows::HomeworkWords)
+{
+    setCaption(QStringLiteral("Input Spelling Homework"));
+    setSizeTwips(6000, 3600);
+    LabelInstructions = addLabel(QStringLiteral("LabelInstructions"), 240, 120, 5520, 480,
+                                 QStringLiteral("Enter a word in the box below then press the ENTER key."));
+    Label1 = addLabel(QStringLiteral("Label1"), 240, 840, 1080, 360, QStringLiteral("Word #"));
+    LabelWordNumber = addLabel(QStringLiteral("LabelWordNumber"), 1320, 840, 840, 360, QStringLiteral("1"));
+    TextWord = addTextBox(QStringLiteral("TextWord"), 2280, 780, 3240, 420);
+    Command1 = addButton(QStringLiteral("Command1"), 240, 1560, 5520, 480, QStringLiteral("Done.  Now &practice these words."));
+    CommandDone = addButton(QStringLiteral("CommandDone"), 240, 2160, 5520, 480, QStringLiteral("Done -- &Return to main progam."));
+    Command2 = addButton(QStringLiteral("Command2"), 2040, 2880, 1920, 480, QStringLiteral("&Cancel"));
+
+    connect(TextWord, &TextBox::keyPressed, this, &InputHomeWork::TextWord_KeyPress);
+    connect(Command1, &QPushButton::clicked, this, &InputHomeWork::Command1_Click);
+    connect(CommandDone, &QPushButton::clicked, this, &InputHomeWork::CommandDone_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form::unload);
+}
+
+void InputHomeWork::Form_Load()
+{
+    centre();
+    m_fileName = session().WordFileName;
+    WordCount = 1;
+    if (session().WordFileAction == 2) {
+        const WordListRead read = LoadSpellingList(m_fileName, m_words);
+        if (!read.editorProblem().isEmpty()) {
+            // Adding to a list that cannot be read whole would lose its words.
+            msgBox(read.editorProblem());
+            QTimer::singleShot(0, this, &Form::unload);
+            return;
+        }
+        WordCount = qint16(read.count + 1);
+    }
+    LabelWordNumber->setText(plain(int(WordCount)));
+    TextWord->setFocus();
+}
+
+void InputHomeWork::TextWord_KeyPress(int& ascii)
+{
+    if (ascii != 13)
+        return;
+    ascii = 0;
+    if (WordCount > spelling::MaxTypedWords) {
+        beep();
+        LabelInstructions->setText(QStringLiteral("Can't enter any more words."));
+        return;
+    }
+    const QString word = TextWord->text().trimmed();
+    if (!isStorableWord(word)) {
+        refuseEntry(TextWord, QStringLiteral("A word can't have a double quote (\") in it."));
+        return;
+    }
+    if (!word.isEmpty()) {
+        storeWord(m_words, WordCount, word);
+        ++WordCount;
+        LabelWordNumber->setText(plain(int(WordCount)));
+    }
+    TextWord->clear();
+}
+
+void InputHomeWork::Command1_Click()
+{
+    if (!saveWords())
+        return;
+    unload();
+    // The drill starts afresh on the list just saved.
+    Forms::unload(windows::SpellingDrill);
+    session().WordFileName = m_fileName;
+    Forms::show(windows::SpellingDrill);
+}
+
+void InputHomeWork::CommandDone_Click()
+{
+    if (saveWords())
+        unload();
+}
+
+bool InputHomeWork::saveWords()
+{
+    if (WordCount < 2)
+        return false;
+    const int count = WordCount - 1;
+    const WordFileResult saved = SaveSpellingList(wordFileTarget(m_fileName), m_words, count);
+    if (!saved.ok) {
+        msgBox(saved.message);
+        return false;
+    }
+    // The saved list is the one the spelling windows share from now on.
+    session().WordList = m_words;
+    session().WordCount = qint16(count);
+    return true;
+}
+
+} // namespace kt

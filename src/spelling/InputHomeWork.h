@@ -1,0 +1,38 @@
+#pragma once
+// "Input Spelling Homework": takes the words of a homework list one by one,
+// for a new list or added to the end of an existing one, and saves the list.
+#include "ui/Form.h"
+
+#include <QStringList>
+
+namespace kt {
+
+class InputHomeWork : public Form {
+    Q_OBJECT
+public:
+    InputHomeWork();
+
+    Label *LabelInstructions, *Label1, *LabelWordNumber;
+    TextBox* TextWord;
+    CommandButton *Command1, *CommandDone, *Command2;
+
+protected:
+    void Form_Load() override;
+
+private:
+    void TextWord_KeyPress(int& ascii);
+    void Command1_Click();
+    void CommandDone_Click();
+
+    // Writes the words entered so far; false (after the message) when the
+    // list could not be written or there is no word yet.
+    bool saveWords();
+
+    // The list this window was opened on, and its words: kept here so a
+    // drill opened meanwhile on another list cannot change what is saved.
+    QString m_fileName;
+    QStringList m_words;
+    qint16 WordCount = 1; // the number of the next word to enter
+};
+
+} // namespace kt

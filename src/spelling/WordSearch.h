@@ -1,0 +1,43 @@
+#pragma once
+// "Word Search": finds a word of a homework list by part of its spelling,
+// then changes it (typed correctly in the lower box) or deletes it (OK).
+#include "ui/Form.h"
+
+#include <QStringList>
+
+namespace kt {
+
+class WordSearch : public Form {
+    Q_OBJECT
+public:
+    WordSearch();
+
+    Label *LabelInstructions, *Label1, *Label2;
+    TextBox *Text1, *Text2;
+    CommandButton *Command1, *CommandCancel;
+
+protected:
+    void Form_Load() override;
+
+private:
+    void Text1_KeyPress(int& ascii);
+    void Text1_Change();
+    void Text2_KeyPress(int& ascii);
+    void Command1_Click();
+
+    void findWord();
+    // Hides what acts on a found word, so nothing acts on an earlier one.
+    void forgetFoundWord();
+    // Reads the list again: the table is what the file holds.
+    void reload();
+    QString prompt() const;
+
+    qint16 m_action = 4;  // 4 change a word, 5 delete a word
+    QString m_fileName;   // the list this window was opened on
+    QStringList m_words;
+    qint16 WordCount = 0;
+    qint16 FoundNumber = 0;
+    bool m_showingFound = false;
+};
+
+} // namespace kt
