@@ -3,12 +3,14 @@
 //
 //   kite-screenshot <window name> <out.png> [--level N] [--answer N] [--list NAME]
 //                   [--do ACTION]...
+//                   [--via WINDOW]
 //
 // The window opens with the build's media as its program directory, a fresh
 // temporary data directory, the sound off, and the random generator seeded
 // from a fixed time of day, so the same command draws the same problem.
-// --level sets the level of the arithmetic drills (and level 3 makes the
-// fractions window subtract); --answer answers that many steps of a choice
+// --level sets the level of the arithmetic drills and the clock (and level 3
+// makes the fractions window subtract); --via opens the window that leads to
+// this one first (English before English1); --answer answers that many steps of a choice
 // drill right. --list names the word list a spelling window opens on. --do acts on a control, in the order given: "type:Text1=12"
 // writes into an entry box, "click:cmdSolve" presses a button,
 // "enter:Text1=word" types a word key by key and presses Enter,
@@ -173,6 +175,8 @@ int main(int argc, char* argv[])
     const QCommandLineOption listOption(QStringLiteral("list"), QStringLiteral("Word list of a spelling window."), QStringLiteral("name"));
     parser.addOption(doOption);
     parser.addOption(listOption);
+    const QCommandLineOption viaOption(QStringLiteral("via"), QStringLiteral("Window to open first."), QStringLiteral("WINDOW"));
+    parser.addOption(viaOption);
     parser.process(app);
     const QStringList args = parser.positionalArguments();
     if (args.size() != 2)
@@ -194,6 +198,9 @@ int main(int argc, char* argv[])
     s.FractionAddMode = level == 3 ? 0 : 1;
     s.WordFileName = parser.value(listOption);
     kt::registerWindows();
+    if (parser.isSet(viaOption) && !kt::Forms::show(parser.value(viaOption)))
+        return fail(QStringLiteral("no window named %1").arg(parser.value(viaOption)));
+    s.ClockLevel = level;
 
     kt::Form* form = kt::Forms::show(args.at(0));
     if (!form)

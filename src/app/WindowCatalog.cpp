@@ -11,6 +11,11 @@
 #include "drills/Mul_Form.h"
 #include "drills/frmNumbers.h"
 #include "drills/Sub_form.h"
+#include "early/Alphabet.h"
+#include "early/English.h"
+#include "early/English1.h"
+#include "early/TellTime.h"
+#include "early/TimeLevel1Form.h"
 #include "fractions/AddFractionForm.h"
 #include "fractions/BasicFractionReduction.h"
 #include "fractions/BasicFractionsForm.h"
@@ -61,6 +66,11 @@ void registerWindows()
     Forms::registerForm(windows::HomeworkWords, [] { return new InputHomeWork; });
     Forms::registerForm(windows::WordFilePicker, [] { return new InputFileName2; });
     Forms::registerForm(windows::WordSearch, [] { return new WordSearch; });
+    Forms::registerForm(windows::Alphabet, [] { return new Alphabet; });
+    Forms::registerForm(windows::English, [] { return new English; });
+    Forms::registerForm(windows::SentenceBuilder, [] { return new English1; });
+    Forms::registerForm(windows::TellTime, [] { return new TellTime; });
+    Forms::registerForm(windows::ClockQuiz, [] { return new TimeLevel1Form; });
 }
 
 } // namespace kt

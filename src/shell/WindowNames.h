@@ -34,7 +34,9 @@ inline const QString WordFilePicker = QStringLiteral("InputFileName2");
 inline const QString WordSearch = QStringLiteral("WordSearch");
 inline const QString Alphabet = QStringLiteral("Alphabet");
 inline const QString TellTime = QStringLiteral("TellTime");
+inline const QString ClockQuiz = QStringLiteral("TimeLevel1Form");
 inline const QString English = QStringLiteral("English");
+inline const QString SentenceBuilder = QStringLiteral("English1");
 
 // The equation window of type n (1 to 8).
 inline QString equation(int n) { return QStringLiteral("frmEquation%1").arg(n); }
