@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Sets everything up, adds what only the benchmarks need (a virtual display,
-# python3), and runs them: start-up time and memory, then the gaps between
-# spoken pieces on a private sound server.
+# a real mouse for it, python3), and runs them: start-up time and memory,
+# opening an activity and answering with the mouse (each against a bare Qt
+# window), the gaps between spoken pieces on a private sound server, and how
+# long a level-2 addition problem takes to hear. CTest never runs these.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 KITE_EXTRA_PACKAGES="python3 xvfb xauth xdotool" scripts/setup.sh --target kite-tutor media benchmarks

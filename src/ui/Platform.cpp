@@ -1,6 +1,6 @@
 #include "ui/Platform.h"
 
-#include "ui/SinkWavePlayer.h"
+#include "ui/SoundModule.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -156,7 +156,7 @@ void installDesktopPlatform()
     Platform& p = platform();
     p.paths.programDirs = defaultProgramDirs();
     p.paths.windowsDir = defaultWindowsDir();
-    p.wavePlayer = std::make_unique<SinkWavePlayer>();
+    p.wavePlayer = makeDesktopWavePlayer();
 }
 
 double rnd() { return platform().random->next(); }

@@ -96,6 +96,7 @@ bool decodeWaveFile(const QString& path, const QAudioFormat& format, QByteArray*
 }
 
 struct SinkWavePlayer::Impl {
+    ProgramFileFinder findProgramFile;
     QAudioFormat format = sinkAudioFormat();
     QPointer<QAudioSink> sink;
     QIODevice* io = nullptr;
@@ -223,7 +224,10 @@ bool SinkWavePlayer::Impl::waitUntilHeard(qint64 endMark, qint64 endWallUs, qint
     return heard;
 }
 
-SinkWavePlayer::SinkWavePlayer() : d(std::make_unique<Impl>()) {}
+SinkWavePlayer::SinkWavePlayer(ProgramFileFinder findProgramFile) : d(std::make_unique<Impl>())
+{
+    d->findProgramFile = std::move(findProgramFile);
+}
 
 SinkWavePlayer::~SinkWavePlayer()
 {
@@ -239,10 +243,9 @@ void SinkWavePlayer::play(const QString& name)
     if (d->unavailable)
         return;
 
-    const Paths& paths = platform().paths;
     QByteArray pcm;
-    if (!decodeWaveFile(paths.findProgramFile(name), d->format, &pcm)
-        && !decodeWaveFile(paths.findProgramFile(QStringLiteral("default.wav")), d->format, &pcm))
+    if (!decodeWaveFile(d->findProgramFile(name), d->format, &pcm)
+        && !decodeWaveFile(d->findProgramFile(QStringLiteral("default.wav")), d->format, &pcm))
         return;
 
     if (!d->ensureSink())
