@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <cstdio>
+#include <functional>
 
 namespace kt {
 
