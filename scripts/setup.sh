@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 PACKAGES=(cmake g++ make pkgconf qt6-base-dev qt6-multimedia-dev libsndfile1-dev
-          espeak-ng sox pulseaudio pulseaudio-utils
+          festival festvox-us-slt-hts espeak-ng sox pulseaudio pulseaudio-utils
           fonts-comic-neue fonts-dejavu-core
           clang libclang-rt-14-dev # the fuzz tests (fuzz/)
           ${KITE_EXTRA_PACKAGES:-})

@@ -1,6 +1,7 @@
 #include "app/WindowCatalog.h"
 #include "shell/Startup.h"
 #include "ui/FirstPaintReporter.h"
+#include "ui/InteractionReporter.h"
 #include "ui/Platform.h"
 
 #include <QApplication>
@@ -13,6 +14,9 @@ int main(int argc, char* argv[])
     kt::FirstPaintReporter reporter(QStringLiteral("KiteTu"));
     if (qEnvironmentVariableIsSet("KITE_REPORT_FIRST_PAINT"))
         app.installEventFilter(&reporter);
+    kt::InteractionReporter interactions({QStringLiteral("LabelWrong")});
+    if (qEnvironmentVariableIsSet("KITE_REPORT_INTERACTION"))
+        app.installEventFilter(&interactions);
     kt::installDesktopPlatform();
     kt::registerWindows();
     kt::SubMain();

@@ -1,5 +1,6 @@
 #include "shell/frmScores.h"
 
+#include "shell/ScoreChart.h"
 #include "shell/ScoreRecords.h"
 #include "shell/SessionState.h"
 #include "shell/WindowNames.h"
@@ -19,12 +20,15 @@ constexpr int TextTop = 1320;
 // nine, every score three blanks and four digits.
 constexpr int DateColumns = 9;
 constexpr int ScoreColumns = 7;
+// The chart below the buttons, which the window grows to hold.
+constexpr int ChartTop = 6480;
+constexpr int ChartHeight = 3360;
 } // namespace
 
 frmScores::frmScores() : Form(windows::PreviousScores)
 {
     setCaption(QStringLiteral("Previous Scores"));
-    setSizeTwips(9900, 6480);
+    setSizeTwips(9900, ChartTop + ChartHeight + 240);
 
     addLabel(QStringLiteral("lblStudentName"), TextLeft, 300, 1500, 285, QStringLiteral("Student Name:"));
     CboNames = addComboBox(QStringLiteral("CboNames"), 1800, 240, 2655, 405);
@@ -47,6 +51,10 @@ frmScores::frmScores() : Form(windows::PreviousScores)
 
     cmdDelete = addButton(QStringLiteral("cmdDelete"), 240, 5820, 2655, 450, QStringLiteral("Delete This Score File"));
     cmdReturn = addButton(QStringLiteral("cmdReturn"), 8100, 5820, 1560, 450, QStringLiteral("&Return"));
+
+    Chart = new ScoreChart(surface());
+    Chart->setObjectName(QStringLiteral("Chart"));
+    Chart->setGeometry(px(TextLeft), px(ChartTop), px(9420), px(ChartHeight));
 
     connect(CboNames, &ComboBox::clicked, this, &frmScores::CboNames_Click);
     connect(CboNames, &ComboBox::changed, this, &frmScores::CboNames_Change);
@@ -83,6 +91,7 @@ void frmScores::Form_Load()
 void frmScores::CboNames_Click()
 {
     Text1->clear();
+    Chart->setRecords({});
     // A name with no score file (typing fires this at every key) shows
     // nothing; an unsafe typed name finds no file.
     const QString path = findScoreFile(CboNames->text());
@@ -96,6 +105,7 @@ void frmScores::CboNames_Click()
         lines << scoreDisplayLine(record);
     }
     Text1->setText(lines.join(QLatin1Char('\n')));
+    Chart->setRecords(records);
 }
 
 void frmScores::CboNames_Change() { CboNames_Click(); }
@@ -127,6 +137,7 @@ void frmScores::cmdDelete_Click()
     }
     clearChoice();
     Text1->clear();
+    Chart->setRecords({});
 }
 
 void frmScores::cmdReturn_Click() { unload(); }

@@ -7,6 +7,8 @@
 
 namespace kt {
 
+class ScoreChart;
+
 class frmScores : public Form {
     Q_OBJECT
 public:
@@ -16,6 +18,8 @@ public:
     TextArea* Text1;
     CommandButton* cmdDelete;
     CommandButton* cmdReturn;
+    // The chosen name's records over time, under the buttons.
+    ScoreChart* Chart;
 
 protected:
     void Form_Load() override;

@@ -1,6 +1,6 @@
 #include "ui/Platform.h"
 
-#include "ui/SinkWavePlayer.h"
+#include "ui/SoundModule.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -182,7 +182,7 @@ void installDesktopPlatform()
     Platform& p = platform();
     p.paths.programDirs = QStringList{programDirectory()};
     p.paths.windowsDir = defaultWindowsDir();
-    p.wavePlayer = std::make_unique<SinkWavePlayer>();
+    p.wavePlayer = makeDesktopWavePlayer();
 }
 
 double rnd() { return platform().random->next(); }

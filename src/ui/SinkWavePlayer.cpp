@@ -97,6 +97,7 @@ bool decodeWaveFile(const QString& path, const QAudioFormat& format, QByteArray*
 }
 
 struct SinkWavePlayer::Impl {
+    ProgramFileFinder findProgramFile;
     QAudioFormat format = sinkAudioFormat();
     QPointer<QAudioSink> sink;
     QIODevice* io = nullptr;
@@ -224,7 +225,10 @@ bool SinkWavePlayer::Impl::waitUntilHeard(qint64 endMark, qint64 endWallUs, qint
     return heard;
 }
 
-SinkWavePlayer::SinkWavePlayer() : d(std::make_unique<Impl>()) {}
+SinkWavePlayer::SinkWavePlayer(ProgramFileFinder findProgramFile) : d(std::make_unique<Impl>())
+{
+    d->findProgramFile = std::move(findProgramFile);
+}
 
 SinkWavePlayer::~SinkWavePlayer()
 {
@@ -240,13 +244,12 @@ void SinkWavePlayer::play(const QString& name)
     if (d->unavailable)
         return;
 
-    const Paths& paths = platform().paths;
     QByteArray pcm;
     // A full path is the user's own recording (a spelling word); a bare name
     // is one of the program's.
-    const QString file = QDir::isAbsolutePath(name) ? name : paths.findProgramFile(name);
+    const QString file = QDir::isAbsolutePath(name) ? name : d->findProgramFile(name);
     if (!decodeWaveFile(file, d->format, &pcm)
-        && !decodeWaveFile(paths.findProgramFile(QStringLiteral("default.wav")), d->format, &pcm))
+        && !decodeWaveFile(d->findProgramFile(QStringLiteral("default.wav")), d->format, &pcm))
         return;
 
     if (!d->ensureSink())

@@ -11,6 +11,7 @@
 #include <QAudioFormat>
 #include <QByteArray>
 #include <QString>
+#include <functional>
 #include <memory>
 
 namespace kt {
@@ -27,9 +28,16 @@ QAudioFormat sinkAudioFormat();
 // no samples.
 bool decodeWaveFile(const QString& path, const QAudioFormat& format, QByteArray* pcm);
 
+// Finds a program file by bare name, as Paths::findProgramFile does.
+using ProgramFileFinder = std::function<QString(const QString& name)>;
+
 class SinkWavePlayer : public WavePlayer {
 public:
-    SinkWavePlayer();
+    // The finder is the platform's lookup unless one is given: the sound
+    // module, loaded at the first sound, is handed the program's own.
+    explicit SinkWavePlayer(ProgramFileFinder findProgramFile = [](const QString& name) {
+        return platform().paths.findProgramFile(name);
+    });
     ~SinkWavePlayer() override;
 
     // Plays the program file `name` (found without regard to case); a file

@@ -14,39 +14,81 @@
 #include <QTest>
 #include <QtEndian>
 
+#include <cmath>
+
 namespace {
 
 const QStringList kWords = {"plus", "minus", "times", "divide", "equals", "what", "goes", "how"};
 const QStringList kLevelLists = {"Level1.lib", "Level2.lib", "Level3.lib", "Level4.lib"};
 const QStringList kEnglishLists = {"s_noun.dat", "s_verb.dat", "p_noun.dat", "p_verb.dat", "Adject.dat", "Adverb.dat"};
 
-// A sound file: RIFF WAVE with a fmt chunk and a data chunk of 0.1 to 5 s of audible 16-bit audio.
-QString checkWave(const QByteArray& b)
+// What the checks need to know of a sound file.
+struct WaveFacts {
+    QString problem; // empty when it is 0.1 to 5 s of audible 16-bit audio
+    int peak = 0;    // largest sample magnitude
+    double leadMs = 0, trailMs = 0; // silence (below -50 dBFS) before the first and after the last sound
+};
+
+// The level under which a recording counts as silent: 47 dB under the common
+// peak of -3 dBFS, below what a child hears from a speaker.
+constexpr int kSilence = 104; // -50 dBFS
+
+WaveFacts readWave(const QByteArray& b)
 {
-    if (b.size() < 44 || !b.startsWith("RIFF") || b.mid(8, 4) != "WAVE")
-        return QStringLiteral("not a RIFF WAVE file");
+    WaveFacts facts;
+    if (b.size() < 44 || !b.startsWith("RIFF") || b.mid(8, 4) != "WAVE") {
+        facts.problem = QStringLiteral("not a RIFF WAVE file");
+        return facts;
+    }
     quint32 byteRate = 0, dataSize = 0;
+    quint16 blockAlign = 0, bits = 0;
     qsizetype dataStart = -1;
     for (qsizetype pos = 12; pos + 8 <= b.size();) {
         const quint32 size = qFromLittleEndian<quint32>(b.constData() + pos + 4);
-        if (b.mid(pos, 4) == "fmt " && pos + 8 + 16 <= b.size())
+        if (b.mid(pos, 4) == "fmt " && pos + 8 + 16 <= b.size()) {
             byteRate = qFromLittleEndian<quint32>(b.constData() + pos + 16);
-        else if (b.mid(pos, 4) == "data") {
+            blockAlign = qFromLittleEndian<quint16>(b.constData() + pos + 20);
+            bits = qFromLittleEndian<quint16>(b.constData() + pos + 22);
+        } else if (b.mid(pos, 4) == "data") {
             dataStart = pos + 8;
             dataSize = quint32(qMin<qsizetype>(size, b.size() - pos - 8));
         }
         pos += 8 + size + (size & 1);
     }
-    if (dataSize == 0 || byteRate == 0 || dataStart < 0)
-        return QStringLiteral("no fmt chunk or no audio data");
+    if (dataSize == 0 || byteRate == 0 || dataStart < 0 || blockAlign == 0) {
+        facts.problem = QStringLiteral("no fmt chunk or no audio data");
+        return facts;
+    }
+    if (bits != 16) {
+        facts.problem = QStringLiteral("%1-bit samples, not 16").arg(bits);
+        return facts;
+    }
     const double seconds = double(dataSize) / byteRate;
-    if (seconds < 0.1 || seconds > 5.0)
-        return QStringLiteral("odd length %1 s").arg(seconds);
-    int peak = 0;
-    for (qsizetype i = dataStart; i + 1 < dataStart + qsizetype(dataSize); i += 2)
-        peak = qMax(peak, qAbs(int(qFromLittleEndian<qint16>(b.constData() + i))));
-    return peak < 1000 ? QStringLiteral("silent") : QString();
+    if (seconds < 0.1 || seconds > 5.0) {
+        facts.problem = QStringLiteral("odd length %1 s").arg(seconds);
+        return facts;
+    }
+    const qsizetype samples = dataSize / 2;
+    const auto sample = [&](qsizetype i) { return qAbs(int(qFromLittleEndian<qint16>(b.constData() + dataStart + 2 * i))); };
+    qsizetype first = -1, last = -1;
+    for (qsizetype i = 0; i < samples; ++i) {
+        const int v = sample(i);
+        facts.peak = qMax(facts.peak, v);
+        if (v >= kSilence) {
+            if (first < 0)
+                first = i;
+            last = i;
+        }
+    }
+    const double msPerSample = 1000.0 * 2 / byteRate;
+    facts.leadMs = first * msPerSample;
+    facts.trailMs = (samples - 1 - last) * msPerSample;
+    if (facts.peak < 1000)
+        facts.problem = QStringLiteral("silent");
+    return facts;
 }
+
+double decibels(double ratio) { return 20.0 * std::log10(ratio); }
 
 // Every recording name the program forms apart from English words, lower case:
 // what the real SayNumber asks for, praise, letters and the rest.
@@ -85,7 +127,7 @@ class TestMediaSet : public QObject {
     }
     void expectSound(const QString& name)
     {
-        const QString problem = resolve(name).isEmpty() ? QStringLiteral("missing") : checkWave(readAll(name));
+        const QString problem = resolve(name).isEmpty() ? QStringLiteral("missing") : readWave(readAll(name)).problem;
         QVERIFY2(problem.isEmpty(), qPrintable(name + QStringLiteral(": ") + problem));
     }
     // A word list: present, CRLF line ends throughout, every word 1 to 16 characters.
@@ -124,6 +166,31 @@ private slots:
         QVERIFY(sounds.size() >= 150);
         for (const QString& name : sounds)
             expectSound(name);
+    }
+
+    // Pieces spoken one after another ("three hundred" "forty" "seven") join
+    // like one phrase: no recording starts or ends with more than 20 ms of
+    // silence, and all of them peak within 1 dB of each other.
+    void recordingsJoinAtOneLevel()
+    {
+        const QStringList sounds = m_byLowerName.keys().filter(QStringLiteral(".wav"));
+        QVERIFY(!sounds.isEmpty());
+        QString loudest, softest;
+        int maxPeak = 0, minPeak = 32768;
+        for (const QString& name : sounds) {
+            const WaveFacts facts = readWave(readAll(name));
+            QVERIFY2(facts.problem.isEmpty(), qPrintable(name + QStringLiteral(": ") + facts.problem));
+            QVERIFY2(facts.leadMs <= 20.0, qPrintable(QStringLiteral("%1 starts with %2 ms of silence").arg(name).arg(facts.leadMs)));
+            QVERIFY2(facts.trailMs <= 20.0, qPrintable(QStringLiteral("%1 ends with %2 ms of silence").arg(name).arg(facts.trailMs)));
+            if (facts.peak > maxPeak)
+                maxPeak = facts.peak, loudest = name;
+            if (facts.peak < minPeak)
+                minPeak = facts.peak, softest = name;
+        }
+        QVERIFY2(decibels(double(maxPeak) / minPeak) <= 1.0,
+                 qPrintable(QStringLiteral("%1 peaks %2 dB above %3").arg(loudest).arg(decibels(double(maxPeak) / minPeak)).arg(softest)));
+        // One level, and not a quiet one: within 1 dB of -3 dBFS.
+        QVERIFY2(qAbs(decibels(maxPeak / 32768.0) + 3.0) <= 1.0, qPrintable(QStringLiteral("peak %1").arg(maxPeak)));
     }
 
     // The sentence builder plays the first 8 characters of a word: each must be recorded under a name of its own.
