@@ -76,9 +76,9 @@ bool answerStep(kt::Form* form)
 
 // Presses the left button on a picture and lets go at `to`, a pixel of the
 // window's surface, as a mouse drag does.
-bool dropPicture(kt::Form* form, const QString& spec)
+bool dropPicture(kt::Form* form, const QString& action)
 {
-    const QStringList parts = spec.split(QLatin1Char('@'));
+    const QStringList parts = action.split(QLatin1Char('@'));
     const QStringList xy = parts.value(1).split(QLatin1Char(','));
     auto* picture = form->findChild<QWidget*>(parts.value(0));
     if (!picture || xy.size() != 2)
