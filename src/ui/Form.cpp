@@ -133,7 +133,27 @@ void Surface::resizeEvent(QResizeEvent* event)
 
 // ---------------------------------------------------------------- Form
 
-Form::Form(const QString& name, QWidget* parent) : QWidget(parent, Qt::Window)
+// A fixed picture window: title, system menu, minimise and close, but no
+// maximise button, which would only show blank space around the design.
+constexpr Qt::WindowFlags FormFlags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                      Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                                      Qt::WindowCloseButtonHint;
+
+QIcon Form::programIcon()
+{
+    // Looked up once per program directory: every window of a run shares it.
+    static QStringList lookedIn;
+    static QIcon icon;
+    const Paths& paths = platform().paths;
+    if (lookedIn != paths.programDirs) {
+        lookedIn = paths.programDirs;
+        const QString file = paths.findProgramFile(QStringLiteral("org.kitetutor.KiteTutor.png"));
+        icon = file.isEmpty() ? QIcon() : QIcon(file);
+    }
+    return icon;
+}
+
+Form::Form(const QString& name, QWidget* parent) : QWidget(parent, FormFlags)
 {
     setObjectName(name);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -143,6 +163,7 @@ Form::Form(const QString& name, QWidget* parent) : QWidget(parent, Qt::Window)
     m_surface = new Surface(this);
     m_layout->addWidget(m_surface, 1);
     setWindowTitle(name);
+    setWindowIcon(programIcon());
     Forms::adopt(this);
 }
 
@@ -201,16 +222,20 @@ QMenuBar* Form::menuBar()
 
 void Form::setSizeTwips(int width, int height)
 {
+    m_widthTwips = width;
+    m_heightTwips = height;
     const int menuHeight = m_menuBar ? m_menuBar->sizeHint().height() : 0;
-    m_surface->setMinimumSize(px(width), px(height));
+    m_surface->setFixedSize(px(width), px(height));
+    // The window is exactly its menu bar and its surface, whatever is added later.
+    m_layout->setSizeConstraint(QLayout::SetFixedSize);
     resize(px(width), px(height) + menuHeight);
 }
 
 void Form::setWidthTwips(int width) { setSizeTwips(width, heightTwips()); }
 
-int Form::widthTwips() const { return twips(m_surface->minimumWidth() ? m_surface->minimumWidth() : width()); }
+int Form::widthTwips() const { return m_widthTwips ? m_widthTwips : twips(width()); }
 
-int Form::heightTwips() const { return twips(m_surface->minimumHeight() ? m_surface->minimumHeight() : height()); }
+int Form::heightTwips() const { return m_heightTwips ? m_heightTwips : twips(height()); }
 
 void Form::moveTwips(int left, int top) { move(px(left), px(top)); }
 

@@ -3,6 +3,7 @@
 // background colour or picture, load and unload, a persistent drawing surface
 // with user coordinates, and factories for the controls a window owns.
 #include <QColor>
+#include <QIcon>
 #include <QImage>
 #include <QPointF>
 #include <QString>
@@ -83,7 +84,8 @@ public:
     void unload();
     bool isLoaded() const { return m_loaded; }
 
-    // Geometry in twips; the size is that of the client area.
+    // Geometry in twips; the size is that of the client area. A window keeps
+    // its designed size: it cannot be resized or maximised.
     void setSizeTwips(int width, int height);
     void setWidthTwips(int width);
     int widthTwips() const;
@@ -100,6 +102,8 @@ public:
     bool setPicture(const QString& path);
 
     Surface* surface() const { return m_surface; }
+    // Every window shows the program's icon; null when the program directory lacks it.
+    static QIcon programIcon();
     QMenuBar* menuBar();
 
     // Drawing in user coordinates: x1,y1 is the top-left corner, x2,y2 the
@@ -175,6 +179,7 @@ private:
     QVBoxLayout* m_layout;
     QMenuBar* m_menuBar = nullptr;
     bool m_loaded = false;
+    int m_widthTwips = 0, m_heightTwips = 0;
     double m_scaleLeft = 0, m_scaleTop = 0, m_scaleWidth = 0, m_scaleHeight = 0;
     int m_drawWidth = 1;
     ImageBox* m_dragSource = nullptr;
