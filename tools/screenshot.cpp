@@ -1,14 +1,15 @@
 // Renders one of the program's windows to a PNG picture, headless and
 // repeatably, for the docs and for looking at a layout without a display:
 //
-//   kite-screenshot <window name> <out.png> [--level N] [--answer N]
+//   kite-screenshot <window name> <out.png> [--level N] [--answer N] [--scale F]
 //
 // The window opens with the build's media as its program directory, a fresh
 // temporary data directory, the sound off, and the random generator seeded
 // from a fixed time of day, so the same command draws the same problem.
 // --level sets the level of the arithmetic drills; --answer answers that many
-// steps of a choice drill right. Timers run for their due time after opening
-// and after each answer, so counting pictures and verdicts are on screen.
+// steps of a choice drill right; --scale draws it that many times larger.
+// Timers run for their due time after opening and after each answer, so
+// counting pictures and verdicts are on screen.
 #include "shell/SessionState.h"
 #include "app/WindowCatalog.h"
 #include "app/WindowCatalog.h"
@@ -77,13 +78,16 @@ int main(int argc, char* argv[])
     parser.addPositionalArgument(QStringLiteral("out"), QStringLiteral("PNG file to write."));
     const QCommandLineOption levelOption(QStringLiteral("level"), QStringLiteral("Drill level."), QStringLiteral("N"), QStringLiteral("1"));
     const QCommandLineOption answerOption(QStringLiteral("answer"), QStringLiteral("Steps to answer right."), QStringLiteral("N"), QStringLiteral("0"));
+    const QCommandLineOption scaleOption(QStringLiteral("scale"), QStringLiteral("Size factor."), QStringLiteral("F"), QStringLiteral("1"));
     parser.addOption(levelOption);
     parser.addOption(answerOption);
+    parser.addOption(scaleOption);
     parser.process(app);
     const QStringList args = parser.positionalArguments();
     if (args.size() != 2)
         parser.showHelp(1);
 
+    kt::setUiScale(qBound(1.0, parser.value(scaleOption).toDouble(), 4.0));
     QTemporaryDir windowsDir;
     if (!windowsDir.isValid())
         return fail(QStringLiteral("no temporary directory"));

@@ -20,7 +20,39 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include <cmath>
+
 namespace kt {
+
+namespace {
+double g_uiScale = 1.0;
+} // namespace
+
+double uiScale() { return g_uiScale; }
+
+void setUiScale(double factor)
+{
+    g_uiScale = factor;
+    // Menus and message boxes use the program's default font.
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+        static const QFont designed = QGuiApplication::font();
+        QFont font = designed;
+        font.setPointSizeF(designed.pointSizeF() * factor);
+        QGuiApplication::setFont(font);
+    }
+}
+
+double scaleForScreen(int screenHeight, int designedHeight)
+{
+    if (designedHeight <= 0)
+        return 1.0;
+    const double wanted = 2.0 * screenHeight / 3.0 / designedHeight;
+    return qMax(1.0, std::floor(wanted * 4.0) / 4.0);
+}
+
+int px(int twips) { return qRound(twips * g_uiScale / TwipsPerPixel); }
+
+int twips(int pixels) { return qRound(pixels * TwipsPerPixel / g_uiScale); }
 
 QColor qbColor(int index)
 {
@@ -44,18 +76,43 @@ QImage readPicture(const QString& path)
     return image;
 }
 
+namespace {
+QFont scaledFont(const QStringList& families, int pointSize, bool bold)
+{
+    QFont font(families.first());
+    font.setFamilies(families);
+    font.setPointSizeF(pointSize * g_uiScale);
+    font.setWeight(bold ? QFont::Bold : QFont::Normal);
+    return font;
+}
+} // namespace
+
 QFont scriptFont(int pointSize, bool bold)
 {
-    QFont font(QStringLiteral("Comic Neue"), pointSize, bold ? QFont::Bold : QFont::Normal);
-    font.setFamilies({QStringLiteral("Comic Neue"), QStringLiteral("Comic Sans MS"), QStringLiteral("DejaVu Sans")});
-    return font;
+    return scaledFont({QStringLiteral("Comic Neue"), QStringLiteral("Comic Sans MS"), QStringLiteral("DejaVu Sans")},
+                      pointSize, bold);
 }
 
 QFont sansFont(int pointSize, bool bold)
 {
-    QFont font(QStringLiteral("DejaVu Sans"), pointSize, bold ? QFont::Bold : QFont::Normal);
-    font.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans"), QStringLiteral("Sans Serif")});
-    return font;
+    return scaledFont({QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans"), QStringLiteral("Sans Serif")},
+                      pointSize, bold);
+}
+
+QFont monoFont(int pointSize)
+{
+    return scaledFont({QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Liberation Mono"), QStringLiteral("Monospace")},
+                      pointSize, false);
+}
+
+QImage scaledPicture(const QImage& picture)
+{
+    if (picture.isNull() || g_uiScale == 1.0)
+        return picture;
+    // Whole factors keep the drawn pixels crisp; others are smoothed.
+    const bool whole = g_uiScale == std::floor(g_uiScale);
+    return picture.scaled(qRound(picture.width() * g_uiScale), qRound(picture.height() * g_uiScale),
+                          Qt::IgnoreAspectRatio, whole ? Qt::FastTransformation : Qt::SmoothTransformation);
 }
 
 // ---------------------------------------------------------------- Surface
@@ -259,7 +316,7 @@ void Form::setBackColor(const QColor& colour)
 
 bool Form::setPicture(const QString& path)
 {
-    const QImage image = readPicture(path);
+    const QImage image = scaledPicture(readPicture(path));
     m_surface->setPicture(image);
     return !image.isNull();
 }
@@ -276,7 +333,7 @@ QPointF Form::toPixels(double x, double y) const
 {
     const QSize area = m_surface->minimumWidth() ? m_surface->minimumSize() : m_surface->size();
     if (m_scaleWidth == 0 || m_scaleHeight == 0)
-        return QPointF(x / TwipsPerPixel, y / TwipsPerPixel);
+        return QPointF(x, y) * g_uiScale / TwipsPerPixel;
     return QPointF((x - m_scaleLeft) * area.width() / m_scaleWidth, (y - m_scaleTop) * area.height() / m_scaleHeight);
 }
 
@@ -284,7 +341,7 @@ QPointF Form::fromPixels(QPointF pixels) const
 {
     const QSize area = m_surface->minimumWidth() ? m_surface->minimumSize() : m_surface->size();
     if (m_scaleWidth == 0 || m_scaleHeight == 0 || area.isEmpty())
-        return pixels * TwipsPerPixel;
+        return pixels * TwipsPerPixel / g_uiScale;
     return QPointF(m_scaleLeft + pixels.x() * m_scaleWidth / area.width(),
                    m_scaleTop + pixels.y() * m_scaleHeight / area.height());
 }
@@ -324,7 +381,7 @@ QColor Form::pixelAt(double x, double y) const
 void Form::drawLine(double x1, double y1, double x2, double y2, const QColor& colour)
 {
     QPainter painter(&m_surface->canvas());
-    painter.setPen(QPen(colour, m_drawWidth));
+    painter.setPen(QPen(colour, m_drawWidth * g_uiScale));
     painter.drawLine(toPixels(x1, y1), toPixels(x2, y2));
     m_surface->update();
 }
@@ -344,7 +401,7 @@ void Form::drawCircle(double x, double y, double radius, const QColor& colour, b
     const QPointF centre = toPixels(x, y);
     // The radius is measured along the x axis, as classic drawing did.
     const double r = std::abs(toPixels(x + radius, y).x() - centre.x());
-    painter.setPen(QPen(colour, m_drawWidth));
+    painter.setPen(QPen(colour, m_drawWidth * g_uiScale));
     painter.setBrush(filled ? QBrush(colour) : Qt::NoBrush);
     painter.drawEllipse(centre, r, r);
     m_surface->update();

@@ -31,8 +31,19 @@ class ComboBox;
 class Timer;
 
 constexpr int TwipsPerPixel = 15;
-inline int px(int twips) { return (twips + TwipsPerPixel / 2) / TwipsPerPixel; }
-inline int twips(int pixels) { return pixels * TwipsPerPixel; }
+
+// The program's size factor: windows were designed for small screens, so
+// everything (geometry, fonts, pen widths, drawing, pictures) is shown this
+// many times larger. Chosen once at start, before the first window is made.
+double uiScale();
+void setUiScale(double factor);
+// The factor that makes a picture `designedHeight` pixels high about two
+// thirds of a screen `screenHeight` pixels high: quarter steps, never below 1.
+double scaleForScreen(int screenHeight, int designedHeight);
+
+// Twips to screen pixels at the program's size factor, and back.
+int px(int twips);
+int twips(int pixels);
 
 // The classic 16-colour palette by index (0 black .. 15 bright white).
 QColor qbColor(int index);
@@ -41,9 +52,13 @@ QColor qbColor(int index);
 // plug-in for a plain BMP costs start-up time. Null when unreadable.
 QImage readPicture(const QString& path);
 
-// Child-friendly script face for digits and answers, and the plain face.
+// Child-friendly script face for digits and answers, the plain face and the
+// typewriter face, at the designed point size times the size factor.
 QFont scriptFont(int pointSize, bool bold = false);
 QFont sansFont(int pointSize, bool bold = false);
+QFont monoFont(int pointSize);
+// A picture as shown at the size factor.
+QImage scaledPicture(const QImage& picture);
 
 // The client area: background colour, optional picture and the drawing
 // canvas, painted under the child controls so a repaint never loses drawing.
@@ -97,8 +112,8 @@ public:
     QString caption() const { return windowTitle(); }
     void setBackColor(int qbIndex);
     void setBackColor(const QColor& colour);
-    // Loads a BMP picture as the background; false (and no picture) when it
-    // cannot be read.
+    // Loads a BMP picture as the background, shown at the size factor; false
+    // (and no picture) when it cannot be read.
     bool setPicture(const QString& path);
 
     Surface* surface() const { return m_surface; }
@@ -109,6 +124,7 @@ public:
     // Drawing in user coordinates: x1,y1 is the top-left corner, x2,y2 the
     // bottom-right one (y may grow upwards).
     void scale(double x1, double y1, double x2, double y2);
+    // The pen width of drawing, in pixels of the designed size.
     void setDrawWidth(int pixels) { m_drawWidth = pixels; }
     void drawLine(double x1, double y1, double x2, double y2, const QColor& colour);
     void fillBox(double x1, double y1, double x2, double y2, const QColor& colour);

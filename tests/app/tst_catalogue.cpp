@@ -9,6 +9,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -203,5 +204,18 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestCatalogue)
+// Once at the designed size and once twice as large: captions must fit at
+// every size factor.
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    TestCatalogue catalogue;
+    int failures = 0;
+    for (const double factor : {1.0, 2.0}) {
+        setUiScale(factor);
+        qInfo("size factor %g", factor);
+        failures += QTest::qExec(&catalogue, argc, argv);
+    }
+    return failures;
+}
 #include "tst_catalogue.moc"
