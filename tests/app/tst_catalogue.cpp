@@ -6,6 +6,7 @@
 
 #include "shell/WindowNames.h"
 #include "ui/Forms.h"
+#include "ui/Version.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -13,6 +14,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProcess>
 #include <QRadioButton>
 #include <QStyle>
 #include <QTest>
@@ -164,6 +166,20 @@ private slots:
     }
 
     void mainWindow() { checkWindow(main, windows::MainWindow, QStringLiteral("start")); }
+
+    // The version the project declares is the one the program tells.
+    void versionComesFromTheProject()
+    {
+        QProcess program;
+        program.start(QCoreApplication::applicationDirPath() + QStringLiteral("/../bin/kite-tutor"),
+                      {QStringLiteral("--version")});
+        QVERIFY(program.waitForFinished(20000));
+        QCOMPARE(program.readAllStandardOutput(), QByteArray("Kite-Tutor ") + ProgramVersion + '\n');
+        program.start(program.program(), {QStringLiteral("--scale"), QStringLiteral("0.5")});
+        QVERIFY(program.waitForFinished(20000));
+        QCOMPARE(program.exitCode(), 2);
+        QVERIFY(program.readAllStandardError().contains("--scale takes a factor from 1 to 4"));
+    }
 
     void everyWindowOnItsOwn_data()
     {
