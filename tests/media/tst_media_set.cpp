@@ -118,14 +118,6 @@ private slots:
             expectSound(name);
     }
 
-    void everySoundFileIsAudio()
-    {
-        const QStringList sounds = m_byLowerName.keys().filter(QStringLiteral(".wav"));
-        QVERIFY(sounds.size() >= 150);
-        for (const QString& name : sounds)
-            expectSound(name);
-    }
-
     // The sentence builder plays the first 8 characters of a word: each must be recorded under a name of its own.
     void englishLists()
     {
