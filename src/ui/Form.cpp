@@ -24,36 +24,6 @@
 
 namespace kt {
 
-namespace {
-double g_uiScale = 1.0;
-} // namespace
-
-double uiScale() { return g_uiScale; }
-
-void setUiScale(double factor)
-{
-    g_uiScale = factor;
-    // Menus and message boxes use the program's default font.
-    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
-        static const QFont designed = QGuiApplication::font();
-        QFont font = designed;
-        font.setPointSizeF(designed.pointSizeF() * factor);
-        QGuiApplication::setFont(font);
-    }
-}
-
-double scaleForScreen(int screenHeight, int designedHeight)
-{
-    if (designedHeight <= 0)
-        return 1.0;
-    const double wanted = 2.0 * screenHeight / 3.0 / designedHeight;
-    return qMax(1.0, std::floor(wanted * 4.0) / 4.0);
-}
-
-int px(int twips) { return qRound(twips * g_uiScale / TwipsPerPixel); }
-
-int twips(int pixels) { return qRound(pixels * TwipsPerPixel / g_uiScale); }
-
 QColor qbColor(int index)
 {
     static const QRgb palette[16] = {
@@ -74,118 +44,6 @@ QImage readPicture(const QString& path)
         image = probing.read();
     }
     return image;
-}
-
-namespace {
-QFont scaledFont(const QStringList& families, int pointSize, bool bold)
-{
-    QFont font(families.first());
-    font.setFamilies(families);
-    font.setPointSizeF(pointSize * g_uiScale);
-    font.setWeight(bold ? QFont::Bold : QFont::Normal);
-    return font;
-}
-} // namespace
-
-QFont scriptFont(int pointSize, bool bold)
-{
-    return scaledFont({QStringLiteral("Comic Neue"), QStringLiteral("Comic Sans MS"), QStringLiteral("DejaVu Sans")},
-                      pointSize, bold);
-}
-
-QFont sansFont(int pointSize, bool bold)
-{
-    return scaledFont({QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans"), QStringLiteral("Sans Serif")},
-                      pointSize, bold);
-}
-
-QFont monoFont(int pointSize)
-{
-    return scaledFont({QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Liberation Mono"), QStringLiteral("Monospace")},
-                      pointSize, false);
-}
-
-QImage scaledPicture(const QImage& picture)
-{
-    if (picture.isNull() || g_uiScale == 1.0)
-        return picture;
-    // Whole factors keep the drawn pixels crisp; others are smoothed.
-    const bool whole = g_uiScale == std::floor(g_uiScale);
-    return picture.scaled(qRound(picture.width() * g_uiScale), qRound(picture.height() * g_uiScale),
-                          Qt::IgnoreAspectRatio, whole ? Qt::FastTransformation : Qt::SmoothTransformation);
-}
-
-// ---------------------------------------------------------------- Surface
-
-Surface::Surface(QWidget* parent) : QWidget(parent), m_background(qbColor(7))
-{
-    setObjectName(QStringLiteral("surface"));
-}
-
-void Surface::setBackground(const QColor& colour)
-{
-    m_background = colour;
-    update();
-}
-
-void Surface::setPicture(const QImage& picture)
-{
-    m_picture = picture;
-    update();
-}
-
-QImage& Surface::canvas()
-{
-    // Drawing may start in Form_Load, before the layout has given the surface
-    // its designed size.
-    const QSize wanted = size().expandedTo(minimumSize()).expandedTo(QSize(1, 1));
-    if (m_canvas.size() != wanted) {
-        QImage grown(wanted, QImage::Format_ARGB32_Premultiplied);
-        grown.fill(Qt::transparent);
-        if (!m_canvas.isNull()) {
-            QPainter painter(&grown);
-            painter.drawImage(0, 0, m_canvas);
-        }
-        m_canvas = grown;
-    }
-    return m_canvas;
-}
-
-void Surface::clearCanvas()
-{
-    // A window that never draws never pays for a canvas.
-    m_canvas = QImage();
-    update();
-}
-
-QImage Surface::render() const
-{
-    QImage image(size().expandedTo(minimumSize()).expandedTo(QSize(1, 1)), QImage::Format_RGB32);
-    QPainter painter(&image);
-    painter.fillRect(image.rect(), m_background);
-    if (!m_picture.isNull())
-        painter.drawImage(0, 0, m_picture);
-    if (!m_canvas.isNull())
-        painter.drawImage(0, 0, m_canvas);
-    return image;
-}
-
-void Surface::paintEvent(QPaintEvent* event)
-{
-    QPainter painter(this);
-    const QRect area = event->rect();
-    painter.fillRect(area, m_background);
-    if (!m_picture.isNull())
-        painter.drawImage(area, m_picture, area);
-    if (!m_canvas.isNull())
-        painter.drawImage(area, m_canvas, area);
-}
-
-void Surface::resizeEvent(QResizeEvent* event)
-{
-    QWidget::resizeEvent(event);
-    if (!m_canvas.isNull())
-        canvas();
 }
 
 // ---------------------------------------------------------------- Form
@@ -333,7 +191,7 @@ QPointF Form::toPixels(double x, double y) const
 {
     const QSize area = m_surface->minimumWidth() ? m_surface->minimumSize() : m_surface->size();
     if (m_scaleWidth == 0 || m_scaleHeight == 0)
-        return QPointF(x, y) * g_uiScale / TwipsPerPixel;
+        return QPointF(x, y) * uiScale() / TwipsPerPixel;
     return QPointF((x - m_scaleLeft) * area.width() / m_scaleWidth, (y - m_scaleTop) * area.height() / m_scaleHeight);
 }
 
@@ -341,7 +199,7 @@ QPointF Form::fromPixels(QPointF pixels) const
 {
     const QSize area = m_surface->minimumWidth() ? m_surface->minimumSize() : m_surface->size();
     if (m_scaleWidth == 0 || m_scaleHeight == 0 || area.isEmpty())
-        return pixels * TwipsPerPixel / g_uiScale;
+        return pixels * TwipsPerPixel / uiScale();
     return QPointF(m_scaleLeft + pixels.x() * m_scaleWidth / area.width(),
                    m_scaleTop + pixels.y() * m_scaleHeight / area.height());
 }
@@ -381,7 +239,7 @@ QColor Form::pixelAt(double x, double y) const
 void Form::drawLine(double x1, double y1, double x2, double y2, const QColor& colour)
 {
     QPainter painter(&m_surface->canvas());
-    painter.setPen(QPen(colour, m_drawWidth * g_uiScale));
+    painter.setPen(QPen(colour, m_drawWidth * uiScale()));
     painter.drawLine(toPixels(x1, y1), toPixels(x2, y2));
     m_surface->update();
 }
@@ -401,7 +259,7 @@ void Form::drawCircle(double x, double y, double radius, const QColor& colour, b
     const QPointF centre = toPixels(x, y);
     // The radius is measured along the x axis, as classic drawing did.
     const double r = std::abs(toPixels(x + radius, y).x() - centre.x());
-    painter.setPen(QPen(colour, m_drawWidth * g_uiScale));
+    painter.setPen(QPen(colour, m_drawWidth * uiScale()));
     painter.setBrush(filled ? QBrush(colour) : Qt::NoBrush);
     painter.drawEllipse(centre, r, r);
     m_surface->update();

@@ -10,6 +10,8 @@
 #include <QWidget>
 
 #include "ui/ControlArray.h"
+#include "ui/SizeFactor.h"
+#include "ui/Surface.h"
 
 #include <functional>
 
@@ -30,61 +32,12 @@ class ImageBox;
 class ComboBox;
 class Timer;
 
-constexpr int TwipsPerPixel = 15;
-
-// The program's size factor: windows were designed for small screens, so
-// everything (geometry, fonts, pen widths, drawing, pictures) is shown this
-// many times larger. Chosen once at start, before the first window is made.
-double uiScale();
-void setUiScale(double factor);
-// The factor that makes a picture `designedHeight` pixels high about two
-// thirds of a screen `screenHeight` pixels high: quarter steps, never below 1.
-double scaleForScreen(int screenHeight, int designedHeight);
-
-// Twips to screen pixels at the program's size factor, and back.
-int px(int twips);
-int twips(int pixels);
-
 // The classic 16-colour palette by index (0 black .. 15 bright white).
 QColor qbColor(int index);
 
 // Reads a picture file trusting its extension first: probing every image
 // plug-in for a plain BMP costs start-up time. Null when unreadable.
 QImage readPicture(const QString& path);
-
-// Child-friendly script face for digits and answers, the plain face and the
-// typewriter face, at the designed point size times the size factor.
-QFont scriptFont(int pointSize, bool bold = false);
-QFont sansFont(int pointSize, bool bold = false);
-QFont monoFont(int pointSize);
-// A picture as shown at the size factor.
-QImage scaledPicture(const QImage& picture);
-
-// The client area: background colour, optional picture and the drawing
-// canvas, painted under the child controls so a repaint never loses drawing.
-class Surface : public QWidget {
-    Q_OBJECT
-public:
-    explicit Surface(QWidget* parent);
-    QColor background() const { return m_background; }
-    void setBackground(const QColor& colour);
-    void setPicture(const QImage& picture);
-    bool hasPicture() const { return !m_picture.isNull(); }
-    // The drawing, made on first use at the surface's size.
-    QImage& canvas();
-    void clearCanvas();
-    // What the child sees: background, picture and drawing (without controls).
-    QImage render() const;
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-
-private:
-    QColor m_background;
-    QImage m_picture;
-    QImage m_canvas;
-};
 
 class Form : public QWidget {
     Q_OBJECT
