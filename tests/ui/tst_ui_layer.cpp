@@ -1,5 +1,5 @@
 // The window layer: timers and their enable rules, timers held while a sound
-// plays, the drawing surface, controls' events, file lookup and messages.
+// plays, the drawing surface, controls' events, file lookup, the size factor.
 #include "TestKit.h"
 
 #include "ui/Forms.h"
@@ -370,19 +370,6 @@ private slots:
         QCOMPARE(platform().paths.findProgramFile("../7.wav"), QString());
         QCOMPARE(Paths::findInDir(sandbox.dataDir(), "ann.scr"), sandbox.dataDir() + "/Ann.SCR");
         QCOMPARE(Paths::match(sandbox.dataDir(), "*.scr"), (QStringList{"Ann.SCR", "bob.scr"}));
-    }
-
-    void messageBoxesCarryTheProgramsTitle()
-    {
-        test::Sandbox sandbox;
-        sandbox.answers << MsgResult::No;
-        QCOMPARE(msgBox("Sure?", MsgButtons::YesNo, MsgIcon::Stop, "Delete", MsgResult::No), MsgResult::No);
-        QCOMPARE(msgBox("Hello"), MsgResult::Ok);
-        QCOMPARE(sandbox.messages.size(), 2);
-        QCOMPARE(sandbox.messages.at(0).title, QStringLiteral("Delete"));
-        QCOMPARE(sandbox.messages.at(0).defaultButton, MsgResult::No);
-        QCOMPARE(sandbox.messages.at(1).title, QStringLiteral("Kite-Tutor"));
-        QCOMPARE(sandbox.messages.at(1).text, QStringLiteral("Hello"));
     }
 
     void randomSourceStaysInItsRange()
