@@ -3,7 +3,7 @@
 //
 //   kite-screenshot <window name> <out.png> [--level N] [--answer N] [--list NAME]
 //                   [--do ACTION]...
-//                   [--via WINDOW]
+//                   [--via WINDOW] [--scale F]
 //
 // The window opens with the build's media as its program directory, a fresh
 // temporary data directory, the sound off, and the random generator seeded
@@ -18,7 +18,8 @@
 // answers with a choice, "drop:Image1(0)@120,80" drags a
 // picture with the mouse and lets go at that pixel of the window. Timers run for their due time
 // after opening and after each answer or action, so counting pictures,
-// verdicts and the questions that follow them are on screen.
+// verdicts and the questions that follow them are on screen. --scale draws the
+// window that many times larger.
 #include "shell/SessionState.h"
 #include "app/WindowCatalog.h"
 #include "ui/Controls.h"
@@ -177,11 +178,14 @@ int main(int argc, char* argv[])
     parser.addOption(listOption);
     const QCommandLineOption viaOption(QStringLiteral("via"), QStringLiteral("Window to open first."), QStringLiteral("WINDOW"));
     parser.addOption(viaOption);
+    const QCommandLineOption scaleOption(QStringLiteral("scale"), QStringLiteral("Size factor."), QStringLiteral("F"), QStringLiteral("1"));
+    parser.addOption(scaleOption);
     parser.process(app);
     const QStringList args = parser.positionalArguments();
     if (args.size() != 2)
         parser.showHelp(1);
 
+    kt::setUiScale(qBound(1.0, parser.value(scaleOption).toDouble(), 4.0));
     QTemporaryDir windowsDir;
     if (!windowsDir.isValid())
         return fail(QStringLiteral("no temporary directory"));

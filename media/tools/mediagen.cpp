@@ -1,7 +1,9 @@
 // kite-mediagen: draws Kite-Tutor's pictures and synthesizes its applause.
 //
-//   kite-mediagen pictures OUTDIR ICON.png   all BMP pictures into OUTDIR and
-//                                            the 128x128 program icon
+//   kite-mediagen pictures OUTDIR ICONDIR SIZE...
+//                                            all BMP pictures into OUTDIR and
+//                                            the program icon in each size,
+//                                            ICONDIR/NxN/apps/*.png
 //   kite-mediagen applause OUT.wav           a short burst of clapping
 //
 // Everything here is drawn with QPainter from simple shapes, so the pictures
@@ -746,14 +748,16 @@ QImage bee()
     return img;
 }
 
-// Program icon: a kite on a rounded sky tile (PNG with transparency).
-QImage icon()
+// Program icon: a kite on a rounded sky tile (PNG with transparency), drawn
+// on a 128-unit grid and scaled as a drawing, so every size is sharp.
+QImage icon(int size)
 {
     const int S = 128;
-    QImage img(S, S, QImage::Format_ARGB32_Premultiplied);
+    QImage img(size, size, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / double(S), size / double(S));
     QLinearGradient g(0, 0, 0, S);
     g.setColorAt(0, QColor(90, 180, 245));
     g.setColorAt(1, QColor(190, 230, 255));
@@ -775,7 +779,7 @@ QImage icon()
     return img;
 }
 
-bool writePictures(const QString &dir, const QString &iconPath)
+bool writePictures(const QString &dir, const QString &iconDir, const QList<int> &iconSizes)
 {
     QDir().mkpath(dir);
     bool ok = true;
@@ -793,10 +797,13 @@ bool writePictures(const QString &dir, const QString &iconPath)
     ok &= saveBmp(aboutFrame(1), dir, QStringLiteral("about2.bmp"));
     ok &= saveBmp(planet(), dir, QStringLiteral("planet.bmp"));
     ok &= saveBmp(bee(), dir, QStringLiteral("bee.bmp"));
-    const QImage ic = icon();
-    if (!ic.save(iconPath, "PNG")) {
-        std::fprintf(stderr, "kite-mediagen: cannot write %s\n", qPrintable(iconPath));
-        ok = false;
+    for (const int size : iconSizes) {
+        const QString folder = QStringLiteral("%1/%2x%2/apps").arg(iconDir).arg(size);
+        const QString path = folder + QStringLiteral("/org.kitetutor.KiteTutor.png");
+        if (!QDir().mkpath(folder) || !icon(size).save(path, "PNG")) {
+            std::fprintf(stderr, "kite-mediagen: cannot write %s\n", qPrintable(path));
+            ok = false;
+        }
     }
     return ok;
 }
@@ -897,11 +904,15 @@ int main(int argc, char **argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() == 4 && args[1] == QLatin1String("pictures"))
-        return writePictures(args[2], args[3]) ? 0 : 1;
+    if (args.size() >= 4 && args[1] == QLatin1String("pictures")) {
+        QList<int> sizes;
+        for (const QString &size : args.mid(4))
+            sizes << size.toInt();
+        return writePictures(args[2], args[3], sizes) ? 0 : 1;
+    }
     if (args.size() == 3 && args[1] == QLatin1String("applause"))
         return writeApplause(args[2]) ? 0 : 1;
-    std::fprintf(stderr, "usage: kite-mediagen pictures OUTDIR ICON.png\n"
+    std::fprintf(stderr, "usage: kite-mediagen pictures OUTDIR ICONDIR SIZE...\n"
                          "       kite-mediagen applause OUT.wav\n");
     return 2;
 }

@@ -4,6 +4,7 @@
 #include "ui/Controls.h"
 #include "ui/Platform.h"
 #include "ui/Timer.h"
+#include "ui/Version.h"
 
 namespace kt {
 
@@ -16,6 +17,8 @@ About::About() : Form(windows::About)
     Label1 = addLabel(QStringLiteral("Label1"), 2640, 780, 2880, 600);
     Label1->setFontSize(18, true);
     Label1->setForeColor(1);
+    lblVersion = addLabel(QStringLiteral("lblVersion"), 2640, 1500, 2880, 300,
+                          QStringLiteral("Version %1").arg(QLatin1String(ProgramVersion)));
     // The two frames of the animation; Image2 is created last, so it starts on top.
     Image1 = addImage(QStringLiteral("Image1"), 840, 540, 1440, 1440);
     Image2 = addImage(QStringLiteral("Image2"), 840, 540, 1440, 1440);

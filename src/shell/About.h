@@ -10,6 +10,8 @@ public:
     About();
 
     Label* Label1;
+    // The program's version, under the title.
+    Label* lblVersion;
     ImageBox* Image1;
     ImageBox* Image2;
     LineControl* Line1;

@@ -140,7 +140,7 @@ void KiteTu::enableAvailableEntries()
 
 void KiteTu::Form_Load()
 {
-    setSizeTwips(9620, 7200);
+    setSizeTwips(WidthTwips, HeightTwips);
     centre();
     const QString picture = platform().paths.findProgramFile(QStringLiteral("dog.bmp"));
     if (!picture.isEmpty())

@@ -16,6 +16,10 @@ class KiteTu : public Form {
 public:
     KiteTu();
 
+    // The designed size of the picture under the menu bar.
+    static constexpr int WidthTwips = 9620;
+    static constexpr int HeightTwips = 7200;
+
     Timer* Timer1;
 
 protected:

@@ -30,7 +30,8 @@ frmScores::frmScores() : Form(windows::PreviousScores)
     setCaption(QStringLiteral("Previous Scores"));
     setSizeTwips(9900, ChartTop + ChartHeight + 240);
 
-    addLabel(QStringLiteral("lblStudentName"), TextLeft, 300, 1500, 285, QStringLiteral("Student Name:"));
+    // Up to the list: the plain face needs a little more room than the design gave.
+    addLabel(QStringLiteral("lblStudentName"), TextLeft, 300, 1560, 285, QStringLiteral("Student Name:"));
     CboNames = addComboBox(QStringLiteral("CboNames"), 1800, 240, 2655, 405);
     Text1 = addTextArea(QStringLiteral("Text1"), TextLeft, TextTop, 9420, 4320);
     Text1->setReadOnly(true);

@@ -190,7 +190,7 @@ void TextBox::keyPressEvent(QKeyEvent* event)
 TextArea::TextArea(QWidget* parent) : QPlainTextEdit(parent)
 {
     nameByObjectName(this);
-    setFont(QFont(QStringLiteral("DejaVu Sans Mono"), 10));
+    setFont(monoFont(10));
 }
 
 // ---------------------------------------------------------------- ComboBox
@@ -241,9 +241,11 @@ void LineControl::setPenWidth(int pixels)
     place();
 }
 
+int LineControl::shownPenWidth() const { return qMax(1, qRound(m_penWidth * uiScale())); }
+
 void LineControl::place()
 {
-    const int margin = m_penWidth + 1;
+    const int margin = shownPenWidth() + 1;
     const QRect box = QRect(QPoint(px(qMin(m_line.x1(), m_line.x2())), px(qMin(m_line.y1(), m_line.y2()))),
                             QPoint(px(qMax(m_line.x1(), m_line.x2())), px(qMax(m_line.y1(), m_line.y2()))))
                           .adjusted(-margin, -margin, margin, margin);
@@ -255,7 +257,7 @@ void LineControl::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing, m_line.x1() != m_line.x2() && m_line.y1() != m_line.y2());
-    painter.setPen(QPen(m_colour, m_penWidth, Qt::SolidLine, Qt::FlatCap));
+    painter.setPen(QPen(m_colour, shownPenWidth(), Qt::SolidLine, Qt::FlatCap));
     const QPoint origin = geometry().topLeft();
     painter.drawLine(QPoint(px(m_line.x1()), px(m_line.y1())) - origin,
                      QPoint(px(m_line.x2()), px(m_line.y2())) - origin);
@@ -271,7 +273,7 @@ ImageBox::ImageBox(QWidget* parent) : QLabel(parent)
 
 bool ImageBox::loadPicture(const QString& path)
 {
-    const QImage image = readPicture(path);
+    const QImage image = scaledPicture(readPicture(path));
     if (image.isNull()) {
         clear();
         return false;

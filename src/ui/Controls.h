@@ -114,6 +114,7 @@ public:
     explicit LineControl(QWidget* parent);
     void setPoints(int x1, int y1, int x2, int y2);
     void setColor(int qbIndex);
+    // In pixels of the designed size.
     void setPenWidth(int pixels);
     QLine pointsTwips() const { return m_line; }
 
@@ -122,6 +123,7 @@ protected:
 
 private:
     void place();
+    int shownPenWidth() const;
     QLine m_line;
     QColor m_colour = Qt::white;
     int m_penWidth = 1;
@@ -131,6 +133,7 @@ class ImageBox : public QLabel {
     Q_OBJECT
 public:
     explicit ImageBox(QWidget* parent);
+    // Shown at the program's size factor; the box takes the picture's size.
     bool loadPicture(const QString& path);
     void clearPicture();
     bool hasPicture() const;

@@ -20,6 +20,8 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include <cmath>
+
 namespace kt {
 
 QColor qbColor(int index)
@@ -44,96 +46,29 @@ QImage readPicture(const QString& path)
     return image;
 }
 
-QFont scriptFont(int pointSize, bool bold)
-{
-    QFont font(QStringLiteral("Comic Neue"), pointSize, bold ? QFont::Bold : QFont::Normal);
-    font.setFamilies({QStringLiteral("Comic Neue"), QStringLiteral("Comic Sans MS"), QStringLiteral("DejaVu Sans")});
-    return font;
-}
-
-QFont sansFont(int pointSize, bool bold)
-{
-    QFont font(QStringLiteral("DejaVu Sans"), pointSize, bold ? QFont::Bold : QFont::Normal);
-    font.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans"), QStringLiteral("Sans Serif")});
-    return font;
-}
-
-// ---------------------------------------------------------------- Surface
-
-Surface::Surface(QWidget* parent) : QWidget(parent), m_background(qbColor(7))
-{
-    setObjectName(QStringLiteral("surface"));
-}
-
-void Surface::setBackground(const QColor& colour)
-{
-    m_background = colour;
-    update();
-}
-
-void Surface::setPicture(const QImage& picture)
-{
-    m_picture = picture;
-    update();
-}
-
-QImage& Surface::canvas()
-{
-    // Drawing may start in Form_Load, before the layout has given the surface
-    // its designed size.
-    const QSize wanted = size().expandedTo(minimumSize()).expandedTo(QSize(1, 1));
-    if (m_canvas.size() != wanted) {
-        QImage grown(wanted, QImage::Format_ARGB32_Premultiplied);
-        grown.fill(Qt::transparent);
-        if (!m_canvas.isNull()) {
-            QPainter painter(&grown);
-            painter.drawImage(0, 0, m_canvas);
-        }
-        m_canvas = grown;
-    }
-    return m_canvas;
-}
-
-void Surface::clearCanvas()
-{
-    // A window that never draws never pays for a canvas.
-    m_canvas = QImage();
-    update();
-}
-
-QImage Surface::render() const
-{
-    QImage image(size().expandedTo(minimumSize()).expandedTo(QSize(1, 1)), QImage::Format_RGB32);
-    QPainter painter(&image);
-    painter.fillRect(image.rect(), m_background);
-    if (!m_picture.isNull())
-        painter.drawImage(0, 0, m_picture);
-    if (!m_canvas.isNull())
-        painter.drawImage(0, 0, m_canvas);
-    return image;
-}
-
-void Surface::paintEvent(QPaintEvent* event)
-{
-    QPainter painter(this);
-    const QRect area = event->rect();
-    painter.fillRect(area, m_background);
-    if (!m_picture.isNull())
-        painter.drawImage(area, m_picture, area);
-    if (!m_canvas.isNull())
-        painter.drawImage(area, m_canvas, area);
-}
-
-void Surface::resizeEvent(QResizeEvent* event)
-{
-    QWidget::resizeEvent(event);
-    if (!m_canvas.isNull())
-        canvas();
-}
-
 // ---------------------------------------------------------------- Form
 
-Form::Form(const QString& name, QWidget* parent) : QWidget(parent, Qt::Window)
+// A fixed picture window: title, system menu, minimise and close, but no
+// maximise button, which would only show blank space around the design.
+constexpr Qt::WindowFlags FormFlags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                      Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                                      Qt::WindowCloseButtonHint;
+
+QIcon Form::programIcon()
+{
+    // Looked up once per program directory: every window of a run shares it.
+    static QStringList lookedIn;
+    static QIcon icon;
+    const Paths& paths = platform().paths;
+    if (lookedIn != paths.programDirs) {
+        lookedIn = paths.programDirs;
+        const QString file = paths.findProgramFile(QStringLiteral("org.kitetutor.KiteTutor.png"));
+        icon = file.isEmpty() ? QIcon() : QIcon(file);
+    }
+    return icon;
+}
+
+Form::Form(const QString& name, QWidget* parent) : QWidget(parent, FormFlags)
 {
     setObjectName(name);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -143,6 +78,7 @@ Form::Form(const QString& name, QWidget* parent) : QWidget(parent, Qt::Window)
     m_surface = new Surface(this);
     m_layout->addWidget(m_surface, 1);
     setWindowTitle(name);
+    setWindowIcon(programIcon());
     Forms::adopt(this);
 }
 
@@ -201,16 +137,20 @@ QMenuBar* Form::menuBar()
 
 void Form::setSizeTwips(int width, int height)
 {
+    m_widthTwips = width;
+    m_heightTwips = height;
     const int menuHeight = m_menuBar ? m_menuBar->sizeHint().height() : 0;
-    m_surface->setMinimumSize(px(width), px(height));
+    m_surface->setFixedSize(px(width), px(height));
+    // The window is exactly its menu bar and its surface, whatever is added later.
+    m_layout->setSizeConstraint(QLayout::SetFixedSize);
     resize(px(width), px(height) + menuHeight);
 }
 
 void Form::setWidthTwips(int width) { setSizeTwips(width, heightTwips()); }
 
-int Form::widthTwips() const { return twips(m_surface->minimumWidth() ? m_surface->minimumWidth() : width()); }
+int Form::widthTwips() const { return m_widthTwips ? m_widthTwips : twips(width()); }
 
-int Form::heightTwips() const { return twips(m_surface->minimumHeight() ? m_surface->minimumHeight() : height()); }
+int Form::heightTwips() const { return m_heightTwips ? m_heightTwips : twips(height()); }
 
 void Form::moveTwips(int left, int top) { move(px(left), px(top)); }
 
@@ -234,7 +174,7 @@ void Form::setBackColor(const QColor& colour)
 
 bool Form::setPicture(const QString& path)
 {
-    const QImage image = readPicture(path);
+    const QImage image = scaledPicture(readPicture(path));
     m_surface->setPicture(image);
     return !image.isNull();
 }
@@ -251,7 +191,7 @@ QPointF Form::toPixels(double x, double y) const
 {
     const QSize area = m_surface->minimumWidth() ? m_surface->minimumSize() : m_surface->size();
     if (m_scaleWidth == 0 || m_scaleHeight == 0)
-        return QPointF(x / TwipsPerPixel, y / TwipsPerPixel);
+        return QPointF(x, y) * uiScale() / TwipsPerPixel;
     return QPointF((x - m_scaleLeft) * area.width() / m_scaleWidth, (y - m_scaleTop) * area.height() / m_scaleHeight);
 }
 
@@ -259,7 +199,7 @@ QPointF Form::fromPixels(QPointF pixels) const
 {
     const QSize area = m_surface->minimumWidth() ? m_surface->minimumSize() : m_surface->size();
     if (m_scaleWidth == 0 || m_scaleHeight == 0 || area.isEmpty())
-        return pixels * TwipsPerPixel;
+        return pixels * TwipsPerPixel / uiScale();
     return QPointF(m_scaleLeft + pixels.x() * m_scaleWidth / area.width(),
                    m_scaleTop + pixels.y() * m_scaleHeight / area.height());
 }
@@ -299,7 +239,7 @@ QColor Form::pixelAt(double x, double y) const
 void Form::drawLine(double x1, double y1, double x2, double y2, const QColor& colour)
 {
     QPainter painter(&m_surface->canvas());
-    painter.setPen(QPen(colour, m_drawWidth));
+    painter.setPen(QPen(colour, m_drawWidth * uiScale()));
     painter.drawLine(toPixels(x1, y1), toPixels(x2, y2));
     m_surface->update();
 }
@@ -319,7 +259,7 @@ void Form::drawCircle(double x, double y, double radius, const QColor& colour, b
     const QPointF centre = toPixels(x, y);
     // The radius is measured along the x axis, as classic drawing did.
     const double r = std::abs(toPixels(x + radius, y).x() - centre.x());
-    painter.setPen(QPen(colour, m_drawWidth));
+    painter.setPen(QPen(colour, m_drawWidth * uiScale()));
     painter.setBrush(filled ? QBrush(colour) : Qt::NoBrush);
     painter.drawEllipse(centre, r, r);
     m_surface->update();

@@ -3,12 +3,15 @@
 // background colour or picture, load and unload, a persistent drawing surface
 // with user coordinates, and factories for the controls a window owns.
 #include <QColor>
+#include <QIcon>
 #include <QImage>
 #include <QPointF>
 #include <QString>
 #include <QWidget>
 
 #include "ui/ControlArray.h"
+#include "ui/SizeFactor.h"
+#include "ui/Surface.h"
 
 #include <functional>
 
@@ -29,46 +32,12 @@ class ImageBox;
 class ComboBox;
 class Timer;
 
-constexpr int TwipsPerPixel = 15;
-inline int px(int twips) { return (twips + TwipsPerPixel / 2) / TwipsPerPixel; }
-inline int twips(int pixels) { return pixels * TwipsPerPixel; }
-
 // The classic 16-colour palette by index (0 black .. 15 bright white).
 QColor qbColor(int index);
 
 // Reads a picture file trusting its extension first: probing every image
 // plug-in for a plain BMP costs start-up time. Null when unreadable.
 QImage readPicture(const QString& path);
-
-// Child-friendly script face for digits and answers, and the plain face.
-QFont scriptFont(int pointSize, bool bold = false);
-QFont sansFont(int pointSize, bool bold = false);
-
-// The client area: background colour, optional picture and the drawing
-// canvas, painted under the child controls so a repaint never loses drawing.
-class Surface : public QWidget {
-    Q_OBJECT
-public:
-    explicit Surface(QWidget* parent);
-    QColor background() const { return m_background; }
-    void setBackground(const QColor& colour);
-    void setPicture(const QImage& picture);
-    bool hasPicture() const { return !m_picture.isNull(); }
-    // The drawing, made on first use at the surface's size.
-    QImage& canvas();
-    void clearCanvas();
-    // What the child sees: background, picture and drawing (without controls).
-    QImage render() const;
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-
-private:
-    QColor m_background;
-    QImage m_picture;
-    QImage m_canvas;
-};
 
 class Form : public QWidget {
     Q_OBJECT
@@ -83,7 +52,8 @@ public:
     void unload();
     bool isLoaded() const { return m_loaded; }
 
-    // Geometry in twips; the size is that of the client area.
+    // Geometry in twips; the size is that of the client area. A window keeps
+    // its designed size: it cannot be resized or maximised.
     void setSizeTwips(int width, int height);
     void setWidthTwips(int width);
     int widthTwips() const;
@@ -95,16 +65,19 @@ public:
     QString caption() const { return windowTitle(); }
     void setBackColor(int qbIndex);
     void setBackColor(const QColor& colour);
-    // Loads a BMP picture as the background; false (and no picture) when it
-    // cannot be read.
+    // Loads a BMP picture as the background, shown at the size factor; false
+    // (and no picture) when it cannot be read.
     bool setPicture(const QString& path);
 
     Surface* surface() const { return m_surface; }
+    // Every window shows the program's icon; null when the program directory lacks it.
+    static QIcon programIcon();
     QMenuBar* menuBar();
 
     // Drawing in user coordinates: x1,y1 is the top-left corner, x2,y2 the
     // bottom-right one (y may grow upwards).
     void scale(double x1, double y1, double x2, double y2);
+    // The pen width of drawing, in pixels of the designed size.
     void setDrawWidth(int pixels) { m_drawWidth = pixels; }
     void drawLine(double x1, double y1, double x2, double y2, const QColor& colour);
     void fillBox(double x1, double y1, double x2, double y2, const QColor& colour);
@@ -175,6 +148,7 @@ private:
     QVBoxLayout* m_layout;
     QMenuBar* m_menuBar = nullptr;
     bool m_loaded = false;
+    int m_widthTwips = 0, m_heightTwips = 0;
     double m_scaleLeft = 0, m_scaleTop = 0, m_scaleWidth = 0, m_scaleHeight = 0;
     int m_drawWidth = 1;
     ImageBox* m_dragSource = nullptr;

@@ -25,6 +25,8 @@ void Forms::registerForm(const QString& name, Factory factory) { registry().fact
 
 bool Forms::isRegistered(const QString& name) { return registry().factories.contains(name); }
 
+QStringList Forms::registeredNames() { return registry().factories.keys(); }
+
 Form* Forms::find(const QString& name)
 {
     const auto it = registry().open.constFind(name);

@@ -16,6 +16,8 @@ public:
 
     static void registerForm(const QString& name, Factory factory);
     static bool isRegistered(const QString& name);
+    // Every window that can be shown, by name.
+    static QStringList registeredNames();
 
     // The open instance, or null.
     static Form* find(const QString& name);

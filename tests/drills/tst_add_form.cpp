@@ -1,11 +1,9 @@
 // The addition drill: the problems it draws, the column questions, the carries
 // written into the working, the spoken column, the suns and the score.
 #include "DrillTest.h"
-#include "shell/KiteTu.h"
 #include "shell/SessionState.h"
 #include "shell/WindowNames.h"
 
-#include <QAction>
 
 using namespace kt;
 using namespace kt::test;
@@ -23,12 +21,6 @@ class TestAddForm : public QObject, public DrillFixture {
         openOn(windows::Addition, draws << Tail);
         QVERIFY(form);
     }
-    void menu(const char* item)
-    {
-        Forms::get<KiteTu>(windows::MainWindow)->findChild<QAction*>(QString::fromLatin1(item))->trigger();
-        processEvents();
-        form = Forms::find(windows::Addition);
-    }
 
 private slots:
     void init() { start(); }
@@ -39,11 +31,8 @@ private slots:
         session().SoundOn = 1;
         session().AddScore = 7;
         open(1, {9, 8});
-        QCOMPARE(form->caption(), QStringLiteral("Addition Level 1.  Double click on the correct answer."));
         QCOMPARE(text("LabelScore"), QStringLiteral("Score = 7"));
         QCOMPARE(box->random->reseeds, 1);
-        for (const auto& [name, ms] : {std::pair{"Timer1", 1000}, {"Timer2", 100}, {"Timer3", 500}, {"Timer4", 100}})
-            QCOMPARE(timer(form, name)->interval(), ms);
         QCOMPARE(text("QuestionLabel"), QStringLiteral("9 + 8 =?"));
         QCOMPARE(texts({"A1", "N1"}), (QStringList{"9", "8"}));
         QCOMPARE(texts({"A2", "A3", "N2", "N3", "Y1", "Y2", "C1"}), QStringList(7, QString()));
@@ -149,22 +138,6 @@ private slots:
         processEvents();
         QVERIFY(!Forms::find(windows::Addition));
         QCOMPARE(session().AddScore, qint16(2));
-    }
-
-    void menuRestartsTheDrillAtTheChosenLevel()
-    {
-        box->makeDataDir();
-        Forms::get<KiteTu>(windows::MainWindow)->showForm();
-        script({digit(2), lower(2), Tail});
-        menu("menuAddLevel1");
-        QVERIFY(form && answer(form, 4));
-        const QPointer<Form> first = form;
-
-        script({digit(1), lower(1), digit(1), digit(1), digit(1), digit(1), Tail});
-        menu("menuAddLevel2");
-        QVERIFY(form && !first);
-        QCOMPARE(form->caption(), QStringLiteral("Addition Level 2.  Double click on the correct answer."));
-        QCOMPARE(texts({"LabelScore", "LabelWrong", "QuestionLabel"}), (QStringList{"Score = 1", "", "1 + 1 =?"}));
     }
 };
 

@@ -11,7 +11,6 @@
 
 #include <QAction>
 #include <QMenu>
-#include <QMenuBar>
 #include <QtTest>
 
 using namespace kt;
@@ -82,38 +81,16 @@ private slots:
         main = nullptr;
     }
 
-    void menuTreeHasExactCaptionsAndInitialMarks()
+    // At each start Level 1 of every drill, Fractions Level 1 and Factor
+    // Polynomials carry the mark; the sound mark follows the settings.
+    void initialMarks()
     {
-        const QList<QPair<QString, QString>> captions{
-            {"menuOptions", "&Options"}, {"menuAbout", "&About Kite-Tutor"}, {"menSound", "&Sound"},
-            {"menuSoundOn", "&On"}, {"menuSoundOff", "O&ff"}, {"menuExit", "&Exit"}, {"menuMath", "&Math"},
-            {"mnuNumbers", "&Numbers"}, {"menuAdd", "&Addition"}, {"menuAddLevel1", "Level&1"},
-            {"menuAddLevel2", "Level&2"}, {"menSub", "&Subtraction"}, {"menuMultiply", "&Multiplication"},
-            {"menuMulLevel4", "Level&4"}, {"menuDivision", "&Division"}, {"menuDivLevel3", "Level&3"},
-            {"menuFraction", "&Fractions"}, {"menuFractLevel1", "Level&1 (Basic Fractions)"},
-            {"menuFractLevel2", "Level&2 (Add Fractions)"}, {"menuFractLevel3", "Level&3 (Subtract Fractions)"},
-            {"menuFractLevel4", "Level&4 (Fraction Reduction #1)"},
-            {"menuFractLevel5", "Level&5 (Fraction Reduction #2)"}, {"menuAlgebra", "&Algebra"},
-            {"mnuEquations", "Solve &Equations"}, {"mnuEquations1", "Type #&1, aX=b"},
-            {"mnuEquations5", "Type #&5, Hypotenuse of Right Triangle"}, {"mnuEquations8", "Type #&8, (x+b)/a=c"},
-            {"menuFactor", "Factor &Polynomials"}, {"menuSimultaneous", "&Solve Simultaneous Eq."},
-            {"mnuScientific", "&Scientific Notation"}, {"mnuAlphabet", "&Alphabet"}, {"mnuSpelling", "&Spelling"},
-            {"mnuEnglish", "&English"}, {"mnuTellTime", "&Tell Time"}, {"menuScores", "&Scores"},
-            {"mnuCurrentScores", "See &Current Scores"}, {"mnuPreviousScores", "See &All Previous Scores"},
-            {"mnuChangeUser", "Change &User Name"}};
-        for (const auto& [name, caption] : captions) {
-            QAction* entry = action(name);
-            QVERIFY2(entry, qPrintable(name));
-            QCOMPARE(entry->text(), caption);
-        }
         const QStringList ticked{"menuAddLevel1", "menuSubLevel1", "menuMulLevel1", "menuDivLevel1",
                                  "menuFractLevel1", "menuFactor", "menuSoundOff"};
         for (const QString& name : ticked)
             QVERIFY2(checked(name), qPrintable(name));
         QVERIFY(!checked("menuSoundOn")); // a first run starts with sound off
         QVERIFY(!checked("menuAddLevel2"));
-        QCOMPARE(main->caption(), QStringLiteral("Kite-Tutor"));
-        QCOMPARE(main->surface()->minimumSize(), QSize(641, 480));
     }
 
     void entriesWithoutWindowAreDisabled()
@@ -238,8 +215,6 @@ private slots:
 
     void userNameWindowOpensOnceAfterHalfASecond()
     {
-        QVERIFY(main->Timer1->enabled());
-        QCOMPARE(main->Timer1->interval(), 500);
         QVERIFY(!Forms::find(windows::UserName));
         choose("menuAddLevel1"); // an activity opened before the timer fires
         main->Timer1->fire();
@@ -263,25 +238,6 @@ private slots:
         QCOMPARE(sandbox->endProgramCalls, 1);
         QCOMPARE(sandbox->readDataFile("kitetu.dat"), QByteArray("1,0,0\r\n"));
         QVERIFY(g_log.isEmpty()); // the drill vanished without its own unload
-    }
-
-    void essayOpensAndClosesFromItsMenu()
-    {
-        cleanup();
-        sandbox = std::make_unique<test::Sandbox>(true);
-        main = Forms::get<KiteTu>(windows::MainWindow);
-        main->showForm();
-        choose("menuEssay");
-        Form* essay = Forms::find(windows::Essay);
-        QVERIFY(essay && essay->isVisible());
-        QAction* exit = essay->findChild<QAction*>(QStringLiteral("mnuEssayExit"));
-        QVERIFY(exit);
-        QCOMPARE(exit->text(), QStringLiteral("&Exit"));
-        QCOMPARE(essay->findChild<QMenuBar*>()->actions().size(), 1);
-        exit->trigger();
-        test::processEvents();
-        QVERIFY(!Forms::find(windows::Essay));
-        QVERIFY(Forms::find(windows::MainWindow));
     }
 };
 

@@ -40,7 +40,6 @@ QColor aboutPictureColour(const About* form)
 
 void expectClosesAfterFiveSeconds(VisualRewards* form)
 {
-    QCOMPARE(form->Timer1->interval(), 5000);
     QVERIFY(form->Timer1->enabled());
     form->Timer1->fire();
     kt::test::processEvents();
@@ -66,7 +65,6 @@ private slots:
         const QList<QPair<QString, QColor>> shown{{"b.BMP", Qt::green}, {"c.bmp", Qt::blue}, {"a.bmp", Qt::red}};
         for (const auto& [file, colour] : shown) {
             auto* form = dynamic_cast<VisualRewards*>(Forms::show(windows::VisualRewards));
-            QCOMPARE(form->caption(), QStringLiteral("Visual Reward"));
             QCOMPARE(form->Label1->text(), dataPath(sandbox, file));
             QCOMPARE(form->Image1->pixmap().toImage().pixelColor(0, 0), colour);
             expectClosesAfterFiveSeconds(form);
@@ -134,7 +132,6 @@ private slots:
         auto* form = Forms::find<About>(windows::About);
         QVERIFY(form && form->isVisible());
         QCOMPARE(form->Label1->text(), QStringLiteral("Kite-Tutor"));
-        QCOMPARE(form->Command1->text(), QStringLiteral("OK"));
         // Image2 until the first tick, then Image1 for a second and Image2 for
         // half a second, over and over.
         QCOMPARE(aboutPictureColour(form), QColor(Qt::blue));
@@ -148,17 +145,6 @@ private slots:
         kt::test::click(form->Command1);
         kt::test::processEvents();
         QVERIFY(!Forms::find(windows::About));
-    }
-
-    void aboutWithoutPictures()
-    {
-        Sandbox sandbox;
-        auto* form = dynamic_cast<About*>(Forms::show(windows::About));
-        QVERIFY(!form->Image1->hasPicture());
-        form->Timer1->fire();
-        form->Timer1->fire();
-        QCOMPARE(form->Timer1->interval(), 500);
-        QVERIFY(sandbox.messages.isEmpty());
     }
 };
 

@@ -33,14 +33,6 @@ private slots:
         QCOMPARE(session().DivLevel, qint16(1));
     }
 
-    void windowsDirGetsItsTrailingSlash()
-    {
-        test::Sandbox sandbox;
-        platform().paths.windowsDir = sandbox.windowsDir().chopped(1);
-        QCOMPARE(GetWindowsDir(), sandbox.windowsDir());
-        QCOMPARE(session().WindowsDrive, QStringLiteral("/"));
-    }
-
     void startUpGoesOnWhenTheDataDirectoryCannotBeMade()
     {
         test::Sandbox sandbox;

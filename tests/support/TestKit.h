@@ -14,6 +14,8 @@
 #include <QTest>
 #include <QTime>
 
+#include <stdexcept>
+
 namespace kt::test {
 
 class RecordingWavePlayer : public WavePlayer {
@@ -86,13 +88,23 @@ private:
 // Lets deferred deletes and queued calls run.
 void processEvents();
 
-// A control of a window by name; fails the test when missing.
+// Thrown once a missing control has failed the test: the test cannot go on.
+struct MissingControl : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// A control of a window by name. A missing one fails the test with its name
+// (and ends the test program) instead of handing back null.
 template <typename T>
 T* control(QObject* form, const QString& name)
 {
-    T* found = form->findChild<T*>(name);
-    if (!found)
-        qWarning("control %s not found", qPrintable(name));
+    T* found = form ? form->findChild<T*>(name) : nullptr;
+    if (!found) {
+        const QByteArray message = "no control \"" + name.toUtf8() + "\" of the kind asked for in "
+                                   + (form ? form->objectName().toUtf8() : QByteArray("a missing window"));
+        QTest::qFail(message.constData(), __FILE__, __LINE__);
+        throw MissingControl(message.toStdString());
+    }
     return found;
 }
 

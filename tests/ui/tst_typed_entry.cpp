@@ -102,7 +102,6 @@ private slots:
         QCOMPARE(window->Label1[2], test::control<Label>(window, QStringLiteral("Label1(2)")));
         QCOMPARE(window->Label1[7], nullptr);
         QCOMPARE(window->Image1.indexOf(window->Image1[1]), 1);
-        QVERIFY(test::control<LineControl>(window, QStringLiteral("Line1(1)")));
 
         test::click(window->Label1[2]);
         test::click(window->Image1[1]);

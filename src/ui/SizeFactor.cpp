@@ -1,0 +1,80 @@
+#include "ui/SizeFactor.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QImage>
+
+#include <cmath>
+
+namespace kt {
+
+namespace {
+double g_uiScale = 1.0;
+} // namespace
+
+double uiScale() { return g_uiScale; }
+
+void setUiScale(double factor)
+{
+    g_uiScale = factor;
+    // Menus and message boxes use the program's default font.
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+        static const QFont designed = QGuiApplication::font();
+        QFont font = designed;
+        font.setPointSizeF(designed.pointSizeF() * factor);
+        QGuiApplication::setFont(font);
+    }
+}
+
+double scaleForScreen(int screenHeight, int designedHeight)
+{
+    if (designedHeight <= 0)
+        return 1.0;
+    const double wanted = 2.0 * screenHeight / 3.0 / designedHeight;
+    return qMax(1.0, std::floor(wanted * 4.0) / 4.0);
+}
+
+int px(int twips) { return qRound(twips * g_uiScale / TwipsPerPixel); }
+
+int twips(int pixels) { return qRound(pixels * TwipsPerPixel / g_uiScale); }
+
+namespace {
+QFont scaledFont(const QStringList& families, int pointSize, bool bold)
+{
+    QFont font(families.first());
+    font.setFamilies(families);
+    font.setPointSizeF(pointSize * g_uiScale);
+    font.setWeight(bold ? QFont::Bold : QFont::Normal);
+    return font;
+}
+} // namespace
+
+QFont scriptFont(int pointSize, bool bold)
+{
+    return scaledFont({QStringLiteral("Comic Neue"), QStringLiteral("Comic Sans MS"), QStringLiteral("DejaVu Sans")},
+                      pointSize, bold);
+}
+
+QFont sansFont(int pointSize, bool bold)
+{
+    return scaledFont({QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans"), QStringLiteral("Sans Serif")},
+                      pointSize, bold);
+}
+
+QFont monoFont(int pointSize)
+{
+    return scaledFont({QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Liberation Mono"), QStringLiteral("Monospace")},
+                      pointSize, false);
+}
+
+QImage scaledPicture(const QImage& picture)
+{
+    if (picture.isNull() || g_uiScale == 1.0)
+        return picture;
+    // Whole factors keep the drawn pixels crisp; others are smoothed.
+    const bool whole = g_uiScale == std::floor(g_uiScale);
+    return picture.scaled(qRound(picture.width() * g_uiScale), qRound(picture.height() * g_uiScale),
+                          Qt::IgnoreAspectRatio, whole ? Qt::FastTransformation : Qt::SmoothTransformation);
+}
+
+} // namespace kt

@@ -1,0 +1,34 @@
+#pragma once
+// The program's size factor and what it scales: twips to pixels, the faces
+// of the windows' text, and pictures. Windows are written in designed units
+// (twips, points, designed pixels); these turn them into what is shown.
+#include <QFont>
+
+class QImage;
+
+namespace kt {
+
+constexpr int TwipsPerPixel = 15;
+
+// The program's size factor: windows were designed for small screens, so
+// everything (geometry, fonts, pen widths, drawing, pictures) is shown this
+// many times larger. Chosen once at start, before the first window is made.
+double uiScale();
+void setUiScale(double factor);
+// The factor that makes a picture `designedHeight` pixels high about two
+// thirds of a screen `screenHeight` pixels high: quarter steps, never below 1.
+double scaleForScreen(int screenHeight, int designedHeight);
+
+// Twips to screen pixels at the program's size factor, and back.
+int px(int twips);
+int twips(int pixels);
+
+// Child-friendly script face for digits and answers, the plain face and the
+// typewriter face, at the designed point size times the size factor.
+QFont scriptFont(int pointSize, bool bold = false);
+QFont sansFont(int pointSize, bool bold = false);
+QFont monoFont(int pointSize);
+// A picture as shown at the size factor.
+QImage scaledPicture(const QImage& picture);
+
+} // namespace kt

@@ -1,0 +1,81 @@
+#include "ui/Surface.h"
+
+#include "ui/Form.h"
+
+#include <QPainter>
+#include <QPaintEvent>
+
+namespace kt {
+
+Surface::Surface(QWidget* parent) : QWidget(parent), m_background(qbColor(7))
+{
+    setObjectName(QStringLiteral("surface"));
+}
+
+void Surface::setBackground(const QColor& colour)
+{
+    m_background = colour;
+    update();
+}
+
+void Surface::setPicture(const QImage& picture)
+{
+    m_picture = picture;
+    update();
+}
+
+QImage& Surface::canvas()
+{
+    // Drawing may start in Form_Load, before the layout has given the surface
+    // its designed size.
+    const QSize wanted = size().expandedTo(minimumSize()).expandedTo(QSize(1, 1));
+    if (m_canvas.size() != wanted) {
+        QImage grown(wanted, QImage::Format_ARGB32_Premultiplied);
+        grown.fill(Qt::transparent);
+        if (!m_canvas.isNull()) {
+            QPainter painter(&grown);
+            painter.drawImage(0, 0, m_canvas);
+        }
+        m_canvas = grown;
+    }
+    return m_canvas;
+}
+
+void Surface::clearCanvas()
+{
+    // A window that never draws never pays for a canvas.
+    m_canvas = QImage();
+    update();
+}
+
+QImage Surface::render() const
+{
+    QImage image(size().expandedTo(minimumSize()).expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    QPainter painter(&image);
+    painter.fillRect(image.rect(), m_background);
+    if (!m_picture.isNull())
+        painter.drawImage(0, 0, m_picture);
+    if (!m_canvas.isNull())
+        painter.drawImage(0, 0, m_canvas);
+    return image;
+}
+
+void Surface::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    const QRect area = event->rect();
+    painter.fillRect(area, m_background);
+    if (!m_picture.isNull())
+        painter.drawImage(area, m_picture, area);
+    if (!m_canvas.isNull())
+        painter.drawImage(area, m_canvas, area);
+}
+
+void Surface::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    if (!m_canvas.isNull())
+        canvas();
+}
+
+} // namespace kt

@@ -1,0 +1,237 @@
+// Every window of the program, taken from the window catalogue: opened on its
+// own and through every main-menu entry that reaches it (so at each of its
+// levels), it carries its name, keeps its designed size, shows the program's
+// icon, shows every caption whole in its font, and closes cleanly.
+#include "TestKit.h"
+
+#include "shell/WindowNames.h"
+#include "ui/Forms.h"
+#include "ui/Version.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProcess>
+#include <QRadioButton>
+#include <QStyle>
+#include <QTest>
+#include <QTextDocument>
+
+using namespace kt;
+
+namespace {
+
+// What of a caption the user reads: access-key marks are not shown.
+QString shownText(const QString& caption)
+{
+    QString text = caption;
+    text.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+    text.remove(QLatin1Char('&'));
+    return text.replace(QLatin1Char('\x01'), QLatin1Char('&'));
+}
+
+// The size the text of a label needs, wrapped as the label wraps it.
+QSize neededSize(const QLabel* label, int width)
+{
+    const QString text = label->text();
+    const bool rich = label->textFormat() == Qt::RichText
+                      || (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(text));
+    if (rich) {
+        QTextDocument document;
+        document.setDefaultFont(label->font());
+        document.setDocumentMargin(0);
+        document.setHtml(text);
+        if (label->wordWrap())
+            document.setTextWidth(width);
+        return document.size().toSize();
+    }
+    const QFontMetrics metrics(label->font());
+    const int flags = int(label->alignment()) | (label->wordWrap() ? int(Qt::TextWordWrap) : 0);
+    return metrics.boundingRect(QRect(0, 0, label->wordWrap() ? width : 1 << 20, 1 << 20), flags, text).size();
+}
+
+// Why a caption of `form` is cut short, or empty when every caption is whole.
+QString clippedCaption(const Form* form)
+{
+    const QRect surface = form->surface()->rect();
+    for (const QWidget* widget : form->surface()->findChildren<QWidget*>()) {
+        if (!widget->isVisibleTo(form->surface()))
+            continue;
+        const QRect visible = widget->geometry().intersected(surface);
+        QSize room, needed;
+        if (const auto* label = qobject_cast<const QLabel*>(widget)) {
+            if (label->text().isEmpty())
+                continue;
+            const QMargins margins = label->contentsMargins();
+            room = visible.size().shrunkBy(margins) - QSize(2 * label->margin(), 2 * label->margin());
+            needed = neededSize(label, widget->contentsRect().width() - 2 * label->margin());
+        } else if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
+            const QString text = shownText(button->text());
+            if (text.isEmpty())
+                continue;
+            const QStyle* style = button->style();
+            int indicator = 4; // a push button's frame
+            if (qobject_cast<const QRadioButton*>(button))
+                indicator = style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, button)
+                            + style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, button);
+            room = QSize(visible.width() - indicator, visible.height());
+            needed = QFontMetrics(button->font()).size(Qt::TextSingleLine, text);
+        } else {
+            continue;
+        }
+        if (needed.width() > room.width() || needed.height() > room.height())
+            return QStringLiteral("%1 \"%2\" needs %3x%4 pixels, has %5x%6")
+                .arg(widget->objectName(), widget->property("text").toString())
+                .arg(needed.width()).arg(needed.height()).arg(room.width()).arg(room.height());
+    }
+    return {};
+}
+
+// The menu entries of the main window that act, with their submenus' entries.
+QList<QAction*> entries(const QList<QAction*>& actions)
+{
+    QList<QAction*> all;
+    for (QAction* action : actions) {
+        if (action->menu())
+            all << entries(action->menu()->actions());
+        else if (!action->isSeparator())
+            all << action;
+    }
+    return all;
+}
+
+} // namespace
+
+class TestCatalogue : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<test::Sandbox> box;
+    Form* main = nullptr;
+
+    // The real media set and random source, so windows load their pictures
+    // and lists and draw questions as they do for a child.
+    void openProgram()
+    {
+        box = std::make_unique<test::Sandbox>();
+        box->makeDataDir();
+        platform().paths.programDirs = {qEnvironmentVariable("KITE_MEDIA_DIR")};
+        platform().random = makeClassicRandom();
+        main = Forms::show(windows::MainWindow);
+        QVERIFY(main);
+    }
+
+    // Every open window but the main one, checked whole and then closed.
+    void checkAndCloseOpenWindows(const QString& how)
+    {
+        int checked = 0;
+        for (const QString& name : Forms::registeredNames()) {
+            Form* form = Forms::find(name);
+            if (!form || form == main)
+                continue;
+            checkWindow(form, name, how);
+            ++checked;
+            const QPointer<Form> alive(form);
+            form->close();
+            test::processEvents();
+            QVERIFY2(!alive && !Forms::find(name), qPrintable(how + ": " + name + " stays after closing"));
+        }
+        QVERIFY2(checked > 0 || how.startsWith(QStringLiteral("menu")), qPrintable(how + ": no window opened"));
+    }
+
+    static void checkWindow(Form* form, const QString& name, const QString& how)
+    {
+        const QString where = how + QStringLiteral(": ") + name;
+        QCOMPARE(form->objectName(), name);
+        QVERIFY2(form->isVisible() && form->isLoaded(), qPrintable(where + " is not shown"));
+        // A fixed picture window: its designed size, no resizing, no maximising.
+        QVERIFY2(form->widthTwips() > 0 && form->heightTwips() > 0, qPrintable(where + " has no designed size"));
+        QCOMPARE(form->surface()->size(), QSize(px(form->widthTwips()), px(form->heightTwips())));
+        QCOMPARE(form->minimumSize(), form->maximumSize());
+        QVERIFY2(!(form->windowFlags() & Qt::WindowMaximizeButtonHint), qPrintable(where + " can be maximised"));
+        QVERIFY2(!form->windowIcon().isNull(), qPrintable(where + " has no icon"));
+        QCOMPARE(form->windowIcon().cacheKey(), Form::programIcon().cacheKey());
+        const QString clipped = clippedCaption(form);
+        QVERIFY2(clipped.isEmpty(), qPrintable(where + ": " + clipped));
+    }
+
+private slots:
+    void init() { openProgram(); }
+    void cleanup()
+    {
+        box.reset();
+        main = nullptr;
+    }
+
+    void mainWindow() { checkWindow(main, windows::MainWindow, QStringLiteral("start")); }
+
+    // The version the project declares is the one the program tells.
+    void versionComesFromTheProject()
+    {
+        QProcess program;
+        program.start(QCoreApplication::applicationDirPath() + QStringLiteral("/../bin/kite-tutor"),
+                      {QStringLiteral("--version")});
+        QVERIFY(program.waitForFinished(20000));
+        QCOMPARE(program.readAllStandardOutput(), QByteArray("Kite-Tutor ") + ProgramVersion + '\n');
+        program.start(program.program(), {QStringLiteral("--scale"), QStringLiteral("0.5")});
+        QVERIFY(program.waitForFinished(20000));
+        QCOMPARE(program.exitCode(), 2);
+        QVERIFY(program.readAllStandardError().contains("--scale takes a factor from 1 to 4"));
+    }
+
+    void everyWindowOnItsOwn_data()
+    {
+        QTest::addColumn<QString>("name");
+        openProgram();
+        for (const QString& name : Forms::registeredNames())
+            if (name != windows::MainWindow)
+                QTest::newRow(qPrintable(name)) << name;
+        cleanup();
+    }
+    void everyWindowOnItsOwn()
+    {
+        QFETCH(QString, name);
+        QVERIFY(Forms::show(name));
+        checkAndCloseOpenWindows(QStringLiteral("shown"));
+        QVERIFY(Forms::find(windows::MainWindow));
+    }
+
+    // Each entry of the main menu, so each window at each of its levels.
+    void everyMenuEntry_data()
+    {
+        QTest::addColumn<QString>("entry");
+        openProgram();
+        for (const QAction* action : entries(main->menuBar()->actions()))
+            if (action->isEnabled() && action->objectName() != QStringLiteral("menuExit"))
+                QTest::newRow(qPrintable(action->objectName())) << action->objectName();
+        cleanup();
+    }
+    void everyMenuEntry()
+    {
+        QFETCH(QString, entry);
+        QAction* action = main->findChild<QAction*>(entry);
+        QVERIFY(action);
+        action->trigger();
+        test::processEvents();
+        checkAndCloseOpenWindows(QStringLiteral("menu ") + entry);
+        QVERIFY(Forms::find(windows::MainWindow));
+    }
+};
+
+// Once at the designed size and once twice as large: captions must fit at
+// every size factor.
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    TestCatalogue catalogue;
+    int failures = 0;
+    for (const double factor : {1.0, 2.0}) {
+        setUiScale(factor);
+        qInfo("size factor %g", factor);
+        failures += QTest::qExec(&catalogue, argc, argv);
+    }
+    return failures;
+}
+#include "tst_catalogue.moc"
