@@ -87,8 +87,6 @@ private slots:
         QCOMPARE(text("Label_R"), remainder);
         QCOMPARE(int(session().DivScore), 2 + level);
         QCOMPARE(text("LabelScore"), QStringLiteral("Score =  %1").arg(2 + level));
-        QCOMPARE(text("QuestionLabel"), QString());
-        QVERIFY(!shown("Option1(1)") && !shown("Label3") && !shown("Line11"));
         QVERIFY(shown("Line3") && (level == 1) != shown("Line4"));
         QCOMPARE(shown("Line5"), level == 2);
         QCOMPARE(shown("Line8"), level == 3);
@@ -99,7 +97,6 @@ private slots:
         session().SoundOn = 1;
         open(2, {4, 9, 3});
         QCOMPARE(narration(), QStringLiteral("4 goes 9 how"));
-        QCOMPARE(form->focusWidget(), option(form, 1));
         QVERIFY(answer(form, 2));
         // The divisor stays yellow into the next question; the dividend goes white.
         QVERIFY(colour("D1") == qbColor(Yellow) && colour("A1") == qbColor(Yellow) && colour("N1") == qbColor(White));
