@@ -34,6 +34,13 @@ struct FractionFixture {
     }
     template <typename T = QWidget> T* get(const QString& name) const { return control<T>(form, name); }
     QString text(const QString& name) const { return get<QLabel>(name)->text(); }
+    QStringList texts(std::initializer_list<const char*> names) const
+    {
+        QStringList all;
+        for (const char* name : names)
+            all << text(QString::fromLatin1(name));
+        return all;
+    }
     bool shown(const QString& name) const { return !get<QWidget>(name)->isHidden(); }
     void fire(const QString& name) const { get<Timer>(name)->fire(); }
     QStringList messages() const

