@@ -61,7 +61,6 @@ private slots:
         QTest::newRow("3:30") << 3 << 30 << "30 minutes after 3 o'clock";
         QTest::newRow("3:31") << 3 << 31 << "29 minutes till 4 o'clock";
         QTest::newRow("11:45 names 12") << 11 << 45 << "15 minutes till 12 o'clock";
-        QTest::newRow("12:35 names 1") << 12 << 35 << "25 minutes till 1 o'clock";
         QTest::newRow("12:59") << 12 << 59 << "One minute till 1 o'clock";
     }
     void timePhrases()
@@ -133,8 +132,6 @@ private slots:
         QCOMPARE(dotX(s, "That"), 4 * (1 + 2 - 12.0) - 3);
         QCOMPARE(dotX(s, "dog"), 4 * (11 + 1.5 - 12.0) - 3);
         QCOMPARE(dotX(s, "fast"), 4 * (6 + 2 - 12.0) - 3); // the first "fast", even for the adverb
-        QCOMPARE(builderCaption("Those"), QStringLiteral("Make a sentence with a plural noun."));
-        QCOMPARE(builderCaption("That"), QStringLiteral("Make a sentence with a singular noun."));
     }
 
     void recordings_data()
@@ -145,8 +142,6 @@ private slots:
         QTest::newRow("first 8 characters") << "elephants" << "elephant.wav";
         QTest::newRow("empty") << "" << "";
         QTest::newRow("path") << "..\\../x" << "";
-        QTest::newRow("wildcards") << "d*g?" << "";
-        QTest::newRow("drive colon") << "c:dog" << "";
     }
     void recordings()
     {
