@@ -220,14 +220,12 @@ private slots:
         QCOMPARE(QFile::exists(box->dataDir() + QStringLiteral("/zoo.shw")), action != 3);
     }
 
-    // Create a list of three words, practise it to a reward, add a word,
+    // Create a list of three words, practise it, add a word,
     // change one, delete one, delete the list.
     void theWholeRunFromTheMenu()
     {
-        box->writeDataFile(QStringLiteral("star.bmp"), "BM");
         Form* beez = Forms::show(w::SpellingBee);
         auto choose = [beez](const char* item) { control<QAction>(beez, QString::fromLatin1(item))->trigger(); };
-        choose("menuVisualOn");
         choose("menuInputHomework");
         QCOMPARE(textOf(w::HomeworkFileName, "LabelInstructions"), FirstInstruction);
         enterIn(w::HomeworkFileName, "TextFileName", QString());
@@ -244,19 +242,12 @@ private slots:
         QCOMPARE(box->readDataFile(QStringLiteral("spell 1.shw")),
                  QByteArray("\"cat             \"\r\n\"dog             \"\r\n\"bird            \"\r\n"));
 
-        // Ten attempts, the fourth wrong and tried again; the tenth brings the reward.
-        QString word;
-        for (int attempt = 1; attempt <= 10; ++attempt) {
-            if (attempt != 5)
-                word = textOf(w::SpellingDrill, "TextSpelledWord").trimmed();
-            press(w::SpellingDrill, "CommandReady");
-            enterIn(w::SpellingDrill, "TextSpelledWord", attempt == 4 ? QStringLiteral("oops") : word);
-            QCOMPARE(session().SpellAttempts, qint16(attempt));
-            QCOMPARE(window(w::VisualRewards) != nullptr, attempt == 10);
-            if (attempt != 4)
-                press(w::SpellingDrill, "CommandAnother");
-        }
-        QCOMPARE(textOf(w::SpellingDrill, "LabelScore"), QStringLiteral("Score =  90%"));
+        // The new list is the one drilled; the reward every tenth attempt is the drill's own test.
+        const QString word = textOf(w::SpellingDrill, "TextSpelledWord").trimmed();
+        QVERIFY(QStringList({"cat", "dog", "bird"}).contains(word));
+        press(w::SpellingDrill, "CommandReady");
+        enterIn(w::SpellingDrill, "TextSpelledWord", word);
+        QCOMPARE(session().SpellRight, qint16(1));
 
         choose("menuAddWords");
         press(w::WordFilePicker, "CommandOK");
