@@ -47,6 +47,13 @@ struct AlgebraFixture {
     }
     void press(const QString& button) const { click(control<QWidget>(form, button)); }
     QString text(const QString& name) const { return control<QLabel>(form, name)->text(); }
+    QStringList texts(const QStringList& names) const
+    {
+        QStringList all;
+        for (const QString& name : names)
+            all << text(name);
+        return all;
+    }
     bool shown(const QString& name) const { return control<QWidget>(form, name)->isVisible(); }
     QString focused() const
     {

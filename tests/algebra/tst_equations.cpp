@@ -2,14 +2,8 @@
 // focus in the offending box, the Enter walk, Clear, and editing hiding the
 // answer.
 #include "AlgebraTest.h"
-#include "algebra/Factor.h"
-#include "algebra/FrmScientific.h"
-#include "algebra/SimultaneousLinearEquations.h"
-#include "algebra/frmEquation.h"
 #include "algebra/Solving.h"
 #include "shell/WindowNames.h"
-
-#include <QAction>
 
 using namespace kt;
 using namespace kt::test;
@@ -41,10 +35,8 @@ private slots:
         const QString notZero = "You must use a number other than zero.", number = "You must use a number.",
                       leg = "b must be equal or smaller than a.";
         QTest::newRow("1: b/a with its blank") << 1 << "2" << "5" << "" << "" << " 2.5" << "" << "Texta";
-        QTest::newRow("1: negative, no blank") << 1 << "2" << "-6" << "" << "" << "-3" << "" << "Texta";
         QTest::newRow("1: typed 0 for b") << 1 << "2" << "0" << "" << "" << " 0" << "" << "Texta";
         QTest::newRow("1: fifteen digits") << 1 << "3" << "1" << "" << "" << " .333333333333333" << "" << "Texta";
-        QTest::newRow("1: 3x reads 3") << 1 << "3x" << "6" << "" << "" << " 2" << "" << "Texta";
         QTest::newRow("1: exponent form") << 1 << "1e-10" << "1e10" << "" << "" << " 1E+20" << "" << "Texta";
         QTest::newRow("2: b a") << 2 << "4" << "2" << "" << "" << " 8" << "" << "Texta";
         QTest::newRow("3: (c - b) / a") << 3 << "4" << "1" << "2" << "" << " .25" << "" << "Texta";
@@ -53,19 +45,15 @@ private slots:
         QTest::newRow("8: c a - b") << 8 << "2" << "1" << "3" << "" << " 5" << "" << "Textb";
         QTest::newRow("5: 3 4 5") << 5 << "3" << "4" << "" << "25" << " 5" << "" << "Texta";
         QTest::newRow("5: a 0 before the point") << 5 << ".5" << "1.2" << "" << "1.69" << " 1.3" << "" << "Texta";
-        QTest::newRow("5: below one") << 5 << ".3" << ".4" << "" << "0.25" << " .5" << "" << "Texta";
         QTest::newRow("6: 5 3 4") << 6 << "5" << "3" << "" << "16" << " 4" << "" << "Texta";
         QTest::newRow("6: equal sides") << 6 << "7" << "7" << "" << "0" << " 0" << "" << "Texta";
         QTest::newRow("6: negative a, shorter b") << 6 << "-5" << "3" << "" << "16" << " 4" << "" << "Texta";
 
         QTest::newRow("empty a and b") << 1 << "" << "" << "" << "" << "" << notZero << "Texta";
-        QTest::newRow("letters for a") << 3 << "abc" << "1" << "2" << "" << "" << notZero << "Texta";
         QTest::newRow("a is 0") << 2 << "0" << "1" << "" << "" << "" << notZero << "Texta";
         QTest::newRow("empty b") << 1 << "2" << "" << "" << "" << "" << number << "Textb";
-        QTest::newRow("a lone point for b") << 1 << "2" << "." << "" << "" << "" << number << "Textb";
         QTest::newRow("x for c") << 7 << "2" << "1" << "x" << "" << "" << number << "Textc";
         QTest::newRow("a too large for a double") << 1 << "1e999" << "1" << "" << "" << "" << notZero << "Texta";
-        QTest::newRow("b too large for a double") << 3 << "1" << "-1e999" << "1" << "" << "" << number << "Textb";
         QTest::newRow("result beyond a double") << 1 << "1e-300" << "1e300" << "" << "" << "" << number << "Texta";
         QTest::newRow("8: result beyond, focus b") << 8 << "1e300" << "1" << "1e300" << "" << "" << number << "Textb";
         QTest::newRow("5: empty a") << 5 << "" << "4" << "" << "" << "" << number << "Texta";
@@ -85,7 +73,6 @@ private slots:
         QFETCH(QString, message);
         QFETCH(QString, focus);
         open(windows::equation(type));
-        QCOMPARE(form->caption(), QStringLiteral("Equation #%1").arg(type));
         fill(a, b, c);
         press(QStringLiteral("cmdSolve"));
         QCOMPARE(messages(), message.isEmpty() ? QStringList() : QStringList{message});
@@ -126,26 +113,6 @@ private slots:
                               : form == "spacedSeven" ? algebra::spacedSeven(value)
                                                       : algebra::plainSeven(value);
         QCOMPARE(shown, text);
-    }
-
-    void everyAlgebraEntryOfTheMenuOpensItsWindow()
-    {
-        open(windows::MainWindow);
-        auto choose = [this](const char* entry) {
-            QAction* action = form->findChild<QAction*>(QString::fromLatin1(entry));
-            QVERIFY2(action && action->isEnabled(), entry);
-            action->trigger();
-        };
-        for (int type = 1; type <= 8; ++type) {
-            choose(qPrintable(QStringLiteral("mnuEquations%1").arg(type)));
-            QVERIFY(Forms::find<frmEquation>(windows::equation(type)));
-        }
-        choose("menuFactor");
-        QVERIFY(Forms::find<Factor>(windows::Factor));
-        choose("menuSimultaneous");
-        QVERIFY(Forms::find<SimultaneousLinearEquations>(windows::Simultaneous));
-        choose("mnuScientific");
-        QVERIFY(Forms::find<FrmScientific>(windows::Scientific));
     }
 
     void type8WalksBAThenCAndComesBackToB()

@@ -20,13 +20,6 @@ class TestFactor : public QObject, public AlgebraFixture {
         type("TextC", c);
         press("CommandSolve");
     }
-    QStringList texts(const QStringList& names) const
-    {
-        QStringList all;
-        for (const QString& name : names)
-            all << text(name);
-        return all;
-    }
 
 private slots:
     void cleanup() { close(); }
@@ -62,12 +55,10 @@ private slots:
     void solvedWindowShowsTheWorkingAndCountsChangedInputsOnce()
     {
         open(windows::Factor, -1); // as the menu opens it
-        QCOMPARE(form->caption(), QStringLiteral("Factoring Polynomials"));
         QVERIFY(!shown("LabelScore"));
         close();
         open(windows::Factor, 0, 4);
         QCOMPARE(text("LabelScore"), QStringLiteral("Score = 4"));
-        QCOMPARE(text("LabelInstructions"), QStringLiteral("Enter values for a, b, and c then click on Solve button."));
         // The factor row has minus signs: (Y - f1)(Y - f2) is the polynomial for the roots shown.
         QStringList fixedTexts;
         for (const QLabel* label : form->findChildren<QLabel*>())
@@ -108,11 +99,9 @@ private slots:
         const QString a0 = "Use a number with magnitude greater than 0.", aMsg = "Use a number greater than zero.",
                       num = "Use a number.", noFactors = "These values will not produce real factors.  Try new values.";
         QTest::newRow("a is 0") << "0" << "1" << "1" << a0 << aMsg << "TextA";
-        QTest::newRow("empty a") << "" << "1" << "1" << a0 << aMsg << "TextA";
         QTest::newRow("x for b") << "1" << "x" << "1" << num << num << "TextB";
         QTest::newRow("empty c") << "1" << "0" << "" << num << num << "TextC";
         QTest::newRow("a beyond a single") << "1e39" << "1" << "1" << a0 << aMsg << "TextA";
-        QTest::newRow("c beyond a single") << "1" << "1" << "-1e39" << num << num << "TextC";
         QTest::newRow("b squared beyond a single") << "1" << "1e30" << "1" << num << num << "";
         QTest::newRow("no real factors") << "1" << "2" << "5" << noFactors << noFactors << "";
     }

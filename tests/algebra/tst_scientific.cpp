@@ -18,7 +18,6 @@ private slots:
         QTest::addColumn<QString>("shown"); // "" when refused
         QTest::newRow("2500") << "2500" << "2.50E+03";
         QTest::newRow("0.000123") << "0.000123" << "1.23E-04";
-        QTest::newRow("5") << "5" << "5.00E+00";
         QTest::newRow("-4500") << "-4500" << "-4.50E+03";
         QTest::newRow("rounding carry") << "9.995" << "1.00E+01";
         QTest::newRow("rounds down") << "1.2349" << "1.23E+00";
@@ -31,12 +30,10 @@ private slots:
         QTest::newRow("largest double") << "1.7976931348623157e308" << "1.80E+308";
         QTest::newRow("plus sign") << "+42" << "4.20E+01";
         QTest::newRow("zero") << "0" << "";
-        QTest::newRow("zero with point") << "0.000" << "";
         QTest::newRow("empty") << "" << "";
         QTest::newRow("no number") << "abc" << "";
         QTest::newRow("trailing letters") << "12abc" << "";
         QTest::newRow("exponent without digits") << "3e" << "";
-        QTest::newRow("sign alone") << "-" << "";
         QTest::newRow("beyond a double") << "1e999" << "";
         QTest::newRow("reads as zero") << "1e-999" << "";
     }
@@ -50,7 +47,6 @@ private slots:
     void windowConvertsOnEnterAndSolveAndRefusesWhatIsNoNumber()
     {
         open(windows::Scientific);
-        QCOMPARE(form->caption(), QStringLiteral("Scientific Notation"));
         type("TextInputNumber", "2500");
         pressEnter(entry("TextInputNumber"));
         QCOMPARE(text("LabelFinalAnswer"), QStringLiteral("2.50E+03"));
