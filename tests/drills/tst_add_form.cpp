@@ -11,7 +11,7 @@ class TestAddForm : public QObject, public DrillFixture {
     Q_OBJECT
 
     // Digits in drawing order: A1, N1 (0..8), then at level 2 A2, N2, N3, A3.
-    void open(int level, std::initializer_list<int> digits)
+    void open(int level, const QList<int>& digits)
     {
         session().AddLevel = qint16(level);
         QList<double> draws;

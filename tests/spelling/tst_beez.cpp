@@ -9,6 +9,8 @@
 #include "ui/Timer.h"
 
 #include <QAction>
+#include <QMenu>
+#include <QMenuBar>
 
 using namespace kt;
 using namespace kt::test;
@@ -132,15 +134,20 @@ private slots:
         QCOMPARE(session().VisualRewardsOn, qint16(1));
     }
 
+    // Help and Exit picked with the mouse, as a child does.
     void helpNamesTheDataFolderAndExitLeavesTheDrillOpen()
     {
         box->writeProgramFile(QStringLiteral("Level2.lib"), "\"apple\"\r\n");
         open();
-        choose(QStringLiteral("menuHelp"));
+        QMenuBar* bar = beez->findChild<QMenuBar*>();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(entry(QStringLiteral("menuHelp"))).center());
         QCOMPARE(box->messages.size(), 1);
         QVERIFY(box->messages.at(0).text.contains(box->dataDir() + QStringLiteral(" directory so the words")));
         choose(QStringLiteral("menuLevel2"));
-        choose(QStringLiteral("menuExit"));
+        auto* actions = control<QMenu>(beez, QStringLiteral("menuActions"));
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(actions->menuAction()).center());
+        QTRY_VERIFY(actions->isVisible());
+        QTest::mouseClick(actions, Qt::LeftButton, {}, actions->actionGeometry(entry(QStringLiteral("menuExit"))).center());
         QVERIFY(!isOpen(windows::SpellingBee));
         QVERIFY(isOpen(windows::SpellingDrill));
     }
