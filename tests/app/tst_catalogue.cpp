@@ -53,9 +53,11 @@ QSize neededSize(const QLabel* label, int width)
     return metrics.boundingRect(QRect(0, 0, label->wordWrap() ? width : 1 << 20, 1 << 20), flags, text).size();
 }
 
-// Why a caption of `form` is cut short, or empty when every caption is whole.
+// Why captions of `form` are cut short, all of them at once, or empty when
+// every caption is whole.
 QString clippedCaption(const Form* form)
 {
+    QStringList clipped;
     const QRect surface = form->surface()->rect();
     for (const QWidget* widget : form->surface()->findChildren<QWidget*>()) {
         if (!widget->isVisibleTo(form->surface()))
@@ -83,11 +85,11 @@ QString clippedCaption(const Form* form)
             continue;
         }
         if (needed.width() > room.width() || needed.height() > room.height())
-            return QStringLiteral("%1 \"%2\" needs %3x%4 pixels, has %5x%6")
-                .arg(widget->objectName(), widget->property("text").toString())
-                .arg(needed.width()).arg(needed.height()).arg(room.width()).arg(room.height());
+            clipped << QStringLiteral("%1 \"%2\" needs %3x%4 pixels, has %5x%6")
+                           .arg(widget->objectName(), widget->property("text").toString())
+                           .arg(needed.width()).arg(needed.height()).arg(room.width()).arg(room.height());
     }
-    return {};
+    return clipped.join(QStringLiteral("; "));
 }
 
 // The menu entries of the main window that act, with their submenus' entries.
