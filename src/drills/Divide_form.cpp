@@ -33,7 +33,7 @@ const Phrase Minus{Working::Difference, QString(), {QStringLiteral(" - ")}, QStr
 
 const ChoiceLayout choiceLayout{
     240, 1200, 2400, 480, 240,
-    QRect(240, 240, 4560, 480),   // QuestionLabel
+    QRect(240, 120, 9120, 480),   // QuestionLabel: one line above the quotient, as wide as the window
     QRect(240, 4200, 2400, 600),  // LabelWrong
     QRect(240, 4920, 3000, 480),  // LabelScore
     18,

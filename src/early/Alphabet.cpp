@@ -54,7 +54,7 @@ Alphabet::Alphabet() : Form(windows::Alphabet)
     ScoreLabel = addLabel(QStringLiteral("ScoreLabel"), 2700, 5900, 1200, 480, QStringLiteral(" "));
     ScoreLabel->setFont(sansFont(16, true));
     ScoreLabel->setForeColor(12);
-    TryAnotherCommand = addButton(QStringLiteral("TryAnotherCommand"), 4800, 5880, 2100, 600,
+    TryAnotherCommand = addButton(QStringLiteral("TryAnotherCommand"), 4800, 5880, 2160, 600,
                                   QStringLiteral("Try &Another One"));
     Command1 = addButton(QStringLiteral("Command1"), 7140, 5880, 1800, 600, QStringLiteral("&Return"));
     for (CommandButton* button : {TryAnotherCommand, Command1})

@@ -94,7 +94,7 @@ English1::English1() : Form(windows::SentenceBuilder)
     follow(Verb, &SessionState::VerbChoice);
     follow(Adverb, &SessionState::AdverbChoice);
 
-    MakeSentence = addButton(QStringLiteral("MakeSentence"), 3600, 2760, 2400, 540, QStringLiteral("Make/Say Sentence"));
+    MakeSentence = addButton(QStringLiteral("MakeSentence"), 3510, 2760, 2580, 540, QStringLiteral("Make/Say Sentence"));
     Shape1 = new QFrame(surface());
     Shape1->setObjectName(QStringLiteral("Shape1"));
     Shape1->setFrameStyle(QFrame::Box | QFrame::Plain);

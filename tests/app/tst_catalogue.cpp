@@ -53,9 +53,34 @@ QSize neededSize(const QLabel* label, int width)
     return metrics.boundingRect(QRect(0, 0, label->wordWrap() ? width : 1 << 20, 1 << 20), flags, text).size();
 }
 
-// Why a caption of `form` is cut short, or empty when every caption is whole.
+// Whether the ink of a one-line plain label lies inside it. A big digit
+// cell's box is smaller than its font's line (ascent plus descent), yet a
+// digit or capital, which has no descender, is drawn whole in it: the line
+// is only a reserve for letters the label never shows.
+bool inkFits(const QLabel* label)
+{
+    const QString text = label->text();
+    if (text.contains(QLatin1Char('\n')) || Qt::mightBeRichText(text))
+        return false;
+    const QFontMetrics metrics(label->font());
+    const QRect box = label->contentsRect().marginsRemoved(QMargins(label->margin(), label->margin(),
+                                                                     label->margin(), label->margin()));
+    if (metrics.horizontalAdvance(text) > box.width()) // a wrapping label would break it into lines
+        return false;
+    int lineTop = box.top(); // where the label's alignment puts the line
+    if (label->alignment() & Qt::AlignVCenter)
+        lineTop = box.top() + (box.height() - metrics.height()) / 2;
+    else if (label->alignment() & Qt::AlignBottom)
+        lineTop = box.bottom() + 1 - metrics.height();
+    const QRect ink = metrics.tightBoundingRect(text).translated(0, lineTop + metrics.ascent());
+    return ink.top() >= box.top() && ink.bottom() <= box.bottom();
+}
+
+// Why captions of `form` are cut short, all of them at once, or empty when
+// every caption is whole.
 QString clippedCaption(const Form* form)
 {
+    QStringList clipped;
     const QRect surface = form->surface()->rect();
     for (const QWidget* widget : form->surface()->findChildren<QWidget*>()) {
         if (!widget->isVisibleTo(form->surface()))
@@ -68,6 +93,8 @@ QString clippedCaption(const Form* form)
             const QMargins margins = label->contentsMargins();
             room = visible.size().shrunkBy(margins) - QSize(2 * label->margin(), 2 * label->margin());
             needed = neededSize(label, widget->contentsRect().width() - 2 * label->margin());
+            if (needed.width() <= room.width() && needed.height() > room.height() && inkFits(label))
+                continue;
         } else if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
             const QString text = shownText(button->text());
             if (text.isEmpty())
@@ -83,11 +110,11 @@ QString clippedCaption(const Form* form)
             continue;
         }
         if (needed.width() > room.width() || needed.height() > room.height())
-            return QStringLiteral("%1 \"%2\" needs %3x%4 pixels, has %5x%6")
-                .arg(widget->objectName(), widget->property("text").toString())
-                .arg(needed.width()).arg(needed.height()).arg(room.width()).arg(room.height());
+            clipped << QStringLiteral("%1 \"%2\" needs %3x%4 pixels, has %5x%6")
+                           .arg(widget->objectName(), widget->property("text").toString())
+                           .arg(needed.width()).arg(needed.height()).arg(room.width()).arg(room.height());
     }
-    return {};
+    return clipped.join(QStringLiteral("; "));
 }
 
 // The menu entries of the main window that act, with their submenus' entries.
