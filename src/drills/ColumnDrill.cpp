@@ -67,11 +67,7 @@ ColumnDrill::ColumnDrill(const ColumnDrillKind& kind) : ChoiceDrill(kind.name), 
 
     addChoiceControls(choiceLayout);
     // A small arrow from the question down to the choices.
-    Line11 = addLine(QStringLiteral("Line11"), 1380, 480, 1380, 780, 14, 2);
-    Line12 = addLine(QStringLiteral("Line12"), 1260, 660, 1380, 780, 14, 2);
-    Line13 = addLine(QStringLiteral("Line13"), 1500, 660, 1380, 780, 14, 2);
-    for (LineControl* line : {Line11, Line12, Line13})
-        addToAnswerArea(line);
+    pointerArrow = addPointerArrow(1380, 480, 780);
 
     CommandAgain = addButton(QStringLiteral("CommandAgain"), 2760, 4200, 2400, 600, QStringLiteral("Try &Another One"));
     CommandReturn = addButton(QStringLiteral("CommandReturn"), 5760, 4200, 1800, 600, QStringLiteral("&Return"));
@@ -101,7 +97,7 @@ void ColumnDrill::Form_Load()
 
 void ColumnDrill::ClearWorking()
 {
-    for (LineControl* line : {Line11, Line12, Line13})
+    for (LineControl* line : pointerArrow)
         line->hide();
     SunLabel->hide();
     for (Label* label : {A1, A2, A3, N1, N2, N3, Y1, Y2, Y3, Y4, C1, C2}) {
@@ -122,7 +118,7 @@ void ColumnDrill::askColumn(const QList<Label*>& operands, int rightAnswer)
     // The first column's question has no space before the question mark.
     QuestionLabel->setText(digits.join(QLatin1Char(' ') + m_kind.sign + QLatin1Char(' '))
                            + (step == 1 ? QStringLiteral(" =?") : QStringLiteral(" = ?")));
-    for (LineControl* line : {Line11, Line12, Line13})
+    for (LineControl* line : pointerArrow)
         line->show();
     Timer3->setEnabled(true);
     Timer2->setEnabled(true);

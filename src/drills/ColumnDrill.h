@@ -64,7 +64,8 @@ protected:
 
     Label *A1, *A2, *A3, *N1, *N2, *N3, *Y1, *Y2, *Y3, *Y4, *C1, *C2;
     Label* SunLabel;
-    LineControl *Line1, *Line2, *Line11, *Line12, *Line13;
+    LineControl *Line1, *Line2;
+    std::array<LineControl*, 3> pointerArrow{}; // "Line11".."Line13"
     CommandButton *CommandAgain, *CommandReturn;
     Timer *Timer2, *Timer3;
 

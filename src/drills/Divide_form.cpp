@@ -92,11 +92,7 @@ DivideForm::DivideForm() : StepDrill(windows::Division, divideRules())
 
     addChoiceControls(choiceLayout);
     // A small arrow from the question down to the choices.
-    Line11 = addLine(QStringLiteral("Line11"), 600, 720, 600, 1140, 14, 2);
-    Line12 = addLine(QStringLiteral("Line12"), 480, 1020, 600, 1140, 14, 2);
-    Line13 = addLine(QStringLiteral("Line13"), 720, 1020, 600, 1140, 14, 2);
-    for (LineControl* line : {Line11, Line12, Line13})
-        addToAnswerArea(line);
+    addPointerArrow(600, 720, 1140);
 
     CommandAgain = addButton(QStringLiteral("CommandAgain"), 3600, 5760, 2400, 600, QStringLiteral("Try &Another One"));
     CommandReturn = addButton(QStringLiteral("CommandReturn"), 6240, 5760, 1800, 600, QStringLiteral("&Return"));

@@ -32,7 +32,6 @@ private:
     Label *Y1, *Y2, *Y3, *Z1, *Z2, *Z3, *R1, *R2, *R3;
     Label* Label_R;
     LineControl *Line1, *Line2, *Line3, *Line4, *Line5, *Line6, *Line7, *Line8, *Line9, *Line10;
-    LineControl *Line11, *Line12, *Line13;
     CommandButton *CommandAgain, *CommandReturn;
 };
 

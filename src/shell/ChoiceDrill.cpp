@@ -67,6 +67,18 @@ void ChoiceDrill::addChoiceControls(const ChoiceLayout& layout)
     }
 }
 
+std::array<LineControl*, 3> ChoiceDrill::addPointerArrow(int x, int top, int bottom)
+{
+    constexpr int Head = 120;
+    const std::array<LineControl*, 3> arrow{
+        addLine(QStringLiteral("Line11"), x, top, x, bottom, 14, 2),
+        addLine(QStringLiteral("Line12"), x - Head, bottom - Head, x, bottom, 14, 2),
+        addLine(QStringLiteral("Line13"), x + Head, bottom - Head, x, bottom, 14, 2)};
+    for (LineControl* line : arrow)
+        addToAnswerArea(line);
+    return arrow;
+}
+
 void ChoiceDrill::offerChoices(int rightAnswer)
 {
     expected = qint16(rightAnswer);

@@ -17,6 +17,7 @@
 #include <QRect>
 #include <QStringList>
 
+#include <array>
 #include <functional>
 
 namespace kt {
@@ -103,6 +104,10 @@ protected:
     // Controls hidden with the choices when a problem is finished and shown
     // again for the next one (the window's pointer lines).
     void addToAnswerArea(QWidget* widget) { m_answerArea << widget; }
+    // The small yellow arrow from the question down to the choices: a stem at
+    // x from top to bottom and two heads ("Line11", "Line12", "Line13"),
+    // hidden and shown with the choices.
+    std::array<LineControl*, 3> addPointerArrow(int x, int top, int bottom);
     ChoiceRules& rules() { return m_rules; }
 
     // Offers a step: expected, the right choice picked at random, its caption
