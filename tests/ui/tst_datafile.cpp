@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -163,29 +162,6 @@ private slots:
         for (int reads = 0; !r.atEnd() && reads <= data.size(); ++reads)
             QVERIFY(std::isfinite(r.number()));
         QVERIFY(r.atEnd());
-    }
-
-    void randomJunk()
-    {
-        static const char alphabet[] = ",\"\r\n \t\0x\xc3\xff"; // and the closing NUL
-        QRandomGenerator gen(20261205);
-        for (int round = 0; round < 20; ++round) {
-            QByteArray data(64 * 1024 + round, '\0');
-            for (char& c : data)
-                c = alphabet[gen.bounded(quint32(sizeof alphabet))];
-            FieldReader r(data);
-            int reads = 0;
-            int lastLine = r.line();
-            while (!r.atEnd()) {
-                r.text();
-                QVERIFY(r.line() >= lastLine);
-                lastLine = r.line();
-                QVERIFY(++reads <= data.size());
-                if (reads % 7 == 0)
-                    r.skipLine();
-            }
-            QVERIFY(!r.pastEnd());
-        }
     }
 
     void readWholeFile()

