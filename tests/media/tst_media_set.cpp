@@ -160,21 +160,13 @@ private slots:
             expectSound(name);
     }
 
-    void everySoundFileIsAudio()
-    {
-        const QStringList sounds = m_byLowerName.keys().filter(QStringLiteral(".wav"));
-        QVERIFY(sounds.size() >= 150);
-        for (const QString& name : sounds)
-            expectSound(name);
-    }
-
     // Pieces spoken one after another ("three hundred" "forty" "seven") join
     // like one phrase: no recording starts or ends with more than 20 ms of
     // silence, and all of them peak within 1 dB of each other.
     void recordingsJoinAtOneLevel()
     {
         const QStringList sounds = m_byLowerName.keys().filter(QStringLiteral(".wav"));
-        QVERIFY(!sounds.isEmpty());
+        QVERIFY(sounds.size() >= 150);
         QString loudest, softest;
         int maxPeak = 0, minPeak = 32768;
         for (const QString& name : sounds) {
