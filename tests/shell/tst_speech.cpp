@@ -37,12 +37,10 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QStringList>("expected");
         QTest::newRow("leading space") << " 7" << wavs("7.WAV");
-        QTest::newRow("0") << "0" << wavs("0.WAV");
         QTest::newRow("19") << "19" << wavs("19.WAV");
         QTest::newRow("20") << "20" << wavs("20.WAV");
         QTest::newRow("21") << "21" << wavs("20.WAV 1.WAV");
         QTest::newRow("47 trailing space") << "47 " << wavs("40.WAV 7.WAV");
-        QTest::newRow("100") << "100" << wavs("100.WAV");
         QTest::newRow("305") << "305" << wavs("300.WAV 5.WAV");
         QTest::newRow("312") << "312" << wavs("300.WAV 12.WAV"); // the teens stay one word
         QTest::newRow("999") << "999" << wavs("900.WAV 90.WAV 9.WAV");
@@ -53,7 +51,6 @@ private slots:
         QTest::newRow("blanks only") << "   " << wavs(".WAV");
         QTest::newRow("spaced -47") << " -47" << wavs("minus.WAV 40.WAV 7.WAV");
         QTest::newRow("-3.5") << "-3.5" << wavs("minus.WAV 3.wav point.wav 5.wav");
-        QTest::newRow("-1234") << "-1234" << wavs("minus.WAV 1.WAV 2.WAV 3.WAV 4.WAV");
         QTest::newRow("lone minus sign") << "-" << wavs("-.WAV");
         // Four or more digits: digit by digit, never "1234.WAV".
         QTest::newRow("1234 trailing space") << "1234 " << wavs("1.WAV 2.WAV 3.WAV 4.WAV");

@@ -29,8 +29,6 @@ private slots:
         QCOMPARE(session().settingsFile(), sandbox.dataDir() + "/kitetu.dat");
         Form* main = Forms::find(windows::MainWindow);
         QVERIFY(main && main->isVisible());
-        QCOMPARE(session().AddLevel, qint16(1));
-        QCOMPARE(session().DivLevel, qint16(1));
     }
 
     void startUpGoesOnWhenTheDataDirectoryCannotBeMade()
@@ -45,22 +43,14 @@ private slots:
         QCOMPARE(session().SoundOn, qint16(0));
     }
 
-    void firstRunWritesZeros()
+    void firstRunWritesZerosAndSavedSwitchesComeBack()
     {
         test::Sandbox sandbox;
         sandbox.makeDataDir();
         session().SoundOn = 1;
         LoadSettings();
         QCOMPARE(session().SoundOn, qint16(0));
-        QCOMPARE(session().RandomWordOrder, qint16(0));
-        QCOMPARE(session().VisualRewardsOn, qint16(0));
         QCOMPARE(sandbox.readDataFile("kitetu.dat"), QByteArray("0,0,0\r\n"));
-    }
-
-    void savedSwitchesComeBack()
-    {
-        test::Sandbox sandbox;
-        sandbox.makeDataDir();
         session().SoundOn = 1;
         session().VisualRewardsOn = 1;
         QVERIFY(SaveSettings());
