@@ -151,16 +151,11 @@ void InputHomeWork::Recorder_Progress(int done, int total)
         QStringLiteral("Saved.  Recording the words so the computer can say them: %1 of %2.").arg(done).arg(total));
 }
 
-void InputHomeWork::Recorder_Finished(bool noVoice)
+void InputHomeWork::Recorder_Finished()
 {
     ProgressRecording->hide();
-    if (noVoice)
-        msgBox(QStringLiteral("The words are saved, but they can't be recorded: no voice is installed on this "
-                              "computer (festival or espeak-ng).  The drill will spell them without saying them."));
-    else if (m_recorder->failed() > 0)
-        msgBox(QStringLiteral("The words are saved, but %1 of them could not be recorded.  The drill will spell "
-                              "those without saying them.")
-                   .arg(m_recorder->failed()));
+    if (!m_recorder->problem().isEmpty())
+        msgBox(m_recorder->problem());
     if (auto next = std::exchange(m_afterRecording, {}))
         next();
 }

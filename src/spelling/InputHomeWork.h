@@ -40,7 +40,7 @@ private:
     // window answering meanwhile, then does `next`.
     void recordWordsThen(std::function<void()> next);
     void Recorder_Progress(int done, int total);
-    void Recorder_Finished(bool noVoice);
+    void Recorder_Finished();
 
     // The list this window was opened on, and its words: kept here so a
     // drill opened meanwhile on another list cannot change what is saved.

@@ -68,15 +68,32 @@ void WordRecorder::start(const QList<WordToRecord>& words, const QString& dir)
     m_words = words;
     m_dir = dir;
     m_done = m_made = m_failed = 0;
+    m_noVoice = false;
     if (m_words.isEmpty()) {
         emit finished(false);
         return;
     }
     if (voiceCommand().isEmpty()) {
+        m_noVoice = true;
         emit finished(true);
         return;
     }
     speakNext();
+}
+
+QString WordRecorder::problem() const
+{
+    if (m_noVoice)
+        return QStringLiteral("The words are saved, but they can't be recorded: no voice is installed on this "
+                              "computer (festival or espeak-ng).  The drill will spell them without saying them.");
+    if (m_failed == 1)
+        return QStringLiteral("The words are saved, but 1 of them could not be recorded.  The drill will spell "
+                              "it without saying it.");
+    if (m_failed > 1)
+        return QStringLiteral("The words are saved, but %1 of them could not be recorded.  The drill will spell "
+                              "those without saying them.")
+            .arg(m_failed);
+    return {};
 }
 
 QString WordRecorder::partialPath() const
@@ -136,6 +153,7 @@ void WordRecorder::wordEnded(int exitCode, bool crashed)
         m_words.clear();
         m_done = 0;
         m_scratch.reset();
+        m_noVoice = true;
         emit finished(true);
         return;
     }

@@ -54,6 +54,9 @@ public:
     int done() const { return m_done; }
     int made() const { return m_made; }
     int failed() const { return m_failed; }
+    // What the editor tells the user once the run has finished: no voice
+    // installed, or words the voice failed on. Empty when all went well.
+    QString problem() const;
 
     // The longest one word may take before it counts as failed.
     static constexpr int WordTimeoutMs = 60000;
@@ -74,6 +77,7 @@ private:
     QList<WordToRecord> m_words;
     QString m_dir;
     int m_done = 0, m_made = 0, m_failed = 0;
+    bool m_noVoice = false;
     QProcess* m_process = nullptr;
     std::unique_ptr<QTemporaryDir> m_scratch; // the voice's own working files
     QTimer* m_watchdog;

@@ -230,8 +230,29 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!editor(), Patience);
         QCOMPARE(box->messages.value(0).text,
                  QStringLiteral("The words are saved, but 1 of them could not be recorded.  The drill will spell "
-                                "those without saying them."));
+                                "it without saying it."));
         QCOMPARE(dataFiles(), (QStringList{"dog.wav", "week.shw"}));
+    }
+
+    void aWordChangedInWordSearchIsRecorded()
+    {
+        box->writeDataFile(QStringLiteral("week.shw"), "\"cat\"\r\n\"dog\"\r\n");
+        box->writeDataFile(QStringLiteral("cat.wav"), "a parent's own");
+        box->writeDataFile(QStringLiteral("dog.wav"), "a parent's own");
+        session().WordFileAction = 4;
+        session().WordFileName = box->dataDir() + QStringLiteral("/week.shw");
+        Form* search = Forms::show(w::WordSearch);
+        for (const char* name : {"Text1", "Text2"}) {
+            auto* entry = control<QWidget>(search, QString::fromLatin1(name));
+            typeText(entry, QString::fromLatin1(name[4] == '1' ? "do" : "duck"));
+            pressEnter(entry);
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(box->dataDir() + QStringLiteral("/duck.wav")), Patience);
+        QCOMPARE(said(), QStringList{"duck"});
+        QTRY_VERIFY_WITH_TIMEOUT(!control<QProgressBar>(search, QStringLiteral("ProgressRecording"))->isVisible(),
+                                 Patience);
+        QVERIFY(box->messages.isEmpty());
+        search->unload();
     }
 
     // The installed voice script (beside the program, as the build lays it
