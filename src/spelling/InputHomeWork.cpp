@@ -3,12 +3,16 @@
 #include "shell/SessionState.h"
 #include "shell/WindowNames.h"
 #include "spelling/WordFiles.h"
+#include "spelling/WordRecorder.h"
 #include "ui/Controls.h"
 #include "ui/Forms.h"
 #include "ui/Numbers.h"
 #include "ui/Platform.h"
 
+#include <QProgressBar>
 #include <QTimer>
+
+#include <utility>
 
 namespace kt {
 
@@ -24,11 +28,16 @@ InputHomeWork::InputHomeWork() : Form(windows::HomeworkWords)
     Command1 = addButton(QStringLiteral("Command1"), 240, 1560, 5520, 480, QStringLiteral("Done.  Now &practice these words."));
     CommandDone = addButton(QStringLiteral("CommandDone"), 240, 2160, 5520, 480, QStringLiteral("Done -- &Return to main progam."));
     Command2 = addButton(QStringLiteral("Command2"), 2040, 2880, 1920, 480, QStringLiteral("&Cancel"));
+    ProgressRecording = addProgressBar(QStringLiteral("ProgressRecording"), 240, 1260, 5520, 240);
+    ProgressRecording->hide();
+    m_recorder = new WordRecorder(this);
 
     connect(TextWord, &TextBox::keyPressed, this, &InputHomeWork::TextWord_KeyPress);
     connect(Command1, &QPushButton::clicked, this, &InputHomeWork::Command1_Click);
     connect(CommandDone, &QPushButton::clicked, this, &InputHomeWork::CommandDone_Click);
     connect(Command2, &QPushButton::clicked, this, &Form::unload);
+    connect(m_recorder, &WordRecorder::progress, this, &InputHomeWork::Recorder_Progress);
+    connect(m_recorder, &WordRecorder::finished, this, &InputHomeWork::Recorder_Finished);
 }
 
 void InputHomeWork::Form_Load()
@@ -48,6 +57,14 @@ void InputHomeWork::Form_Load()
     }
     LabelWordNumber->setText(plain(int(WordCount)));
     TextWord->setFocus();
+}
+
+void InputHomeWork::Form_Unload(bool& cancel)
+{
+    Q_UNUSED(cancel);
+    // The list is saved already; the word being recorded leaves no file.
+    m_afterRecording = {};
+    m_recorder->cancel();
 }
 
 void InputHomeWork::TextWord_KeyPress(int& ascii)
@@ -77,17 +94,19 @@ void InputHomeWork::Command1_Click()
 {
     if (!saveWords())
         return;
-    unload();
-    // The drill starts afresh on the list just saved.
-    Forms::unload(windows::SpellingDrill);
-    session().WordFileName = m_fileName;
-    Forms::show(windows::SpellingDrill);
+    recordWordsThen([this] {
+        unload();
+        // The drill starts afresh on the list just saved.
+        Forms::unload(windows::SpellingDrill);
+        session().WordFileName = m_fileName;
+        Forms::show(windows::SpellingDrill);
+    });
 }
 
 void InputHomeWork::CommandDone_Click()
 {
     if (saveWords())
-        unload();
+        recordWordsThen([this] { unload(); });
 }
 
 bool InputHomeWork::saveWords()
@@ -104,6 +123,41 @@ bool InputHomeWork::saveWords()
     session().WordList = m_words;
     session().WordCount = qint16(count);
     return true;
+}
+
+void InputHomeWork::recordWordsThen(std::function<void()> next)
+{
+    const QList<WordToRecord> missing = missingRecordings(m_words, WordCount - 1, session().dataDirectory());
+    if (missing.isEmpty()) {
+        next();
+        return;
+    }
+    m_afterRecording = std::move(next);
+    // Nothing more to type: the list is saved. Cancel stops the recording.
+    TextWord->setEnabled(false);
+    Command1->setEnabled(false);
+    CommandDone->setEnabled(false);
+    ProgressRecording->setRange(0, int(missing.size()));
+    ProgressRecording->setValue(0);
+    ProgressRecording->show();
+    Recorder_Progress(0, int(missing.size()));
+    m_recorder->start(missing, session().dataDirectory());
+}
+
+void InputHomeWork::Recorder_Progress(int done, int total)
+{
+    ProgressRecording->setValue(done);
+    LabelInstructions->setText(
+        QStringLiteral("Saved.  Recording the words so the computer can say them: %1 of %2.").arg(done).arg(total));
+}
+
+void InputHomeWork::Recorder_Finished()
+{
+    ProgressRecording->hide();
+    if (!m_recorder->problem().isEmpty())
+        msgBox(m_recorder->problem());
+    if (auto next = std::exchange(m_afterRecording, {}))
+        next();
 }
 
 } // namespace kt

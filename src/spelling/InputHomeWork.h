@@ -5,7 +5,13 @@
 
 #include <QStringList>
 
+#include <functional>
+
+class QProgressBar;
+
 namespace kt {
+
+class WordRecorder;
 
 class InputHomeWork : public Form {
     Q_OBJECT
@@ -15,9 +21,12 @@ public:
     Label *LabelInstructions, *Label1, *LabelWordNumber;
     TextBox* TextWord;
     CommandButton *Command1, *CommandDone, *Command2;
+    // How far the recordings of the words saved have got.
+    QProgressBar* ProgressRecording;
 
 protected:
     void Form_Load() override;
+    void Form_Unload(bool& cancel) override;
 
 private:
     void TextWord_KeyPress(int& ascii);
@@ -27,12 +36,19 @@ private:
     // Writes the words entered so far; false (after the message) when the
     // list could not be written or there is no word yet.
     bool saveWords();
+    // Records the saved words that have no recording of their own, the
+    // window answering meanwhile, then does `next`.
+    void recordWordsThen(std::function<void()> next);
+    void Recorder_Progress(int done, int total);
+    void Recorder_Finished();
 
     // The list this window was opened on, and its words: kept here so a
     // drill opened meanwhile on another list cannot change what is saved.
     QString m_fileName;
     QStringList m_words;
     qint16 WordCount = 1; // the number of the next word to enter
+    WordRecorder* m_recorder;
+    std::function<void()> m_afterRecording;
 };
 
 } // namespace kt

@@ -3,11 +3,15 @@
 #include "shell/SessionState.h"
 #include "shell/WindowNames.h"
 #include "spelling/WordFiles.h"
+#include "spelling/WordRecorder.h"
 #include "ui/Controls.h"
 #include "ui/Numbers.h"
 #include "ui/Platform.h"
 
+#include <QProgressBar>
 #include <QTimer>
+
+#include <utility>
 
 namespace kt {
 
@@ -22,12 +26,17 @@ WordSearch::WordSearch() : Form(windows::WordSearch)
     Text2 = addTextBox(QStringLiteral("Text2"), 240, 1920, 3240, 420);
     Command1 = addButton(QStringLiteral("Command1"), 1080, 2760, 1800, 480, QStringLiteral("OK"));
     CommandCancel = addButton(QStringLiteral("CommandCancel"), 3240, 2760, 1800, 480, QStringLiteral("&Cancel"));
+    ProgressRecording = addProgressBar(QStringLiteral("ProgressRecording"), 240, 2400, 5520, 240);
+    ProgressRecording->hide();
+    m_recorder = new WordRecorder(this);
 
     connect(Text1, &TextBox::keyPressed, this, &WordSearch::Text1_KeyPress);
     connect(Text1, &TextBox::changed, this, &WordSearch::Text1_Change);
     connect(Text2, &TextBox::keyPressed, this, &WordSearch::Text2_KeyPress);
     connect(Command1, &QPushButton::clicked, this, &WordSearch::Command1_Click);
     connect(CommandCancel, &QPushButton::clicked, this, &Form::unload);
+    connect(m_recorder, &WordRecorder::progress, ProgressRecording, &QProgressBar::setValue);
+    connect(m_recorder, &WordRecorder::finished, this, &WordSearch::Recorder_Finished);
 }
 
 void WordSearch::Form_Load()
@@ -48,6 +57,13 @@ void WordSearch::Form_Load()
     }
     WordCount = qint16(read.count);
     Text1->setFocus();
+}
+
+void WordSearch::Form_Unload(bool& cancel)
+{
+    Q_UNUSED(cancel);
+    // The list is saved already; the word being recorded leaves no file.
+    m_recorder->cancel();
 }
 
 QString WordSearch::prompt() const
@@ -90,6 +106,8 @@ void WordSearch::Text2_KeyPress(int& ascii)
     if (!saved.ok)
         msgBox(saved.message);
     reload();
+    if (saved.ok)
+        recordNewWords();
     Text1->clear();
     Text2->clear();
     forgetFoundWord();
@@ -162,6 +180,30 @@ void WordSearch::reload()
     // The list as saved is the one the spelling windows share from now on.
     session().WordList = m_words;
     session().WordCount = WordCount;
+}
+
+void WordSearch::recordNewWords()
+{
+    if (m_recorder->isRunning()) {
+        m_recordAgain = true;
+        return;
+    }
+    const QList<WordToRecord> missing = missingRecordings(m_words, WordCount, session().dataDirectory());
+    if (missing.isEmpty())
+        return;
+    ProgressRecording->setRange(0, int(missing.size()));
+    ProgressRecording->setValue(0);
+    ProgressRecording->show();
+    m_recorder->start(missing, session().dataDirectory());
+}
+
+void WordSearch::Recorder_Finished()
+{
+    ProgressRecording->hide();
+    if (!m_recorder->problem().isEmpty())
+        msgBox(m_recorder->problem());
+    if (std::exchange(m_recordAgain, false))
+        recordNewWords();
 }
 
 } // namespace kt

@@ -3,9 +3,13 @@
 // then changes it (typed correctly in the lower box) or deletes it (OK).
 #include "ui/Form.h"
 
+class QProgressBar;
+
 #include <QStringList>
 
 namespace kt {
+
+class WordRecorder;
 
 class WordSearch : public Form {
     Q_OBJECT
@@ -15,9 +19,12 @@ public:
     Label *LabelInstructions, *Label1, *Label2;
     TextBox *Text1, *Text2;
     CommandButton *Command1, *CommandCancel;
+    // How far the recording of a changed word has got.
+    QProgressBar* ProgressRecording;
 
 protected:
     void Form_Load() override;
+    void Form_Unload(bool& cancel) override;
 
 private:
     void Text1_KeyPress(int& ascii);
@@ -31,6 +38,10 @@ private:
     // Reads the list again: the table is what the file holds.
     void reload();
     QString prompt() const;
+    // Records, in the background, the words of the list that have no
+    // recording of their own (a word just changed).
+    void recordNewWords();
+    void Recorder_Finished();
 
     qint16 m_action = 4;  // 4 change a word, 5 delete a word
     QString m_fileName;   // the list this window was opened on
@@ -38,6 +49,8 @@ private:
     qint16 WordCount = 0;
     qint16 FoundNumber = 0;
     bool m_showingFound = false;
+    WordRecorder* m_recorder;
+    bool m_recordAgain = false; // a word changed while another was recorded
 };
 
 } // namespace kt

@@ -17,6 +17,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
+#include <QProgressBar>
 #include <QScreen>
 #include <QVBoxLayout>
 
@@ -334,6 +335,11 @@ LineControl* Form::addLine(const QString& name, int x1, int y1, int x2, int y2, 
 ImageBox* Form::addImage(const QString& name, int left, int top, int width, int height)
 {
     return place(new ImageBox(m_surface), name, left, top, width, height);
+}
+
+QProgressBar* Form::addProgressBar(const QString& name, int left, int top, int width, int height)
+{
+    return place(new QProgressBar(m_surface), name, left, top, width, height);
 }
 
 Timer* Form::addTimer(const QString& name, int intervalMs, bool enabled)

@@ -19,6 +19,7 @@ class QMenuBar;
 class QMenu;
 class QAction;
 class QVBoxLayout;
+class QProgressBar;
 
 namespace kt {
 
@@ -123,6 +124,8 @@ protected:
                          int widthPixels = 1);
     ImageBox* addImage(const QString& name, int left, int top, int width, int height);
     Timer* addTimer(const QString& name, int intervalMs, bool enabled = false);
+    // A bar showing how far a long task running in the background has got.
+    QProgressBar* addProgressBar(const QString& name, int left, int top, int width, int height);
 
     // Elements of control arrays, named "Name(index)" after the array.
     Label* addLabel(ControlArray<Label>& array, int index, int left, int top, int width, int height,

@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QListWidget>
 #include <QMouseEvent>
 
@@ -74,6 +75,7 @@ class TestWordEditors : public QObject {
     Q_OBJECT
 
     std::unique_ptr<Sandbox> box;
+    QTemporaryDir voiceDir;
 
     void list(const char* name, const QStringList& words) { box->writeDataFile(QString::fromLatin1(name), listOf(words)); }
     QStringList wordsOf(const char* name) const
@@ -84,6 +86,8 @@ class TestWordEditors : public QObject {
                 words << QString::fromUtf8(line).remove(QLatin1Char('"')).trimmed();
         return words;
     }
+    // Saving records the new words before the editor goes on.
+    void waitForRecordings() { QTRY_VERIFY_WITH_TIMEOUT(!Forms::find(w::HomeworkWords), 10000); }
     void start(int action, const QString& form)
     {
         session().WordFileAction = qint16(action);
@@ -100,8 +104,20 @@ private slots:
     {
         box = std::make_unique<Sandbox>();
         box->makeDataDir();
+        // Saved words are recorded by a stand-in voice that answers at once.
+        const QString voice = voiceDir.filePath(QStringLiteral("voice.sh"));
+        QFile file(voice);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("#!/bin/sh\nprintf x > \"$2\"\n");
+        file.close();
+        QVERIFY(file.setPermissions(file.permissions() | QFile::ExeOwner));
+        qputenv("KITE_VOICE_COMMAND", voice.toLocal8Bit());
     }
-    void cleanup() { box.reset(); }
+    void cleanup()
+    {
+        box.reset();
+        qunsetenv("KITE_VOICE_COMMAND");
+    }
 
     void anExistingNameAsksBeforeItIsReplaced()
     {
@@ -125,6 +141,7 @@ private slots:
         enterIn(w::HomeworkWords, "TextWord", QStringLiteral("bird"));
         press(w::HomeworkWords, "Command1");
         QCOMPARE(wordsOf("week3.shw"), QStringList{"bird"});
+        waitForRecordings();
         QCOMPARE(textOf(w::SpellingDrill, "TextSpelledWord").trimmed(), QStringLiteral("bird"));
     }
 
@@ -241,6 +258,7 @@ private slots:
         press(w::HomeworkWords, "Command1");
         QCOMPARE(box->readDataFile(QStringLiteral("spell 1.shw")),
                  QByteArray("\"cat             \"\r\n\"dog             \"\r\n\"bird            \"\r\n"));
+        waitForRecordings();
 
         // The new list is the one drilled; the reward every tenth attempt is the drill's own test.
         const QString word = textOf(w::SpellingDrill, "TextSpelledWord").trimmed();
@@ -260,6 +278,7 @@ private slots:
         enterIn(w::HomeworkWords, "TextWord", QStringLiteral("fish"));
         press(w::HomeworkWords, "CommandDone");
         QCOMPARE(wordsOf("spell 1.shw"), (QStringList{"cat", "dog", "bird", "fish"}));
+        waitForRecordings();
 
         choose("menuChangeWord");
         QVERIFY(pickFile(QStringLiteral("spell 1.shw"), true));
