@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick for the benchmarks: a bare Qt Widgets window with a
 // one-entry menu bar, reporting its first paint the way the program does.
 // Its menu entry opens a second bare window with one choice and one label; a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long a level-2 addition problem keeps a child listening: the summed
 // length of every recording the real addition window plays for one problem
 // answered right at each column (three columns read aloud, each chosen

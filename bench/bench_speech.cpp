@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How "347" sounds through the real player: the silence between its three
 // pieces, the delay from the call to the first sample at the sink, and how
 // much of each piece is heard. Run it under a sound server with a monitor:

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Start-up and interaction benchmarks under Xvfb, each program against the
 bare Qt window (bench_bare_window) measured in the same run, interleaved.
 

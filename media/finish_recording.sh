@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Finishes one recording of the media set the way every recording is finished,
 # so that any two pieces join like one phrase:
 #

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Speaks every recording of the media set.
 #
 #   make_recordings.sh ENGINE SYNTH VOICE RATE SOX TRIMSILENCE MANIFEST OUTDIR STAMP LIST...

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Speaks one homework word into a recording finished like every recording of
 # the media set (same voice, same level, same trimmed ends):
 #

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets everything up, adds what only the benchmarks need (a virtual display,
 # a real mouse for it, python3), and runs them: start-up time and memory,
 # opening an activity and answering with the mouse (each against a bare Qt

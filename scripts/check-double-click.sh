@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks by hand, under a real X server, that a double-clicked choice does not
 # stay chosen: starts Xvfb and the program (sound on, through a private sound
 # server), opens Subtraction Level 2, double-clicks the first choice with

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs whatever this machine lacks (Debian 12), configures and builds
 # Kite-Tutor with its media into build/. Safe to run again: only what changed
 # is rebuilt.

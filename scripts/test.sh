@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets everything up and runs the whole test suite headless, with a private
 # PulseAudio server on a null sink for the tests that play real sound.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a command with a private PulseAudio server whose only sink is a pipe
 # sink ("kite_sink") paced by the system clock, so sound tests and benchmarks
 # work on a machine without a sound card, in CI and as root.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Drags a smiley face with a real (X11) mouse in the counting window, under
 # Xvfb, and checks that it lands in the box: the face's place in the ones
 # group is empty afterwards and the face shows where it was dropped.

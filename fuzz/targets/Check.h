@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A failed check ends the run with the input saved by libFuzzer.
 #include <cstdio>

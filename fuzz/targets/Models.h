@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Plain, slow reference readers the fuzz targets hold the program's readers
 // to. Written from the documented rules, not from the program's code: lines

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The field reader of every data file against the reference reader: the same
 // lines and fields, and reading numbers or skipping lines always ends.
 #include "Check.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Safe file names: what is typed before the first "." without separators,
 // drive colons, wildcards, quotes or unprintable characters, blanks trimmed;
 // the result is always accepted, and nothing with a separator ever is.

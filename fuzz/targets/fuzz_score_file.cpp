@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Score files: a record for every line of at least twelve fields whose first
 // is a real "MM-DD-YYYY" date, with its name and nine 16-bit scores.
 #include "Check.h"

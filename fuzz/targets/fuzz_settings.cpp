@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file: the first three fields, whatever the lines, each 0 or 1
 // and anything else 0.
 #include "Check.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Typed numbers: the first byte picks the type the window computes in, the
 // rest is what was typed. Empty, or 0 with no "0" typed, is refused; the value
 // is Val's and must fit the type; whole numbers round halves to even.

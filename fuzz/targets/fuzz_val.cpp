@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The number reader (Val) against strtod on the prefix the documented rule
 // takes, and CInt against the default rounding mode.
 #include "Check.h"

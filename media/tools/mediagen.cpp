@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kite-mediagen: draws Kite-Tutor's pictures and synthesizes its applause.
 //
 //   kite-mediagen pictures OUTDIR ICONDIR SIZE...

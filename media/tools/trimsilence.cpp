@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kite-trimsilence: cuts the silence off both ends of a recording.
 //
 //   kite-trimsilence IN.wav OUT.wav

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The eight equation types of the Solve Equations menu, as data: the rows of
 // each window from the equation in letters down to the answer, its entry

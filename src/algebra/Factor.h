@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Factoring a quadratic P(Y) = aY^2 + bY + c with the quadratic formula: the
 // child types a, b and c; Solve fills the formula with them and shows the

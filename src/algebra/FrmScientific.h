@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Scientific notation: a number typed by the child rewritten in the
 // 0.00E+00 form.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Two linear equations a1 x + b1 y = c1, a2 x + b2 y = c2 solved by Cramer's
 // rule, the rule shown as determinants and expanded with the typed

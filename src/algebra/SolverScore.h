@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The score of the factoring and simultaneous-equation windows: one shared
 // counter (SolverScore), a point for each solution of changed inputs, shown

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The arithmetic of the algebra windows, free of widgets: the quadratic's
 // roots, Cramer's rule for two equations, the scientific-notation text and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The base of the algebra windows: places the rows of a worked derivation
 // (see WorkingRow.h) as labels, entry boxes and drawn lines, and finds the

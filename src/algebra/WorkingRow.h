@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A row of a worked derivation, written left to right: fixed text, named
 // places (entry boxes and labels the window fills in), a small raised 2,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One window for every type of the Solve Equations menu (frmEquation1 to
 // frmEquation8): the equation with its entry boxes in place, the fixed

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every window of the program, one line each: its name and how it is made.
 #include "app/WindowCatalog.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Written column addition: level 1 adds two one-digit numbers, level 2 two
 // three-digit numbers with carrying, one column at a time.

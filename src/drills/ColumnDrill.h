@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The frame the addition and subtraction drills share: two numbers written in
 // columns (first number A3 A2 A1 over second number N3 N2 N1, the answer

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Long division with a remainder: one digit into one digit at level 1, one
 // digit into two digits (bringing the second digit down) at level 2, and a

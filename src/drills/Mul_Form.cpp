@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "drills/Mul_Form.h"
 
 #include "shell/WindowNames.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Long multiplication: one digit by one digit (with a grid of suns to count)
 // at level 1, a two- or three-digit number by one digit at levels 2 and 3,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Long multiplication and long division are written as step tables: one row
 // per question of the worked problem, saying which numbers of the working it

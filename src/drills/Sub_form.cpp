@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "drills/Sub_form.h"
 
 #include "shell/WindowNames.h"

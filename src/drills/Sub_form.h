@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Written column subtraction: level 1 takes a one-digit number from a larger
 // or equal one, level 2 works with three-digit numbers and borrows in the tens

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Counting with faces: the child builds a number from 0 to 999 by dragging
 // pictures worth 100, 10 and 1 into a box, and is told "Too much!", "Not

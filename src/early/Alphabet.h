@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Matching capital and small letters: a capital on a big button, three small
 // letters below it; the child clicks the small form of the capital. The

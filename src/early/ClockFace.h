@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The clock quiz without its window: random times by level, the three times
 // of a question, the spoken-style phrases, the right answer in digits, and

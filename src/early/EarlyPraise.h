@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The early-learning windows (letters, clock) praise from a set of their own:
 // eight phrases after a right answer, "tryagain.wav" after a wrong one.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The start of the sentence builder: says what it is for, and chooses
 // singular or plural nouns (and the verbs and first word that go with them)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The sentence builder: four drop-down lists (noun, adjective, verb, adverb)
 // filled from word list files that also take typed words, and a sentence

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The alphabet question without its window: a capital, its small letter on
 // one of three buttons, and two other small letters on the remaining buttons.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The English sentence builder without its windows: the word list files, the
 // sentence, where the dot under a spoken word goes, the recording that says a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The start of the clock quiz: the child picks a level (whole hours, quarter
 // hours, five minutes, any minute) and presses "Start".

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The clock quiz: a clock face with the hands of a random time and three
 // times in words; the child double-clicks (or presses Enter on) the one the

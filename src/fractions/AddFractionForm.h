@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Fractions levels 2 (adding) and 3 (subtracting): two fractions joined by a
 // plus or a minus, worked in six steps: the least common denominator, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Fractions level 4: the child types a fraction and presses Solve. A fraction
 // equal to one, a zero numerator or a numerator that goes into the

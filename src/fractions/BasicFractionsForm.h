@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Fractions level 1: a planet with a pie slice of its disc painted black, and
 // six fixed answers from a quarter to all of it. Until the right answer, each

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The arithmetic of adding and subtracting two fractions through their least
 // common denominator, and the short decimal texts the child chooses from.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Fractions level 5: the child types the eight numbers of
 //   (a X^r / b Y^s) * (c X^t / d Y^u)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The reduction tutor's arithmetic: the answers it states at once, and the
 // yes/no dialogue over the primes with the chain of fractions it writes

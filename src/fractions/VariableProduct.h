@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The product of two fractions with powers of X and Y:
 //   (a X^r / b Y^s) * (c X^t / d Y^u) = (ac / bd) X^(r+t) / Y^(s+u),

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The product name with a small two-picture animation and an OK button.
 #include "ui/Form.h"

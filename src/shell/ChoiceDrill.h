@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The way every choice activity asks and answers: a question with a few
 // choices (option buttons "Option1(1)".."Option1(3)" with "OR" between them in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The current user's scores of this run, as they stood when the window was
 // opened.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window: a picture window whose menu bar opens every activity,
 // keeps the level switches of the drills and the sound switch, and ends the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A child's score records as a chart over time: one line per activity that
 // earned points in any record, in that activity's own colour, with a legend.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Score records: one line per record in "<name>.scr" of the data directory,
 // appended when the user changes and when the program ends, never rewritten.

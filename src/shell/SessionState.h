@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program-wide variables through which the windows share the current
 // user, the sound switch, the chosen levels and the current scores. Only the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's voice: praise after an answer and numbers read aloud from
 // recorded pieces ("300.WAV", "40.WAV", "7.WAV"). Every piece plays to its end

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A reward: one picture of the data directory, chosen at random, shown for
 // five seconds.

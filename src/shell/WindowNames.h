@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The names of the program's windows, shared by the main menu, the window
 // catalogue and the tests.

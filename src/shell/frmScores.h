@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every score record kept for a chosen name, read back from that name's score
 // file, and the deletion of a score file.

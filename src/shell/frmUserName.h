@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Asks for the child's name. Closing the window (OK, Enter or the close box)
 // makes the typed name current; a change of name first saves the scores of

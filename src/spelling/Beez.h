@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Spelling Beez", the home of the spelling activities: its menus choose a
 // level list or a homework list and open the drill or the list editors, and

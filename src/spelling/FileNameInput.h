@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Homework File Name": names a new homework list and asks before an
 // existing list of that name is replaced.

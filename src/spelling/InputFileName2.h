@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Spell File Select": picks a homework list to practise, add words to,
 // correct, or delete.

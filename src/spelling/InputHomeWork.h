@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Input Spelling Homework": takes the words of a homework list one by one,
 // for a new list or added to the end of an existing one, and saves the list.

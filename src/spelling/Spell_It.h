@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Spell This Word": shows a word of the chosen list, says it and spells it
 // aloud, hides it when the child is ready, and checks the word typed from

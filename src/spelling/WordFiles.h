@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Spelling word lists: the table of 1000 slots of 16 characters, the level
 // lists that come with the program ("Level1.lib".."Level4.lib") and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Recordings of homework words, made in the background when a list is saved:
 // every word without its own recording ("elephants" is said from

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Word Search": finds a word of a homework list by part of its spelling,
 // then changes it (typed correctly in the lower box) or deletes it (OK).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A control array: several controls of one kind under one name, addressed by
 // index ("Label1(0)".."Label1(8)", "Option1(1)".."Option1(3)"), numbered from

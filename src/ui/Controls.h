@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The controls the windows are built from: Qt widgets with the events the
 // activities need (double-click and Enter on choices, change and Enter on

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/DataFile.h"
 
 #include "ui/Numbers.h"

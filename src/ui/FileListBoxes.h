@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The classic trio for picking a file: a drive list, a folder list that shows
 // the way down from the root and the folders inside, and a file list of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // For the start-up benchmark: prints the wall-clock time at which the first
 // paint of a window has been handed to the display ("first-paint-epoch-ms N"

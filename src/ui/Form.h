@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The base of every window: size and position in twips, centring, caption,
 // background colour or picture, load and unload, a persistent drawing surface

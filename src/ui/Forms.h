@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's windows by name: the factories that create them and the
 // instances that are open. "Show" creates a window that does not exist yet

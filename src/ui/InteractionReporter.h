@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // For the interaction benchmarks (bench/startup.py): prints on standard error,
 // with wall-clock times in milliseconds since the epoch,

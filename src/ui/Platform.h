@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The platform services every window uses, behind small interfaces so a test
 // can put a fixed clock, a scripted random source or a recording wave player in

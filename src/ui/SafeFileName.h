@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Names typed by a user that become file names in the data directory (user
 // names, homework lists, recorded words): nothing typed may place a file

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The real wave player: decodes a recording with libsndfile and plays it
 // through one long-lived audio sink of the desktop's sound server, returning

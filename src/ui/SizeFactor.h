@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's size factor and what it scales: twips to pixels, the faces
 // of the windows' text, and pictures. Windows are written in designed units

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Synchronous sound, as the program's activities rely on: a recording plays to
 // its end before anything else happens. While it plays, the windows keep

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's wave player, loaded on first use. The real player (Qt
 // Multimedia's sink and libsndfile, with the PulseAudio client, codecs and

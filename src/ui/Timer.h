@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A message timer with the classic enable semantics: enabling (re)starts the
 // interval, the handler runs at every tick while enabled, and a handler that

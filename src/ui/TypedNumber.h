@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Numbers typed into entry boxes. One rule for every window that reads a
 // typed value: the value is the longest numeric prefix ("3x" reads 3); an

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the algebra window tests share: a window opened in a sandbox and
 // made active, typing into its boxes by name, clicking its buttons, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The eight equation windows: answers and number texts, refusals with the
 // focus in the offending box, the Enter walk, Clear, and editing hiding the
 // answer.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Factoring: the filled formula, the roots in seven digits, refusals in the
 // label and a message box, the score for changed inputs, and the working
 // reset by any edit.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Scientific notation: the 0.00E+00 texts (rounding carry, exponent digits),
 // what is refused, and the window's Enter, Solve, edit and Clear.
 #include "AlgebraTest.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Simultaneous equations: Cramer's rule in 32 bits, the working filled from
 // the six label arrays, refusals of what is not a 16-bit whole number, the
 // two "Can't find solution" texts, and the score for changed inputs.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every window of the program, taken from the window catalogue: opened on its
 // own and through every main-menu entry that reaches it (so at each of its
 // levels), it carries its name, keeps its designed size, shows the program's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Helpers the drill tests share: scripted digits and choices, answering the
 // way a child does, and a drill window opened on scripted draws.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The addition drill: the column questions, the carries written into the
 // working, the spoken column, the suns and the score.
 #include "DrillTest.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three-way choice every column drill asks with: where the wrong choices
 // come from, what an answer does, and what a finished problem locks.
 #include "DrillTest.h"

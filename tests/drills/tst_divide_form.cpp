@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The division drill walked through both step tables: the question texts
 // letter for letter, the bring-down, the working, the remainder line and the
 // score; and a four-digit wrong choice spoken with the recordings there are.

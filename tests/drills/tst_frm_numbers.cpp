@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Counting with faces: pictures dragged with the mouse into the box, the
 // running total, the feedback by the comparison rules, one point per number,
 // and the blink that a press on any picture stops.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The multiplication drill walked through its step table at every level: the
 // questions, the digits written into the working, the placeholder zero and
 // the zero-fill of level 4, the narration, the level-1 suns and the score.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The subtraction drill: problems that never need a borrow in the ones or
 // hundreds column, the borrow in the tens column, the suns taken away.
 #include "DrillTest.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the early-learning window tests share: scripted draws by result, and
 // reading and clicking a window's controls by name.

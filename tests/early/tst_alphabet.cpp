@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The alphabet window: capitals in order, three different small letters, the
 // letter recordings, YES and NO, and praise and score for the first right
 // click of each capital only.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The early-learning rules that need no window: the three letters of an
 // alphabet question, clock times, phrases and hands, and the sentence
 // builder's lists, dots and recordings.

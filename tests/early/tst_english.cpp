@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The English start window and the sentence builder: the word lists, singular
 // and plural, typed words, the sentence, each word spoken with its blue dot,
 // the pause between words, and the missing-list messages.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The telling-time windows: the level menu, the clock quiz's three phrases,
 // its hands drawn and erased, the verdicts, and the score that rises by 2,
 // falls by 1 and never goes below 0.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the fraction window tests share: a sandbox, the window under test,
 // its controls by name and the main menu's Fractions levels.

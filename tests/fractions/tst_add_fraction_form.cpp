@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Adding and subtracting fractions: the problems drawn, the six steps with
 // their questions, highlighting and narration, the decimal choices, the score
 // for a finished problem.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reduction tutor: typed fractions, the answers stated at once, the
 // yes/no dialogue over the primes with its chain, and refused entries.
 #include "FractionTest.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pie quiz: the questions it draws, the slice and its division lines by
 // pixels, the score that rises and falls, and a new question.
 #include "FractionTest.h"

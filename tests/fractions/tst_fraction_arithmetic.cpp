@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fraction arithmetic without windows: common denominators, decimal
 // texts and wrong decimal choices, the reduction dialogue over the primes and
 // the product of fractions with variables.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Multiplying fractions with variables: the eight boxes, their checks in
 // order, the result row and where its pieces stand, and the score.
 #include "FractionTest.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Includes point down only. Each folder of src/ may include the project
 # headers of the folders listed for it, and nothing else of the project:
 #   ui        -> (nothing)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The generated media set in KITE_MEDIA_DIR: every recording name the program forms resolves
 // (without regard to case) to real audio, every picture loads, the word lists are well formed.
 #include "TestKit.h"

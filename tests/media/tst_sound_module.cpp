@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's sound stack is a module opened at the first sound: the
 // program itself needs none of its libraries, and the first play opens the
 // module and plays through it.

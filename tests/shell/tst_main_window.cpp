@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's menu and navigation rules, with small stand-in windows
 // registered in place of the activities.
 #include "TestKit.h"

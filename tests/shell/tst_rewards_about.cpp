@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture reward (a random bitmap of the data directory for five
 // seconds) and the About window with its two-picture animation.
 #include "TestKit.h"

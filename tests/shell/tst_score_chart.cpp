@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chart of a child's records in the previous-scores window: where records
 // stand in time, the score axis, and the lines drawn in each activity's colour.
 #include "TestKit.h"

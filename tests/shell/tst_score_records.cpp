@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Score records: safe file names, the case-insensitive lookup, the record
 // line, reading records back, and appending without losing what a file holds.
 #include "TestKit.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The current-scores window (a snapshot of this run's scores) and the
 // previous-scores window (every record of a chosen name, and deleting a
 // score file).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Praise choice and spoken numbers: which recordings are asked for, in order.
 #include "TestKit.h"
 

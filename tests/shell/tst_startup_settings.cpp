@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up: the data directory, the settings file on first run, saved
 // switches and damaged files.
 #include "TestKit.h"

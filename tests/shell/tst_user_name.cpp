@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The user-name window: opened once by the main window's timer, it makes the
 // typed name current, saves the previous name's scores on a change and
 // starts the new name at zero; the main window's exit saves the last record.

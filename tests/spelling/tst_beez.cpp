@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The spelling bee window: its menus with their check marks, the windows they
 // open, the drill they close, the reward pictures it looks for, and the bee
 // that wanders about.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The spelling drill: show, hide, type and check a word; attempts and the
 // percentage; word order; the spoken word and its letters; the reward every
 // tenth attempt; an empty list.

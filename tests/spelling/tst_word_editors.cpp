@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The word-list dialogs, driven as a parent would: naming a list (and the
 // replace question), typing words, picking, changing and deleting words,
 // deleting a list; the mends: hostile names, quotes, long lists, failed

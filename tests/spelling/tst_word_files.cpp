@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Word lists: the table's 16-character slots, reading the field format,
 // writing one padded quoted word per line, homework names and the
 // 1000-word limit (a failed save is the editors' test).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Recordings of homework words made when a list is saved: which words need
 // one, the editor recording them in the background with a stand-in voice
 // (a script named by KITE_VOICE_COMMAND), a parent's own recording kept,

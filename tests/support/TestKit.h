@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a window test needs: a sandbox with temporary program and data
 // directories, a recording wave player, a scripted random source, a fixed

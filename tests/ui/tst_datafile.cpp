@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The comma-separated data-file format and the whole-file helpers.
 #include "ui/DataFile.h"
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Number and date helpers modelled on the classic BASIC runtime.
 #include "ui/Numbers.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real wave player against a real sound server (scripts/with-pulse.sh; else the server tests skip):
 // clips block for their own length and reach the sink whole and in order; without a server, play returns at once.
 #include "ui/Platform.h"

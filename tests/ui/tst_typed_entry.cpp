@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Typed numbers, control arrays of every kind and the Enter walk through a
 // window's entry boxes.
 #include "TestKit.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window layer: timers and their enable rules, timers held while a sound
 // plays, the drawing surface, controls' events, file lookup, the size factor.
 #include "TestKit.h"

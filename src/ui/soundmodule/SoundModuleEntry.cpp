@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The entry point of the kite-sound module (see ui/SoundModule.h): built into
 // the module only, never into the program.
 #include "ui/SinkWavePlayer.h"
