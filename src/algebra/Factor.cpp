@@ -68,17 +68,12 @@ Factor::Factor() : WorkingForm(windows::Factor), a(labelArray(QStringLiteral("a"
     CommandQuit = addButton("CommandQuit", Margin + 3000, buttonsTop, 1300, 450, "&Return");
     setSizeTwips(Width, buttonsTop + 450 + Margin);
 
-    // Enter checks its box before the walk moves on; a refused value stays put.
-    const QList<std::pair<TextBox*, bool (Factor::*)()>> checks{
-        {TextA, &Factor::validateA}, {TextB, &Factor::validateB}, {TextC, &Factor::validateC}};
-    for (const auto& [entry, validate] : checks) {
-        connect(entry, &TextBox::keyPressed, this, [this, validate](int& ascii) {
-            if (ascii == 13 && !(this->*validate)())
-                ascii = 0;
-        });
+    for (TextBox* entry : {TextA, TextB, TextC})
         connect(entry, &TextBox::changed, this, &Factor::Text_Change);
-    }
-    setEnterOrder({TextA, TextB, TextC}, [this] { CommandSolve->setFocus(); });
+    // Enter checks its box before the walk moves on; a refused value stays put.
+    setEnterOrder({TextA, TextB, TextC}, [this] { CommandSolve->setFocus(); }, [this](TextBox* entry) {
+        return entry == TextA ? validateA() : entry == TextB ? validateB() : validateC();
+    });
     connect(CommandSolve, &QPushButton::clicked, this, &Factor::CommandSolve_Click);
     connect(CmdClear, &QPushButton::clicked, this, &Factor::CmdClear_Click);
     connect(CommandQuit, &QPushButton::clicked, this, &Factor::CommandQuit_Click);

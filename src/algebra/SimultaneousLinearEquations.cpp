@@ -84,10 +84,6 @@ SimultaneousLinearEquations::SimultaneousLinearEquations() : WorkingForm(windows
     for (const QString& name : Names) {
         order << findBox("text" + name);
         m_coefficients.append({order.last(), &labelArray(name)});
-        connect(order.last(), &TextBox::keyPressed, this, [this, box = order.last()](int& ascii) {
-            if (ascii == 13 && !validate(box))
-                ascii = 0;
-        });
         connect(order.last(), &TextBox::changed, this, &SimultaneousLinearEquations::Text_Change);
     }
     texta1 = order[0], textb1 = order[1], textc1 = order[2];
@@ -99,7 +95,8 @@ SimultaneousLinearEquations::SimultaneousLinearEquations() : WorkingForm(windows
     CommandReturn = addButton("CommandReturn", Margin + 3000, buttonsTop, 1300, 450, "&Return");
     setSizeTwips(Width, buttonsTop + 450 + Margin);
 
-    setEnterOrder(order, [this] { CommandSolve->setFocus(); });
+    // Enter checks its box before the walk moves on; a refused value stays put.
+    setEnterOrder(order, [this] { CommandSolve->setFocus(); }, [this](TextBox* box) { return validate(box); });
     connect(CommandSolve, &QPushButton::clicked, this, &SimultaneousLinearEquations::CommandSolve_Click);
     connect(CmdClear, &QPushButton::clicked, this, &SimultaneousLinearEquations::CmdClear_Click);
     connect(CommandReturn, &QPushButton::clicked, this, &SimultaneousLinearEquations::CommandReturn_Click);

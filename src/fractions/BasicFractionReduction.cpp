@@ -99,19 +99,11 @@ BasicFractionReduction::BasicFractionReduction() : Form(windows::FractionReducti
     connect(Text1, &TextBox::changed, this, &BasicFractionReduction::Text1_Change);
     connect(Text2, &TextBox::changed, this, &BasicFractionReduction::Text2_Change);
     // Enter checks the box first; a refused entry keeps the focus there.
-    const auto checkOnEnter = [this](TextBox* box, void (BasicFractionReduction::*check)()) {
-        connect(box, &TextBox::keyPressed, this, [this, check](int& ascii) {
-            if (ascii != 13)
-                return;
-            InputError = 0;
-            (this->*check)();
-            if (InputError == -1)
-                ascii = 0;
-        });
-    };
-    checkOnEnter(Text1, &BasicFractionReduction::checkNumerator);
-    checkOnEnter(Text2, &BasicFractionReduction::checkDenominator);
-    setEnterOrder({Text1, Text2}, [this] { cmdSolve->setFocus(); });
+    setEnterOrder({Text1, Text2}, [this] { cmdSolve->setFocus(); }, [this](TextBox* box) {
+        InputError = 0;
+        box == Text1 ? checkNumerator() : checkDenominator();
+        return InputError != -1;
+    });
     connect(cmdSolve, &QPushButton::clicked, this, &BasicFractionReduction::cmdSolve_Click);
     connect(cmdClear, &QPushButton::clicked, this, &BasicFractionReduction::cmdClear_Click);
     connect(CommandReturn, &QPushButton::clicked, this, &BasicFractionReduction::CommandReturn_Click);

@@ -142,17 +142,11 @@ FractionReduction::FractionReduction() : Form(windows::FractionReduction2)
 
     // Enter checks its box, then moves on: a, r, b, s, c, t, d, u, Solve.
     const QList<TextBox*> enterOrder{Texta, textR, Textb, textS, Textc, TextT, Textd, TextU};
-    for (TextBox* b : enterOrder) {
-        connect(b, &TextBox::keyPressed, this, [this, b](int& ascii) {
-            if (ascii != 13)
-                return;
-            InputError = 0;
-            checkBox(b);
-            if (InputError == -1)
-                ascii = 0;
-        });
-    }
-    setEnterOrder(enterOrder, [this] { CommandSolve->setFocus(); });
+    setEnterOrder(enterOrder, [this] { CommandSolve->setFocus(); }, [this](TextBox* box) {
+        InputError = 0;
+        checkBox(box);
+        return InputError != -1;
+    });
 }
 
 void FractionReduction::Form_Load()

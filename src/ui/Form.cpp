@@ -386,14 +386,18 @@ ImageBox* Form::addImage(ControlArray<ImageBox>& array, int index, int left, int
     return image;
 }
 
-void Form::setEnterOrder(const QList<TextBox*>& boxes, std::function<void()> onLastEnter)
+void Form::setEnterOrder(const QList<TextBox*>& boxes, std::function<void()> onLastEnter,
+                         std::function<bool(TextBox*)> acceptBox)
 {
     for (qsizetype i = 0; i < boxes.size(); ++i) {
+        TextBox* box = boxes[i];
         TextBox* next = i + 1 < boxes.size() ? boxes[i + 1] : nullptr;
-        connect(boxes[i], &TextBox::keyPressed, this, [next, onLastEnter](int& ascii) {
+        connect(box, &TextBox::keyPressed, this, [box, next, onLastEnter, acceptBox](int& ascii) {
             if (ascii != 13)
                 return;
             ascii = 0;
+            if (acceptBox && !acceptBox(box))
+                return;
             if (next)
                 next->setFocus(Qt::TabFocusReason);
             else if (onLastEnter)

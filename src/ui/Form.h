@@ -140,7 +140,10 @@ protected:
 
     // Enter in a box moves the focus to the next box of `boxes`; Enter in the
     // last one calls `onLastEnter` (a Solve, say). The key types nothing.
-    void setEnterOrder(const QList<TextBox*>& boxes, std::function<void()> onLastEnter = {});
+    // With `acceptBox`, Enter first asks it about the box: a box it refuses
+    // keeps the focus.
+    void setEnterOrder(const QList<TextBox*>& boxes, std::function<void()> onLastEnter = {},
+                       std::function<bool(TextBox*)> acceptBox = {});
     // A typed value the window cannot use: its own message (OK, the
     // program's title), then the box is emptied and gets the focus back.
     void refuseEntry(TextBox* box, const QString& message);

@@ -126,7 +126,9 @@ private slots:
                 a = addTextBox(QStringLiteral("TextA"), 100, 100, 1000, 300);
                 b = addTextBox(QStringLiteral("TextB"), 100, 500, 1000, 300);
                 c = addTextBox(QStringLiteral("TextC"), 100, 900, 1000, 300);
-                setEnterOrder({a, b, c}, [this] { ++solves; });
+                // A box holding "no" is refused: Enter leaves the focus there.
+                setEnterOrder({a, b, c}, [this] { ++solves; },
+                              [](TextBox* box) { return box->text() != QLatin1String("no"); });
             }
             void refuse(TextBox* box) { refuseEntry(box, QStringLiteral("Please use a number.")); }
         };
@@ -137,6 +139,10 @@ private slots:
         test::typeText(window->a, QStringLiteral("12"));
         test::pressEnter(window->a);
         QVERIFY(window->b->hasFocus());
+        test::typeText(window->b, QStringLiteral("no"));
+        test::pressEnter(window->b);
+        QVERIFY(window->b->hasFocus());
+        window->b->clear();
         test::pressEnter(window->b);
         QVERIFY(window->c->hasFocus());
         test::pressEnter(window->c);
