@@ -11,7 +11,7 @@
 // from a fixed time of day, so the same command draws the same problem.
 // --level sets the level of the arithmetic drills and the clock (and level 3
 // makes the fractions window subtract); --via opens the window that leads to
-// this one first (English before English1); --answer answers that many steps of a choice
+// this one first (English before SentenceBuilder); --answer answers that many steps of a choice
 // drill right. --list names the word list a spelling window opens on. --do acts on a control, in the order given: "type:Text1=12"
 // writes into an entry box, "click:cmdSolve" presses a button,
 // "enter:Text1=word" types a word key by key and presses Enter,

@@ -7,32 +7,32 @@
 #include "algebra/FrmScientific.h"
 #include "algebra/SimultaneousLinearEquations.h"
 #include "algebra/frmEquation.h"
-#include "drills/Add_form.h"
-#include "drills/Divide_form.h"
-#include "drills/Mul_Form.h"
-#include "drills/frmNumbers.h"
-#include "drills/Sub_form.h"
+#include "drills/Addition.h"
+#include "drills/Division.h"
+#include "drills/Multiplication.h"
+#include "drills/Counting.h"
+#include "drills/Subtraction.h"
 #include "early/Alphabet.h"
 #include "early/English.h"
-#include "early/English1.h"
+#include "early/SentenceBuilder.h"
 #include "early/TellTime.h"
-#include "early/TimeLevel1Form.h"
-#include "fractions/AddFractionForm.h"
-#include "fractions/BasicFractionReduction.h"
-#include "fractions/BasicFractionsForm.h"
+#include "early/ClockQuiz.h"
+#include "fractions/AddingFractions.h"
+#include "fractions/ReductionTutor.h"
+#include "fractions/FractionQuiz.h"
 #include "fractions/FractionReduction.h"
 #include "shell/Essay.h"
-#include "shell/FormScoreList.h"
-#include "shell/KiteTu.h"
+#include "shell/CurrentScores.h"
+#include "shell/MainWindow.h"
 #include "shell/VisualRewards.h"
 #include "shell/WindowNames.h"
-#include "shell/frmScores.h"
-#include "shell/frmUserName.h"
-#include "spelling/Beez.h"
-#include "spelling/FileNameInput.h"
-#include "spelling/InputFileName2.h"
-#include "spelling/InputHomeWork.h"
-#include "spelling/Spell_It.h"
+#include "shell/PreviousScores.h"
+#include "shell/UserNameEntry.h"
+#include "spelling/SpellingBee.h"
+#include "spelling/HomeworkFileName.h"
+#include "spelling/WordFilePicker.h"
+#include "spelling/HomeworkWords.h"
+#include "spelling/SpellingDrill.h"
 #include "spelling/WordSearch.h"
 #include "ui/Forms.h"
 
@@ -40,20 +40,20 @@ namespace kt {
 
 void registerWindows()
 {
-    Forms::registerForm(windows::MainWindow, [] { return new KiteTu; });
+    Forms::registerForm(windows::MainWindow, [] { return new MainWindow; });
     Forms::registerForm(windows::Essay, [] { return new Essay; });
-    Forms::registerForm(windows::Numbers, [] { return new frmNumbers; });
-    Forms::registerForm(windows::Addition, [] { return new AddForm; });
-    Forms::registerForm(windows::Subtraction, [] { return new SubForm; });
-    Forms::registerForm(windows::Multiplication, [] { return new MulForm; });
-    Forms::registerForm(windows::Division, [] { return new DivideForm; });
-    Forms::registerForm(windows::BasicFractions, [] { return new BasicFractionsForm; });
-    Forms::registerForm(windows::AddFractions, [] { return new AddFractionForm; });
-    Forms::registerForm(windows::FractionReduction1, [] { return new BasicFractionReduction; });
+    Forms::registerForm(windows::Numbers, [] { return new Counting; });
+    Forms::registerForm(windows::Addition, [] { return new Addition; });
+    Forms::registerForm(windows::Subtraction, [] { return new Subtraction; });
+    Forms::registerForm(windows::Multiplication, [] { return new Multiplication; });
+    Forms::registerForm(windows::Division, [] { return new Division; });
+    Forms::registerForm(windows::BasicFractions, [] { return new FractionQuiz; });
+    Forms::registerForm(windows::AddFractions, [] { return new AddingFractions; });
+    Forms::registerForm(windows::FractionReduction1, [] { return new ReductionTutor; });
     Forms::registerForm(windows::FractionReduction2, [] { return new FractionReduction; });
-    Forms::registerForm(windows::UserName, [] { return new frmUserName; });
-    Forms::registerForm(windows::CurrentScores, [] { return new FormScoreList; });
-    Forms::registerForm(windows::PreviousScores, [] { return new frmScores; });
+    Forms::registerForm(windows::UserName, [] { return new UserNameEntry; });
+    Forms::registerForm(windows::CurrentScores, [] { return new CurrentScores; });
+    Forms::registerForm(windows::PreviousScores, [] { return new PreviousScores; });
     Forms::registerForm(windows::VisualRewards, [] { return new VisualRewards; });
     Forms::registerForm(windows::About, [] { return new About; });
     for (int type = 1; type <= 8; ++type)
@@ -61,17 +61,17 @@ void registerWindows()
     Forms::registerForm(windows::Factor, [] { return new Factor; });
     Forms::registerForm(windows::Simultaneous, [] { return new SimultaneousLinearEquations; });
     Forms::registerForm(windows::Scientific, [] { return new FrmScientific; });
-    Forms::registerForm(windows::SpellingBee, [] { return new Beez; });
-    Forms::registerForm(windows::SpellingDrill, [] { return new Spell_It; });
-    Forms::registerForm(windows::HomeworkFileName, [] { return new FileNameInput; });
-    Forms::registerForm(windows::HomeworkWords, [] { return new InputHomeWork; });
-    Forms::registerForm(windows::WordFilePicker, [] { return new InputFileName2; });
+    Forms::registerForm(windows::SpellingBee, [] { return new SpellingBee; });
+    Forms::registerForm(windows::SpellingDrill, [] { return new SpellingDrill; });
+    Forms::registerForm(windows::HomeworkFileName, [] { return new HomeworkFileName; });
+    Forms::registerForm(windows::HomeworkWords, [] { return new HomeworkWords; });
+    Forms::registerForm(windows::WordFilePicker, [] { return new WordFilePicker; });
     Forms::registerForm(windows::WordSearch, [] { return new WordSearch; });
     Forms::registerForm(windows::Alphabet, [] { return new Alphabet; });
     Forms::registerForm(windows::English, [] { return new English; });
-    Forms::registerForm(windows::SentenceBuilder, [] { return new English1; });
+    Forms::registerForm(windows::SentenceBuilder, [] { return new SentenceBuilder; });
     Forms::registerForm(windows::TellTime, [] { return new TellTime; });
-    Forms::registerForm(windows::ClockQuiz, [] { return new TimeLevel1Form; });
+    Forms::registerForm(windows::ClockQuiz, [] { return new ClockQuiz; });
 }
 
 } // namespace kt

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/WindowCatalog.h"
-#include "shell/KiteTu.h"
+#include "shell/MainWindow.h"
 #include "shell/Startup.h"
 #include "ui/FirstPaintReporter.h"
 #include "ui/InteractionReporter.h"
@@ -84,7 +84,7 @@ int main(int argc, char* argv[])
     if (factor == 0) {
         const QScreen* screen = QGuiApplication::primaryScreen();
         factor = screen ? kt::scaleForScreen(screen->availableGeometry().height(),
-                                             kt::KiteTu::HeightTwips / kt::TwipsPerPixel)
+                                             kt::MainWindow::HeightTwips / kt::TwipsPerPixel)
                         : 1.0;
     }
     kt::setUiScale(factor);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "early/English.h"
 
-#include "early/English1.h"
+#include "early/SentenceBuilder.h"
 #include "shell/SessionState.h"
 #include "shell/WindowNames.h"
 #include "ui/Controls.h"
@@ -73,7 +73,7 @@ void English::chooseNumber(bool plural)
     setMenuChecked(menPlural, plural);
     // A builder opened later loads these lists itself; one already open gets
     // them now, so "Those" never meets a singular noun from the old list.
-    if (auto* builder = Forms::find<English1>(windows::SentenceBuilder); builder && builder->isLoaded())
+    if (auto* builder = Forms::find<SentenceBuilder>(windows::SentenceBuilder); builder && builder->isLoaded())
         builder->useChosenLists();
 }
 

@@ -1,49 +1,78 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The English sentence builder without its windows: the word list files, the
-// sentence, where the dot under a spoken word goes, the recording that says a
-// word, and the pause between words.
-#include <QByteArray>
-#include <QString>
+// The sentence builder: four drop-down lists (noun, adjective, verb, adverb)
+// filled from word list files that also take typed words, and a sentence
+// "That"/"Those" + adjective + noun + verb + adverb + "." that is shown and
+// spoken word by word, a blue dot under the word being spoken.
+#include "ui/Form.h"
+
 #include <QStringList>
+
+class QFrame;
 
 namespace kt {
 
-// The entries of a word list file in file order: comma- or line-separated
-// fields, a quoted field kept whole (commas and all, quotes dropped), leading
-// blanks of an unquoted field skipped, empty lines skipped.
-QStringList readWordList(const QByteArray& bytes);
+class SentenceBuilder : public Form {
+    Q_OBJECT
+public:
+    SentenceBuilder();
 
-// "That happy puppy jumps quickly.": determiner, adjective, noun, verb and
-// adverb joined by single blanks, and a full stop.
-QString makeSentence(const QString& determiner, const QString& adjective, const QString& noun,
-                     const QString& verb, const QString& adverb);
+    // The singular or plural choice changed while the builder is open: the
+    // caption and the noun and verb lists follow it; a word the child typed
+    // into either list stays.
+    void useChosenLists();
 
-// The x of the dot under `word` in the drawing coordinates of the builder
-// (the sentence centred on x = 0 at 4 units a character):
-// 4 x (p + length of word / 2 - length of sentence / 2) - 3, with p the
-// 1-based position of the word's first occurrence, 0 when it does not occur.
-double dotX(const QString& sentence, const QString& word);
+    Label* InstructionsLabel;
+    ComboBox* Noun;
+    ComboBox* adjective;
+    ComboBox* Verb;
+    ComboBox* Adverb;
+    Label* NounLabel;
+    Label* AdjectiveLabel;
+    Label* VerbLabel;
+    Label* AdverbLabel;
+    Label* NounDefinitionLabel;
+    Label* AdjectiveDefinition;
+    Label* VerbDefinition;
+    Label* AdverbDefinition;
+    Label* FinishedSentenceLabel;
+    CommandButton* MakeSentence;
+    CommandButton* SaySlowerCommand;
+    CommandButton* SayFasterCommand;
+    CommandButton* StopCommand;
+    Timer* Timer1;
+    Timer* Timer2;
+    // The pause after a spoken word, before its dot goes and the next word
+    // is said.
+    Timer* PauseTimer;
+    QFrame* Shape1;
 
-// The recording that says a word: its first 8 characters + ".wav"
-// ("elephants" -> "elephant.wav"). Empty, so nothing plays, for an empty word
-// and for a typed word that could name a file elsewhere (a path separator, a
-// drive colon, a wildcard, a quote).
-QString wordRecording(const QString& word);
+protected:
+    void Form_Load() override;
 
-// The builder's caption for the chosen determiner: "Those" asks for a plural
-// noun, anything else for a singular one.
-QString builderCaption(const QString& determiner);
+private:
+    void MakeSentence_Click();
+    void Timer1_Timer();
+    void SaySlowerCommand_Click();
+    void SayFasterCommand_Click();
+    void StopCommand_Click();
+    void Timer2_Timer();
+    void PauseTimer_Timer();
 
-// The pause setting, kept within 0..10000: "Say Slower" adds 100, "Say Faster"
-// takes 100 away.
-inline constexpr int MaxSpeechDelay = 10000;
-inline constexpr int SpeechDelayStep = 100;
-qint16 slowerDelay(qint16 delay);
-qint16 fasterDelay(qint16 delay);
+    // Fills `list` from `file`; false (after the list's message) when the
+    // file is missing or unreadable.
+    bool LoadWordList(const QString& file, ComboBox* list, const QString& missingMessage);
+    bool reloadKeepingTypedWord(const QString& file, ComboBox* list, const QString& missingMessage);
+    // Says the queued words one after another, pausing after each.
+    void SayNextWord();
+    // Dot under the word, its recording, then the pause (or at once the next word).
+    void SayWord(const QString& word);
+    void eraseDot();
+    void stopSpeaking();
 
-// The pause after each spoken word: one millisecond per unit of the setting,
-// so none at 0, a tenth of a second more per "Say Slower", ten seconds at most.
-int pauseMilliseconds(qint16 delay);
+    QStringList m_wordsToSay;
+    bool m_dotShown = false;
+    double m_dotX = 0;
+};
 
 } // namespace kt

@@ -4,7 +4,7 @@
 // builder's lists, dots and recordings.
 #include "early/ClockFace.h"
 #include "early/LetterChoice.h"
-#include "early/SentenceBuilder.h"
+#include "early/SentenceRules.h"
 
 #include <QTest>
 

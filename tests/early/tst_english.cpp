@@ -3,7 +3,7 @@
 // and plural, typed words, the sentence, each word spoken with its blue dot,
 // the pause between words, and the missing-list messages.
 #include "EarlyTest.h"
-#include "early/SentenceBuilder.h"
+#include "early/SentenceRules.h"
 #include "shell/SessionState.h"
 #include "shell/WindowNames.h"
 #include "ui/Controls.h"

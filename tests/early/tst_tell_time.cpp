@@ -4,7 +4,7 @@
 // falls by 1 and never goes below 0.
 #include "EarlyTest.h"
 #include "early/ClockFace.h"
-#include "shell/KiteTu.h"
+#include "shell/MainWindow.h"
 #include "shell/SessionState.h"
 #include "shell/WindowNames.h"
 #include "ui/Controls.h"
@@ -57,7 +57,7 @@ private slots:
 
     void levelMenuAndStart()
     {
-        QAction* entry = Forms::get<KiteTu>(windows::MainWindow)->findChild<QAction*>(QStringLiteral("mnuTellTime"));
+        QAction* entry = Forms::get<MainWindow>(windows::MainWindow)->findChild<QAction*>(QStringLiteral("mnuTellTime"));
         QVERIFY(entry->isEnabled());
         session().ClockLevel = 3;
         entry->trigger();

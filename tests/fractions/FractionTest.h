@@ -3,7 +3,7 @@
 // What the fraction window tests share: a sandbox, the window under test,
 // its controls by name and the main menu's Fractions levels.
 #include "TestKit.h"
-#include "shell/KiteTu.h"
+#include "shell/MainWindow.h"
 #include "shell/WindowNames.h"
 #include "ui/Forms.h"
 #include "ui/Timer.h"
@@ -24,9 +24,9 @@ struct FractionFixture {
     Form* openLevel(int level, const QString& window)
     {
         box->makeDataDir();
-        Forms::get<KiteTu>(windows::MainWindow)->showForm();
+        Forms::get<MainWindow>(windows::MainWindow)->showForm();
         const QString entry = QStringLiteral("menuFractLevel%1").arg(level);
-        Forms::get<KiteTu>(windows::MainWindow)->findChild<QAction*>(entry)->trigger();
+        Forms::get<MainWindow>(windows::MainWindow)->findChild<QAction*>(entry)->trigger();
         processEvents();
         form = Forms::find(window);
         if (form)

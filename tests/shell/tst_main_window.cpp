@@ -4,7 +4,7 @@
 #include "TestKit.h"
 
 #include "shell/HideScoreFlag.h"
-#include "shell/KiteTu.h"
+#include "shell/MainWindow.h"
 #include "shell/SessionState.h"
 #include "shell/WindowNames.h"
 #include "ui/Forms.h"
@@ -48,7 +48,7 @@ class TestMainWindow : public QObject {
 
 private:
     std::unique_ptr<test::Sandbox> sandbox;
-    KiteTu* main = nullptr;
+    MainWindow* main = nullptr;
 
     QAction* action(const QString& name) { return main->findChild<QAction*>(name); }
     void choose(const QString& name)
@@ -67,11 +67,11 @@ private slots:
         g_log.clear();
         sandbox = std::make_unique<test::Sandbox>(false);
         sandbox->makeDataDir();
-        Forms::registerForm(windows::MainWindow, [] { return new KiteTu; });
+        Forms::registerForm(windows::MainWindow, [] { return new MainWindow; });
         QStringList standIns = windows::activityCloseOrder();
         standIns << windows::Numbers << windows::UserName << windows::CurrentScores << windows::PreviousScores;
         registerStandIns(standIns);
-        main = Forms::get<KiteTu>(windows::MainWindow);
+        main = Forms::get<MainWindow>(windows::MainWindow);
         main->showForm();
         g_log.clear();
     }
@@ -98,9 +98,9 @@ private slots:
     {
         cleanup();
         sandbox = std::make_unique<test::Sandbox>(false);
-        Forms::registerForm(windows::MainWindow, [] { return new KiteTu; });
+        Forms::registerForm(windows::MainWindow, [] { return new MainWindow; });
         registerStandIns({windows::Addition});
-        main = Forms::get<KiteTu>(windows::MainWindow);
+        main = Forms::get<MainWindow>(windows::MainWindow);
         main->showForm();
         QVERIFY(action("menuAdd")->isEnabled());
         QVERIFY(!action("menSub")->isEnabled());

@@ -7,7 +7,7 @@
 #include "shell/ScoreRecords.h"
 #include "shell/SessionState.h"
 #include "shell/WindowNames.h"
-#include "shell/frmScores.h"
+#include "shell/PreviousScores.h"
 #include "ui/Forms.h"
 
 #include <QImage>
@@ -138,7 +138,7 @@ private slots:
         sandbox.writeDataFile(QStringLiteral("Ann.scr"), fileOf(annRecords));
         sandbox.writeDataFile(QStringLiteral("Bob.scr"), fileOf(bobRecords));
         session().UserName = QStringLiteral("Ann");
-        auto* form = dynamic_cast<frmScores*>(Forms::show(windows::PreviousScores));
+        auto* form = dynamic_cast<PreviousScores*>(Forms::show(windows::PreviousScores));
         QVERIFY(form);
         ScoreChart* chart = kt::test::control<ScoreChart>(form, QStringLiteral("Chart"));
         QVERIFY(chart && chart->isVisible());

@@ -4,12 +4,12 @@
 // score file).
 #include "TestKit.h"
 
-#include "shell/FormScoreList.h"
-#include "shell/KiteTu.h"
+#include "shell/CurrentScores.h"
+#include "shell/MainWindow.h"
 #include "shell/ScoreRecords.h"
 #include "shell/SessionState.h"
 #include "shell/WindowNames.h"
-#include "shell/frmScores.h"
+#include "shell/PreviousScores.h"
 #include "ui/Forms.h"
 #include "ui/Timer.h"
 
@@ -40,13 +40,13 @@ const QStringList annLines{
     QStringLiteral("06-Dec-26   0001   0004   0000   0003   0000   0000   0000   0000   0000"),
     QStringLiteral("02-Jan-27   0000   0000   0000   0000   0000   0000   0011   0000   0125")};
 
-QStringList shownLines(const frmScores* form)
+QStringList shownLines(const PreviousScores* form)
 {
     const QString text = form->Text1->text();
     return text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
 }
 
-QStringList listed(const frmScores* form)
+QStringList listed(const PreviousScores* form)
 {
     QStringList names;
     for (int i = 0; i < form->CboNames->count(); ++i)
@@ -55,16 +55,16 @@ QStringList listed(const frmScores* form)
 }
 
 // Writes the given score files, makes `user` current and opens the window.
-frmScores* openPreviousScores(Sandbox& sandbox, const QString& user = QString(),
+PreviousScores* openPreviousScores(Sandbox& sandbox, const QString& user = QString(),
                               const QMap<QString, QByteArray>& files = {})
 {
     for (auto it = files.begin(); it != files.end(); ++it)
         sandbox.writeDataFile(it.key(), it.value());
     session().UserName = user;
-    return dynamic_cast<frmScores*>(Forms::show(windows::PreviousScores));
+    return dynamic_cast<PreviousScores*>(Forms::show(windows::PreviousScores));
 }
 
-void typeName(frmScores* form, const QString& name)
+void typeName(PreviousScores* form, const QString& name)
 {
     form->CboNames->lineEdit()->clear();
     kt::test::typeText(form->CboNames->lineEdit(), name);
@@ -94,7 +94,7 @@ private slots:
         for (int i = 0; i < 9; ++i)
             session().*fields[i] = scores[i];
         session().UserName = QStringLiteral("Ann");
-        auto* form = dynamic_cast<FormScoreList*>(Forms::show(windows::CurrentScores));
+        auto* form = dynamic_cast<CurrentScores*>(Forms::show(windows::CurrentScores));
         const QStringList values{"-3", "2", "10", "4", "5", "6", "7", "8", "32767"};
         for (int i = 0; i < 9; ++i)
             QCOMPARE(form->scoreValues[i]->text(), values.at(i));
@@ -108,7 +108,7 @@ private slots:
         kt::test::click(form->Command1);
         kt::test::processEvents();
         QVERIFY(!Forms::find(windows::CurrentScores));
-        form = dynamic_cast<FormScoreList*>(Forms::show(windows::CurrentScores));
+        form = dynamic_cast<CurrentScores*>(Forms::show(windows::CurrentScores));
         QCOMPARE(form->scoreValues[1]->text(), QStringLiteral("6"));
         QCOMPARE(form->Label10->text(), QStringLiteral("Bob"));
     }
@@ -118,7 +118,7 @@ private slots:
         Sandbox sandbox;
         // Files the window could neither open nor delete are not offered; a
         // blank is part of a name.
-        frmScores* form = openPreviousScores(sandbox, QString(),
+        PreviousScores* form = openPreviousScores(sandbox, QString(),
                                              {{"Cy.scr", ""}, {"Ann.scr", annRecords()}, {"Bob.SCR", ""},
                                               {"kitetu.dat", "0,0,0\r\n"}, {"kite.bmp", "BM"}, {".scr", annRecords()},
                                               {"A*B.scr", annRecords()}, {"Ann.x.scr", annRecords()},
@@ -160,7 +160,7 @@ private slots:
         QFETCH(QString, selected);
         QFETCH(QStringList, shown);
         Sandbox sandbox;
-        frmScores* form = openPreviousScores(
+        PreviousScores* form = openPreviousScores(
             sandbox, user, {{"Ann.scr", annBytes}, {"Bob.scr", recordBytes(QDate(2026, 12, 5), {}, "Bob")}});
         if (!typed.isEmpty())
             typeName(form, typed);
@@ -175,7 +175,7 @@ private slots:
     void choosingANameShowsItsRecords()
     {
         Sandbox sandbox;
-        frmScores* form = openPreviousScores(
+        PreviousScores* form = openPreviousScores(
             sandbox, "Ann",
             {{"Ann.scr", annRecords()}, {"Bob.scr", recordBytes(QDate(2026, 12, 24), {9, 0, 0, 0, 0, 0, 0, 0, 0}, "Bob")}});
         form->CboNames->setCurrentIndex(1);
@@ -200,7 +200,7 @@ private slots:
     void deleteAsksFirst()
     {
         Sandbox sandbox;
-        frmScores* form = openPreviousScores(sandbox, "ann", {{"Ann.scr", annRecords()}, {"Bob.scr", ""}});
+        PreviousScores* form = openPreviousScores(sandbox, "ann", {{"Ann.scr", annRecords()}, {"Bob.scr", ""}});
         sandbox.answers << MsgResult::No;
         kt::test::click(form->cmdDelete);
         QCOMPARE(sandbox.messages.size(), 1);
@@ -227,7 +227,7 @@ private slots:
     void aNameWithABlankIsShownAndDeleted()
     {
         Sandbox sandbox;
-        frmScores* form = openPreviousScores(sandbox, "Ann",
+        PreviousScores* form = openPreviousScores(sandbox, "Ann",
                                              {{"Ann.scr", recordBytes(QDate(2026, 12, 24), {})},
                                               {"Ann .scr", annRecords()}});
         QCOMPARE(form->CboNames->text(), QStringLiteral("Ann")); // the user's own file, not "Ann "
@@ -244,7 +244,7 @@ private slots:
     void failedDeleteIsReported()
     {
         Sandbox sandbox;
-        frmScores* form = openPreviousScores(sandbox, "Ann", {{"Ann.scr", annRecords()}});
+        PreviousScores* form = openPreviousScores(sandbox, "Ann", {{"Ann.scr", annRecords()}});
         // Gone behind the window's back before the delete.
         QVERIFY(QFile::remove(sandbox.dataDir() + QStringLiteral("/Ann.scr")));
         sandbox.answers << MsgResult::Yes;

@@ -4,10 +4,10 @@
 // starts the new name at zero; the main window's exit saves the last record.
 #include "TestKit.h"
 
-#include "shell/KiteTu.h"
+#include "shell/MainWindow.h"
 #include "shell/SessionState.h"
 #include "shell/WindowNames.h"
-#include "shell/frmUserName.h"
+#include "shell/UserNameEntry.h"
 #include "ui/Forms.h"
 #include "ui/Timer.h"
 
@@ -20,7 +20,7 @@ using kt::test::Sandbox;
 
 namespace {
 
-void enterName(frmUserName* form, const QString& name)
+void enterName(UserNameEntry* form, const QString& name)
 {
     kt::test::typeText(form->TextName, name);
     kt::test::pressEnter(form->TextName);
@@ -38,14 +38,14 @@ QByteArray line(const QString& name, const QByteArray& scores = "0,0,0,0,0,0,0,0
 }
 
 // The main window, its timer fired so the name window is open.
-KiteTu* startMain()
+MainWindow* startMain()
 {
-    auto* main = dynamic_cast<KiteTu*>(Forms::show(windows::MainWindow));
+    auto* main = dynamic_cast<MainWindow*>(Forms::show(windows::MainWindow));
     main->Timer1->fire();
     return main;
 }
 
-void closeMain(KiteTu* main, const Sandbox& sandbox)
+void closeMain(MainWindow* main, const Sandbox& sandbox)
 {
     main->close();
     kt::test::processEvents();
@@ -63,7 +63,7 @@ private slots:
         Sandbox sandbox;
         sandbox.makeDataDir();
         startMain();
-        auto* form = Forms::find<frmUserName>(windows::UserName);
+        auto* form = Forms::find<UserNameEntry>(windows::UserName);
         QVERIFY(form && form->isVisible());
         // Loading alone names the session.
         QCOMPARE(session().UserName, QStringLiteral("Unknown"));
@@ -73,7 +73,7 @@ private slots:
         QVERIFY(!QFileInfo::exists(sandbox.dataDir() + QStringLiteral("/Ann.scr")));
 
         // The close box confirms the name too.
-        form = dynamic_cast<frmUserName*>(Forms::show(windows::UserName));
+        form = dynamic_cast<UserNameEntry*>(Forms::show(windows::UserName));
         session().AddScore = 4;
         session().MulScore = 1;
         kt::test::typeText(form->TextName, QStringLiteral("Bob"));
@@ -117,7 +117,7 @@ private slots:
         session().UserName = user;
         session().SpellingScore = 4;
 
-        enterName(dynamic_cast<frmUserName*>(Forms::show(windows::UserName)), typed);
+        enterName(dynamic_cast<UserNameEntry*>(Forms::show(windows::UserName)), typed);
         QVERIFY(!Forms::find(windows::UserName));
         QCOMPARE(session().UserName, name);
         QCOMPARE(session().SpellingScore, qint16(files.isEmpty() ? 4 : 0));
@@ -139,8 +139,8 @@ private slots:
         QFETCH(bool, confirmed);
         Sandbox sandbox;
         sandbox.makeDataDir();
-        KiteTu* main = startMain();
-        auto* form = Forms::find<frmUserName>(windows::UserName);
+        MainWindow* main = startMain();
+        auto* form = Forms::find<UserNameEntry>(windows::UserName);
         // The text of a name window still open at the end is not taken.
         confirmed ? enterName(form, QStringLiteral("Ann")) : kt::test::typeText(form->TextName, QStringLiteral("Ann"));
         closeMain(main, sandbox);
@@ -156,9 +156,9 @@ private slots:
     {
         Sandbox sandbox;
         QVERIFY(QFile(sandbox.dataDir()).open(QIODevice::WriteOnly));
-        KiteTu* main = startMain();
+        MainWindow* main = startMain();
         session().AddScore = 2;
-        enterName(Forms::find<frmUserName>(windows::UserName), QStringLiteral("Ann"));
+        enterName(Forms::find<UserNameEntry>(windows::UserName), QStringLiteral("Ann"));
 
         // The change goes ahead; the failure is told, with the lost record.
         QCOMPARE(session().UserName, QStringLiteral("Ann"));
