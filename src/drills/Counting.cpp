@@ -202,9 +202,7 @@ void Counting::Form_DragDrop(ImageBox* source, double x, double y)
         CountStatus = Equal;
         // One point per number, however often it is met again.
         if (ScoredThisNumber == 0) {
-            const QString praise = PickPraise(1);
-            if (session().SoundOn == 1)
-                playSound(praise);
+            playPraise(true);
             session().NumbersScore = addSaturating16(session().NumbersScore, 1);
             showScore();
         }
@@ -237,7 +235,7 @@ void Counting::Timer1_Timer()
         BlinkPhase = 0;
     } else {
         BlinkPhase = 1;
-        if (session().SoundOn == 1)
+        if (soundOn())
             beep();
     }
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "early/Alphabet.h"
 
-#include "early/EarlyPraise.h"
+#include "shell/Speech.h"
 #include "early/LetterChoice.h"
 #include "shell/SessionState.h"
 #include "shell/WindowNames.h"
@@ -85,7 +85,7 @@ void Alphabet::Letter_Click(int place)
     if (place == RightPlace) {
         RewardLabel[place]->setText(QStringLiteral("YES"));
         if (LetterAnswered == 0) {
-            LetterPraise(true);
+            playPraise(true, PraiseSet::Early);
             session().AlphabetScore = addSaturating16(session().AlphabetScore, 1);
             ScoreLabel->setText(spaced(int(session().AlphabetScore)));
             LetterAnswered = 1;
@@ -94,7 +94,7 @@ void Alphabet::Letter_Click(int place)
     } else {
         RewardLabel[place]->setText(QStringLiteral("NO"));
         if (LetterAnswered == 0)
-            LetterPraise(false);
+            playPraise(false, PraiseSet::Early);
     }
 }
 
@@ -126,11 +126,9 @@ void Alphabet::NewLetter()
     sayLetter(UpperCaseLetterCommand->text());
 }
 
-void Alphabet::LetterPraise(bool right) { playEarlyPraise(right); }
-
 void Alphabet::sayLetter(const QString& letter)
 {
-    if (session().SoundOn == 1)
+    if (soundOn())
         playSound(letterRecording(letter));
 }
 

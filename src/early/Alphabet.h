@@ -35,9 +35,6 @@ private:
     void ExitItem_Click();
 
     void NewLetter();
-    // Praise after the first right click of a capital, "try again" after a
-    // wrong click before it.
-    static void LetterPraise(bool right);
     // Says a letter from its recording when the sound is on.
     static void sayLetter(const QString& letter);
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "early/ClockQuiz.h"
 
-#include "early/EarlyPraise.h"
+#include "shell/Speech.h"
 #include "shell/SessionState.h"
 #include "shell/WindowNames.h"
 #include "ui/Controls.h"
@@ -101,7 +101,7 @@ ChoiceRules ClockQuiz::clockRules()
     rules.wipePictureAfterAnswer = false;
     rules.speakChoiceBelowStep = 0;
     rules.clearSelectionAfterAnswer = false;
-    rules.praise = &ClockQuiz::ClockPraise;
+    rules.praise = PraiseSet::Early;
     rules.answerScore = &SessionState::TimeScore;
     rules.pointsRight = 2;
     rules.pointsWrong = -1;
@@ -109,8 +109,6 @@ ChoiceRules ClockQuiz::clockRules()
     rules.scoreCaptionAtLoad = QStringLiteral("Score = ");
     return rules;
 }
-
-QString ClockQuiz::ClockPraise(bool right) { return earlyPraise(right); }
 
 void ClockQuiz::Form_Load()
 {

@@ -35,8 +35,6 @@ private:
 
     // The answering rules of the clock: its controls, verdicts, praise and score.
     static ChoiceRules clockRules();
-    // The recording after an answer that scores: one of eight praises, or "tryagain.wav".
-    static QString ClockPraise(bool right);
     void NewClockQuestion();
     void DrawClock();
     void drawHands(const ClockTime& time, const QColor& hourColour, const QColor& minuteColour);

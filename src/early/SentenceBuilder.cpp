@@ -164,7 +164,7 @@ void SentenceBuilder::MakeSentence_Click()
 void SentenceBuilder::Timer1_Timer()
 {
     Timer1->setEnabled(false);
-    if (session().SoundOn != 1)
+    if (!soundOn())
         return;
     stopSpeaking();
     const SessionState& s = session();
@@ -235,7 +235,7 @@ void SentenceBuilder::SayWord(const QString& word)
     m_dotX = dotX(session().Sentence, word);
     drawCircle(m_dotX, DotY, DotRadius, qbColor(DotColour));
     m_dotShown = true;
-    if (const QString recording = wordRecording(word); !recording.isEmpty() && session().SoundOn == 1)
+    if (const QString recording = wordRecording(word); !recording.isEmpty() && soundOn())
         playSound(recording);
     const int pause = pauseMilliseconds(session().SpeechDelay);
     if (pause > 0) {

@@ -23,15 +23,6 @@ constexpr int PlaceWidth = 1500;
 constexpr int TermWidth = 1140;
 constexpr int TermHeight = 360;
 
-// A whole number that fits the program's 16-bit integers, or nothing.
-std::optional<int> typedWholeNumber(const QString& text)
-{
-    const std::optional<double> value = readTypedNumber(text, NumberType::Double);
-    if (!value || text.contains(QLatin1Char('.')) || *value != std::floor(*value)
-        || !fitsNumberType(*value, NumberType::Integer16))
-        return std::nullopt;
-    return int(*value);
-}
 } // namespace
 
 ReductionTutor::ReductionTutor() : Form(windows::FractionReduction1)
@@ -138,8 +129,8 @@ void ReductionTutor::cmdSolve_Click()
         return;
     }
     HideWorking();
-    const int n = *typedWholeNumber(Text1->text());
-    const int d = *typedWholeNumber(Text2->text());
+    const int n = *readTypedWhole(Text1->text());
+    const int d = *readTypedWhole(Text2->text());
     Numerator[0]->setText(Text1->text());
     Denominator[0]->setText(Text2->text());
     Numerator[0]->show();
@@ -183,12 +174,10 @@ void ReductionTutor::Option1_DblClick(int index)
     const bool right = (index == 0) == dialogue->ExpectedYes();
     if (right) {
         LabelRight->setText(QStringLiteral("right!"));
-        const QString praise = PickPraise(1);
-        if (session().SoundOn == 1)
-            playSound(praise);
+        playPraise(true);
     } else {
         LabelRight->setText(QStringLiteral("wrong"));
-        if (session().SoundOn == 1)
+        if (soundOn())
             beep();
     }
     // Right or wrong, the dialogue goes on as the right answer leads it.
@@ -215,7 +204,7 @@ void ReductionTutor::Option1_DblClick(int index)
 
 void ReductionTutor::Option1_KeyPress(int index, int keyAscii)
 {
-    if (keyAscii == 13)
+    if (keyAscii == KeyEnter)
         Option1_DblClick(index);
 }
 
@@ -229,7 +218,7 @@ void ReductionTutor::Timer2_Timer()
 void ReductionTutor::checkNumerator()
 {
     HideWorking();
-    if (!typedWholeNumber(Text1->text())) {
+    if (!readTypedWhole(Text1->text())) {
         InputError = -1;
         refuseEntry(Text1, QStringLiteral("Use an integer."));
     }
@@ -238,7 +227,7 @@ void ReductionTutor::checkNumerator()
 void ReductionTutor::checkDenominator()
 {
     HideWorking();
-    const std::optional<int> d = typedWholeNumber(Text2->text());
+    const std::optional<qint16> d = readTypedWhole(Text2->text());
     if (!d || *d < 1) {
         InputError = -1;
         refuseEntry(Text2, QStringLiteral("Use a positive integer."));

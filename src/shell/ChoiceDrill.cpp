@@ -133,7 +133,7 @@ void ChoiceDrill::Option1_DblClick(int index)
     if (m_rules.verdictClearing == VerdictClearing::TimerAfterStep)
         startVerdictTimer();
     if (m_rules.verdictClearing == VerdictClearing::AtOnceWithSound) {
-        if (session().SoundOn == 1 && LabelWrong)
+        if (soundOn() && LabelWrong)
             LabelWrong->setText(QString());
         else
             startVerdictTimer();
@@ -149,9 +149,7 @@ void ChoiceDrill::scoreAnswer(bool right)
         const int moved = addSaturating16(*score, right ? m_rules.pointsRight : m_rules.pointsWrong);
         *score = qint16(std::max(moved, std::min(m_rules.scoreFloor, int(*score))));
     }
-    const QString praise = m_rules.praise ? m_rules.praise(right) : PickPraise(right ? 1 : 0);
-    if (session().SoundOn == 1)
-        playSound(praise);
+    playPraise(right, m_rules.praise);
     if (score && LabelScore && (!m_rules.scoreShown || m_rules.scoreShown()))
         LabelScore->setText(m_rules.scoreCaptionAfter + spaced(int(*score)));
 }
@@ -164,7 +162,7 @@ void ChoiceDrill::startVerdictTimer()
 
 void ChoiceDrill::Option1_KeyPress(int index, int keyAscii)
 {
-    if (keyAscii == 13)
+    if (keyAscii == KeyEnter)
         Option1_DblClick(index);
 }
 

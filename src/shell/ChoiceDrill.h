@@ -12,6 +12,7 @@
 // cleared, whether each answer moves the score (and its floor), and the score
 // captions. The mechanics below never ask which activity they serve.
 #include "shell/SessionState.h"
+#include "shell/Speech.h"
 #include "ui/Form.h"
 
 #include <QList>
@@ -68,8 +69,8 @@ struct ChoiceRules {
     QString wrongVerdict = QStringLiteral("Wrong");
     // The chosen caption is spoken (SayNumber) while `step` is below this.
     int speakChoiceBelowStep = 32767;
-    // The praise file for a right (true) or wrong answer; PickPraise when unset.
-    std::function<QString(bool right)> praise;
+    // The praise recordings the answers draw from.
+    PraiseSet praise = PraiseSet::Drills;
     bool clearSelectionAfterAnswer = true;
     VerdictClearing verdictClearing = VerdictClearing::TimerBeforePraise;
     // The verdict timer leaves the verdict of a finished problem standing.

@@ -150,8 +150,8 @@ void MainWindow::Form_Load()
     SessionState& s = session();
     s.AddLevel = s.SubLevel = s.MulLevel = s.DivLevel = 1;
     LoadSettings();
-    setMenuChecked(menuSoundOn, s.SoundOn == 1);
-    setMenuChecked(menuSoundOff, s.SoundOn != 1);
+    setMenuChecked(menuSoundOn, s.SoundOn);
+    setMenuChecked(menuSoundOff, !s.SoundOn);
     enableAvailableEntries();
     Timer1->setEnabled(true);
 }
@@ -190,14 +190,14 @@ void MainWindow::menuAbout_Click()
 
 void MainWindow::menuSoundOn_Click()
 {
-    session().SoundOn = 1;
+    session().SoundOn = true;
     setMenuChecked(menuSoundOn, true);
     setMenuChecked(menuSoundOff, false);
 }
 
 void MainWindow::menuSoundOff_Click()
 {
-    session().SoundOn = 0;
+    session().SoundOn = false;
     setMenuChecked(menuSoundOff, true);
     setMenuChecked(menuSoundOn, false);
 }

@@ -23,7 +23,8 @@ struct SessionState {
     QString WindowsDir;   // the user's data location, ending in "/"
     QString WindowsDrive; // always "/" on Linux: the root is the only drive
 
-    qint16 SoundOn = 0;
+    // The three saved switches; the settings file holds them as 0 or 1.
+    bool SoundOn = false;
     QString UserName;
 
     qint16 AddLevel = 0;
@@ -46,8 +47,8 @@ struct SessionState {
 
     qint16 SpellAttempts = 0;
     qint16 SpellRight = 0;
-    qint16 VisualRewardsOn = 0;
-    qint16 RandomWordOrder = 0;
+    bool VisualRewardsOn = false;
+    bool RandomWordOrder = false;
     QString WordFileName;
     QStringList WordList;  // word slots of 16 characters, slot n at index n - 1 (at most 1000)
     qint16 WordCount = 0;
@@ -75,6 +76,8 @@ struct SessionState {
 
 // The one session of this program run.
 SessionState& session();
+// Whether sounds are switched on (Options, Sound).
+inline bool soundOn() { return session().SoundOn; }
 // Back to the zeroed state of a fresh start (tests).
 void resetSession();
 

@@ -59,15 +59,16 @@ void LoadSettings()
     SessionState& s = session();
     const QString path = settingsPath();
     if (!QFileInfo(path).isFile()) {
-        s.SoundOn = s.RandomWordOrder = s.VisualRewardsOn = 0;
+        s.SoundOn = s.RandomWordOrder = s.VisualRewardsOn = false;
         replaceFileAtomically(path, settingsLine());
         return;
     }
     const std::optional<QByteArray> bytes = readWholeFile(path, 64 * 1024);
     const std::array<qint16, 3> switches = readSettingsSwitches(bytes.value_or(QByteArray()));
-    s.SoundOn = switches[0];
-    s.RandomWordOrder = switches[1];
-    s.VisualRewardsOn = switches[2];
+    // The file holds 0 or 1 (anything else reads as 0).
+    s.SoundOn = switches[0] == 1;
+    s.RandomWordOrder = switches[1] == 1;
+    s.VisualRewardsOn = switches[2] == 1;
 }
 
 bool SaveSettings(QString* error)

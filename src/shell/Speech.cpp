@@ -80,9 +80,31 @@ QString PickPraise(int rightFlag)
     return QString::fromLatin1(praise[n - 1]);
 }
 
+QString earlyPraiseFile(double r)
+{
+    static const char* const praise[] = {"great.wav",    "good.wav",    "yougotit.wav", "excell.wav",
+                                         "fantasti.wav", "waytogo.wav", "super.wav",    "alright.wav"};
+    const int n = std::clamp<int>(toInt16(7 * r + 1), 1, 8);
+    return QString::fromLatin1(praise[n - 1]);
+}
+
+QString pickPraise(bool right, PraiseSet set)
+{
+    if (set == PraiseSet::Drills)
+        return PickPraise(right ? 1 : 0);
+    return right ? earlyPraiseFile(rnd()) : QStringLiteral("tryagain.wav");
+}
+
+void playPraise(bool right, PraiseSet set)
+{
+    const QString recording = pickPraise(right, set);
+    if (soundOn())
+        playSound(recording);
+}
+
 void SayNumber(const QString& text)
 {
-    if (session().SoundOn == 0)
+    if (!soundOn())
         return;
     const QString s = withoutLeadingSpaces(text);
     // A negative number: "minus", then the number itself.

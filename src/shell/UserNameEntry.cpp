@@ -36,7 +36,7 @@ void UserNameEntry::Command1_Click() { unload(); }
 
 void UserNameEntry::TextName_KeyPress(int& ascii)
 {
-    if (ascii == 13) {
+    if (ascii == KeyEnter) {
         ascii = 0;
         unload();
     }

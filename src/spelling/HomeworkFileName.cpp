@@ -47,7 +47,7 @@ void HomeworkFileName::Form_Load()
 
 void HomeworkFileName::TextFileName_KeyPress(int& ascii)
 {
-    if (ascii != 13)
+    if (ascii != KeyEnter)
         return;
     ascii = 0;
     if (!TextFileName->text().isEmpty())

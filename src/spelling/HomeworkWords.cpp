@@ -70,7 +70,7 @@ void HomeworkWords::Form_Unload(bool& cancel)
 
 void HomeworkWords::TextWord_KeyPress(int& ascii)
 {
-    if (ascii != 13)
+    if (ascii != KeyEnter)
         return;
     ascii = 0;
     if (WordCount > spelling::MaxTypedWords) {

@@ -76,11 +76,11 @@ void SpellingBee::Form_Load()
 {
     centre();
     placeImage(widthTwips() / 2, heightTwips() / 2);
-    if (session().VisualRewardsOn == 1) {
+    if (session().VisualRewardsOn) {
         setMenuChecked(menuVisualOn, true);
         setMenuChecked(menuVisualOff, false);
     }
-    if (session().RandomWordOrder == 1) {
+    if (session().RandomWordOrder) {
         setMenuChecked(menuRandom, true);
         setMenuChecked(menuSequential, false);
     }
@@ -124,7 +124,7 @@ void SpellingBee::menuExit_Click() { unload(); }
 void SpellingBee::menuRandom_Click()
 {
     closeDrill();
-    session().RandomWordOrder = 1;
+    session().RandomWordOrder = true;
     setMenuChecked(menuRandom, true);
     setMenuChecked(menuSequential, false);
 }
@@ -132,27 +132,27 @@ void SpellingBee::menuRandom_Click()
 void SpellingBee::menuSequential_Click()
 {
     closeDrill();
-    session().RandomWordOrder = 0;
+    session().RandomWordOrder = false;
     setMenuChecked(menuRandom, false);
     setMenuChecked(menuSequential, true);
 }
 
 void SpellingBee::menuVisualOn_Click()
 {
-    session().VisualRewardsOn = 1;
+    session().VisualRewardsOn = true;
     setMenuChecked(menuVisualOn, true);
     setMenuChecked(menuVisualOff, false);
     if (Paths::match(session().dataDirectory(), QStringLiteral("*.bmp")).isEmpty()) {
         msgBox(QStringLiteral("I can't find any bitmap graphic files.  You must create your own and place them in the %1 "
                               "directory.")
                    .arg(session().dataDirectory()));
-        session().VisualRewardsOn = 0;
+        session().VisualRewardsOn = false;
     }
 }
 
 void SpellingBee::menuVisualOff_Click()
 {
-    session().VisualRewardsOn = 0;
+    session().VisualRewardsOn = false;
     setMenuChecked(menuVisualOff, true);
     setMenuChecked(menuVisualOn, false);
 }

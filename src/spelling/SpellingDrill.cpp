@@ -103,7 +103,7 @@ void SpellingDrill::CommandSeeAgain_Click()
 
 void SpellingDrill::TextSpelledWord_KeyPress(int& ascii)
 {
-    if (ascii != 13)
+    if (ascii != KeyEnter)
         return;
     ascii = 0;
     if (NumWords == 0)
@@ -131,7 +131,7 @@ QString SpellingDrill::wordOnShow() const { return slotAt(session().WordList, se
 void SpellingDrill::NextWord()
 {
     SessionState& s = session();
-    if (s.RandomWordOrder == 1) {
+    if (s.RandomWordOrder) {
         // Every word comes once before any comes again.
         int k = 0;
         do {
@@ -149,7 +149,7 @@ void SpellingDrill::NextWord()
             s.WordCount = 1;
     }
     TextSpelledWord->setText(wordOnShow());
-    if (s.SoundOn == 1)
+    if (soundOn())
         Timer1->setEnabled(true);
     else
         LabelInstructions->setText(ReadyPrompt);
@@ -195,10 +195,8 @@ void SpellingDrill::checkAnswer()
         s.SpellingScore = qint16(100 * int(s.SpellRight) / int(s.SpellAttempts));
     showScore();
 
-    const QString praise = PickPraise(right ? 1 : 0);
-    if (s.SoundOn == 1)
-        playSound(praise);
-    if (s.SpellAttempts > 0 && s.SpellAttempts % 10 == 0 && s.VisualRewardsOn == 1)
+    playPraise(right);
+    if (s.SpellAttempts > 0 && s.SpellAttempts % 10 == 0 && s.VisualRewardsOn)
         Forms::show(windows::VisualRewards);
 }
 

@@ -78,7 +78,7 @@ QString WordSearch::prompt() const
 
 void WordSearch::Text1_KeyPress(int& ascii)
 {
-    if (ascii != 13)
+    if (ascii != KeyEnter)
         return;
     ascii = 0;
     findWord();
@@ -92,7 +92,7 @@ void WordSearch::Text1_Change()
 
 void WordSearch::Text2_KeyPress(int& ascii)
 {
-    if (ascii != 13)
+    if (ascii != KeyEnter)
         return;
     ascii = 0;
     if (FoundNumber < 1 || FoundNumber > WordCount)

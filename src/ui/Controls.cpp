@@ -14,7 +14,7 @@ int keyAscii(const QKeyEvent* event)
 {
     switch (event->key()) {
     case Qt::Key_Return:
-    case Qt::Key_Enter: return 13;
+    case Qt::Key_Enter: return KeyEnter;
     case Qt::Key_Escape: return 27;
     case Qt::Key_Backspace: return 8;
     case Qt::Key_Tab: return 9;
@@ -143,7 +143,7 @@ void OptionButton::keyPressEvent(QKeyEvent* event)
     const int ascii = keyAscii(event);
     if (ascii != 0)
         emit keyPressed(m_index, ascii);
-    if (ascii != 13)
+    if (ascii != KeyEnter)
         QRadioButton::keyPressEvent(event);
 }
 
@@ -180,7 +180,7 @@ void TextBox::keyPressEvent(QKeyEvent* event)
         emit keyPressed(ascii);
         if (ascii == 0)
             return;
-        if (ascii == 13)
+        if (ascii == KeyEnter)
             return; // Enter types nothing into a one-line box
     }
     QLineEdit::keyPressEvent(event);

@@ -16,6 +16,9 @@ namespace kt {
 // Enter, 27 for Escape, 8 for Backspace), 0 for keys that type nothing.
 int keyAscii(const QKeyEvent* event);
 
+// The key codes the windows act on.
+constexpr int KeyEnter = 13;
+
 class Label : public QLabel {
     Q_OBJECT
 public:

@@ -393,7 +393,7 @@ void Form::setEnterOrder(const QList<TextBox*>& boxes, std::function<void()> onL
         TextBox* box = boxes[i];
         TextBox* next = i + 1 < boxes.size() ? boxes[i + 1] : nullptr;
         connect(box, &TextBox::keyPressed, this, [box, next, onLastEnter, acceptBox](int& ascii) {
-            if (ascii != 13)
+            if (ascii != KeyEnter)
                 return;
             ascii = 0;
             if (acceptBox && !acceptBox(box))

@@ -8,6 +8,14 @@
 
 namespace kt {
 
+std::optional<qint16> readTypedWhole(const QString& text)
+{
+    const std::optional<double> value = readTypedNumber(text, NumberType::Double);
+    if (!value || *value != std::trunc(*value) || !fitsNumberType(*value, NumberType::Integer16))
+        return std::nullopt;
+    return qint16(*value);
+}
+
 bool fitsNumberType(double value, NumberType type)
 {
     if (!std::isfinite(value))

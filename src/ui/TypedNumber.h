@@ -17,6 +17,10 @@ enum class NumberType { Integer16, Single, Double };
 // rounded as the program rounds (halves to even).
 std::optional<double> readTypedNumber(const QString& text, NumberType type = NumberType::Double);
 
+// A typed whole number of the program's 16-bit range: the rule above, and the
+// value must be whole ("3" and "3.0" read 3; "3.5" and "40000" are refused).
+std::optional<qint16> readTypedWhole(const QString& text);
+
 // Whether a computed result can be shown: finite and within `type`.
 bool fitsNumberType(double value, NumberType type);
 

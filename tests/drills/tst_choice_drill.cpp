@@ -221,7 +221,7 @@ private slots:
         rules.pictureTimer.clear();
         rules.rightVerdict = QStringLiteral("Correct  -  3:05");
         rules.speakChoiceBelowStep = 0;
-        rules.praise = [](bool right) { return right ? QStringLiteral("great.wav") : QStringLiteral("tryagain.wav"); };
+        rules.praise = PraiseSet::Early;
         rules.clearSelectionAfterAnswer = false;
         rules.verdictClearing = VerdictClearing::Never;
         rules.wipePictureAfterAnswer = false;
@@ -237,6 +237,8 @@ private slots:
         label("LabelScore")->setText(QStringLiteral("kept"));
         session().SoundOn = 1;
         session().FractionScore = qint16(start);
+        box->random->values = {0.0}; // the early set's first praise, "great.wav"
+        box->random->position = 0;
 
         const QList<int> choices{1, 6, 2, 5};
         const QStringList verdicts{"Wrong", "Wrong", "Correct  -  3:05", "Wrong"};

@@ -21,7 +21,7 @@ private slots:
         QTest::addColumn<bool>("accepted");
         QTest::addColumn<double>("value");
         const int i16 = int(NumberType::Integer16), single = int(NumberType::Single),
-                  dbl = int(NumberType::Double);
+                  dbl = int(NumberType::Double), whole = -1; // whole: readTypedWhole
         QTest::newRow("empty") << "" << dbl << false << 0.0;
         QTest::newRow("letters read 0 without a typed 0") << "abc" << dbl << false << 0.0;
         QTest::newRow("typed zero") << "0" << dbl << true << 0.0;
@@ -39,6 +39,11 @@ private slots:
         QTest::newRow("double overflows") << "1e999" << dbl << false << 0.0;
         QTest::newRow("tiny reads as zero with a 0 typed") << "1e-999" << dbl << false << 0.0;
         QTest::newRow("tiny with a zero") << "0.0e-999" << dbl << true << 0.0;
+        QTest::newRow("whole typed with a point") << "3.0" << whole << true << 3.0;
+        QTest::newRow("whole refuses a fraction") << "3.5" << whole << false << 0.0;
+        QTest::newRow("whole refuses 32768") << "32768" << whole << false << 0.0;
+        QTest::newRow("whole bottom") << "-32768x" << whole << true << -32768.0;
+        QTest::newRow("whole needs a number") << "x" << whole << false << 0.0;
     }
     void typedNumbers()
     {
@@ -46,7 +51,8 @@ private slots:
         QFETCH(int, type);
         QFETCH(bool, accepted);
         QFETCH(double, value);
-        const auto read = readTypedNumber(text, NumberType(type));
+        const std::optional<double> read = type < 0 ? std::optional<double>(readTypedWhole(text))
+                                                   : readTypedNumber(text, NumberType(type));
         QCOMPARE(read.has_value(), accepted);
         if (accepted)
             QCOMPARE(*read, value);
