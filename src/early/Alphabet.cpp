@@ -75,7 +75,7 @@ void Alphabet::Form_Load()
         setPicture(picture);
     randomize();
     LetterNumber = 1;
-    LetterAnswered = 0;
+    LetterAnswered = false;
     NewLetter();
 }
 
@@ -84,16 +84,16 @@ void Alphabet::Letter_Click(int place)
     sayLetter(Letter[place]->text());
     if (place == RightPlace) {
         RewardLabel[place]->setText(QStringLiteral("YES"));
-        if (LetterAnswered == 0) {
+        if (!LetterAnswered) {
             playPraise(true, PraiseSet::Early);
             session().AlphabetScore = addSaturating16(session().AlphabetScore, 1);
             ScoreLabel->setText(spaced(int(session().AlphabetScore)));
-            LetterAnswered = 1;
+            LetterAnswered = true;
         }
         TryAnotherCommand->setFocus(Qt::OtherFocusReason);
     } else {
         RewardLabel[place]->setText(QStringLiteral("NO"));
-        if (LetterAnswered == 0)
+        if (!LetterAnswered)
             playPraise(false, PraiseSet::Early);
     }
 }
@@ -102,7 +102,7 @@ void Alphabet::UpperCaseLetterCommand_Click() { sayLetter(UpperCaseLetterCommand
 
 void Alphabet::TryAnotherCommand_Click()
 {
-    LetterAnswered = 0;
+    LetterAnswered = false;
     for (int place = 1; place <= 3; ++place) {
         RewardLabel[place]->setText(QString());
         Letter[place]->setText(QString());

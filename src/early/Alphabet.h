@@ -40,7 +40,7 @@ private:
 
     qint16 LetterNumber = 1;
     qint16 RightPlace = 1;
-    qint16 LetterAnswered = 0;
+    bool LetterAnswered = false;
 };
 
 } // namespace kt

@@ -116,7 +116,7 @@ void ClockQuiz::Form_Load()
     // The caption keeps the level it opened with; later clocks follow a new level.
     setCaption(QStringLiteral("Clock Level ") + spaced(int(session().ClockLevel)) +
                QStringLiteral(".  Double click on correct answer."));
-    answered = 0;
+    answered = false;
     Label13->setText(QStringLiteral("Which is correct?"));
     showScore(session().TimeScore);
     Timer1->setEnabled(true);
@@ -134,7 +134,7 @@ void ClockQuiz::Timer1_Timer()
 
 void ClockQuiz::DoAgainComButton_Click()
 {
-    answered = 0;
+    answered = false;
     Label13->setText(QStringLiteral("Which is correct?"));
     NewClockQuestion();
     DrawClock();

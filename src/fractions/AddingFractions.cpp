@@ -113,7 +113,7 @@ void AddingFractions::Form_Load()
     Line10->setVisible(adding());
     LabelWrong->setText(QString());
     NewFractions();
-    locked = 0;
+    locked = false;
     AskDenominator();
     clearChoiceValues();
     showScore(session().FractionScore);

@@ -110,7 +110,7 @@ void FractionQuiz::Form_Load()
     showScore(session().FractionScore);
     LabelScore->show();
     // Nothing to answer until the first question is drawn.
-    locked = 1;
+    locked = true;
     questionTimer->setEnabled(true);
 }
 
@@ -130,7 +130,7 @@ void FractionQuiz::TryAnotherCommand_Click()
     clearChoiceValues();
     // The picture comes back whole; the next slice is drawn half a second later.
     cls();
-    locked = 1;
+    locked = true;
     questionTimer->setEnabled(true);
 }
 
@@ -145,7 +145,7 @@ void FractionQuiz::PickMissingPart()
     LastAnswerIndex = qint16(k);
     SliceAngle = qint16(pieAnswers()[k].sliceAngle);
     offerWrittenChoices(k);
-    locked = 0;
+    locked = false;
 }
 
 void FractionQuiz::DrawMissingPart()

@@ -84,7 +84,7 @@ void ChoiceDrill::offerChoices(int rightAnswer)
 {
     expected = qint16(rightAnswer);
     correctIndex = qint16(randomInt(3, 1));
-    answered = 0;
+    answered = false;
     for (int i = 1; i <= 3; ++i)
         Option1[i]->setText(plain(rightAnswer));
     MakeWrongChoices(rightAnswer);
@@ -106,15 +106,15 @@ void ChoiceDrill::MakeWrongChoices(int rightAnswer)
 void ChoiceDrill::offerWrittenChoices(int rightIndex)
 {
     correctIndex = qint16(rightIndex);
-    answered = 0;
+    answered = false;
 }
 
 void ChoiceDrill::Option1_DblClick(int index)
 {
-    if (locked == 1 || !Option1.contains(index))
+    if (locked || !Option1.contains(index))
         return;
     const bool right = index == correctIndex;
-    const bool firstRight = answered == 0;
+    const bool firstRight = !answered;
     if (LabelWrong)
         LabelWrong->setText(right ? m_rules.rightVerdict : m_rules.wrongVerdict);
     if (step < m_rules.speakChoiceBelowStep)
@@ -127,7 +127,7 @@ void ChoiceDrill::Option1_DblClick(int index)
     if (m_rules.clearSelectionAfterAnswer)
         clearChoiceValues();
     if (right) {
-        answered = 1;
+        answered = true;
         afterRightAnswer(step);
     }
     if (m_rules.verdictClearing == VerdictClearing::TimerAfterStep)
@@ -168,7 +168,7 @@ void ChoiceDrill::Option1_KeyPress(int index, int keyAscii)
 
 void ChoiceDrill::Timer1_Timer()
 {
-    if ((locked == 0 || !m_rules.keepFinishedVerdict) && LabelWrong)
+    if ((!locked || !m_rules.keepFinishedVerdict) && LabelWrong)
         LabelWrong->setText(QString());
     Timer1->setEnabled(false);
 }
@@ -181,7 +181,7 @@ void ChoiceDrill::Timer4_Timer()
 
 void ChoiceDrill::finishProblem(qint16& score, int points)
 {
-    locked = 1;
+    locked = true;
     score = addSaturating16(score, points);
     if (LabelScore)
         LabelScore->setText(m_rules.scoreCaptionAfter + spaced(int(score)));
@@ -199,8 +199,8 @@ void ChoiceDrill::showScore(qint16 score)
 void ChoiceDrill::reopenAnswerArea()
 {
     setAnswerAreaVisible(true);
-    locked = 0;
-    answered = 0;
+    locked = false;
+    answered = false;
     clearChoiceValues();
     if (LabelWrong)
         LabelWrong->setText(QString());

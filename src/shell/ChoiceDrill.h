@@ -152,9 +152,10 @@ protected:
     qint16 step = 1;
     qint16 correctIndex = 1;
     qint16 expected = 0;
-    qint16 locked = 0;
-    // 1 once the question on screen has been answered right.
-    qint16 answered = 0;
+    // The problem is finished: answers are ignored until the next one.
+    bool locked = false;
+    // The question on screen has been answered right.
+    bool answered = false;
 
 private:
     void scoreAnswer(bool right);
