@@ -18,7 +18,7 @@ apt_install() {
 }
 
 missing=()
-for package in dpkg-dev debhelper lintian; do
+for package in build-essential dpkg-dev debhelper lintian; do
     if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
         missing+=("$package")
     fi
