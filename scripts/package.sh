@@ -46,7 +46,7 @@ arch=$(dpkg-architecture -q DEB_HOST_ARCH)
 
 dpkg-buildpackage -us -uc -b
 mkdir -p dist
-for file in "kite-tutor_${version}_${arch}.deb" "kite-tutor-dbgsym_${version}_${arch}.ddeb" \
+for file in "kite-tutor_${version}_${arch}.deb" "kite-tutor-dbgsym_${version}_${arch}.deb" \
             "kite-tutor_${version}_${arch}.buildinfo" "kite-tutor_${version}_${arch}.changes"; do
     if [ -e "../$file" ]; then mv -f "../$file" dist/; fi
 done
