@@ -7,7 +7,7 @@
 # long a level-2 addition problem takes to hear. CTest never runs these.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-KITE_EXTRA_PACKAGES="python3 xvfb xauth xdotool" scripts/setup.sh --target kite-tutor media benchmarks
+KITE_WITH_TESTS=1 KITE_EXTRA_PACKAGES="python3 xvfb xauth xdotool" scripts/setup.sh --target kite-tutor media benchmarks
 build_dir=${KITE_BUILD_DIR:-build}
 python3 bench/startup.py "$build_dir/bin/kite-tutor"
 scripts/with-pulse.sh "$build_dir/bin/bench_speech" "$build_dir/share/kite-tutor"

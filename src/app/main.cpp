@@ -6,6 +6,7 @@
 #include "ui/InteractionReporter.h"
 #include "ui/Form.h"
 #include "ui/Platform.h"
+#include "ui/SoundModule.h"
 #include "ui/Version.h"
 
 #include <QApplication>
@@ -19,7 +20,8 @@ namespace {
 // Reads the command line before the display is opened, so --version and
 // --help work without one. Returns the size factor asked for (0: choose it
 // from the screen), or -1 when the program should end with `exitCode`.
-double readCommandLine(int argc, char* argv[], int& exitCode)
+// `say` receives the recording --say names.
+double readCommandLine(int argc, char* argv[], int& exitCode, QString& say)
 {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
@@ -34,7 +36,13 @@ double readCommandLine(int argc, char* argv[], int& exitCode)
                                    QStringLiteral("Shows every window <factor> times its designed size, from 1 to 4 "
                                                   "(by default the main window takes about two thirds of the screen)."),
                                    QStringLiteral("factor"));
-    options.addOptions({help, version, scale});
+    // An installed program's check that its media, its sound module and the
+    // sound server work together, without opening a window.
+    const QCommandLineOption sayOption(QStringLiteral("say"),
+                                       QStringLiteral("Plays one of the program's recordings (such as clap.wav) "
+                                                      "and ends: a check that sound works."),
+                                       QStringLiteral("recording"));
+    options.addOptions({help, version, scale, sayOption});
     options.parse(arguments);
     if (options.isSet(help)) {
         // Without an application object the parser cannot name the program.
@@ -49,6 +57,7 @@ double readCommandLine(int argc, char* argv[], int& exitCode)
         exitCode = 0;
         return -1;
     }
+    say = options.value(sayOption);
     if (!options.isSet(scale))
         return 0;
     bool ok = false;
@@ -62,6 +71,25 @@ double readCommandLine(int argc, char* argv[], int& exitCode)
     return factor;
 }
 
+// Plays `name` from the program's media through the sound module; 0 when the
+// recording was found and the module loaded (whether a sound server listened
+// is for the caller to hear).
+int sayOnce(const QString& name)
+{
+    kt::installDesktopPlatform();
+    const QString path = kt::platform().paths.findProgramFile(name);
+    if (path.isEmpty()) {
+        std::fprintf(stderr, "kite-tutor: no recording \"%s\" in %s\n", qPrintable(name),
+                     qPrintable(kt::programDirectory()));
+        return 1;
+    }
+    kt::platform().wavePlayer->play(name);
+    if (!kt::soundModuleLoaded())
+        return 1;
+    std::printf("kite-tutor: played %s\n", qPrintable(path));
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -69,11 +97,14 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationName(QStringLiteral("Kite-Tutor"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(kt::ProgramVersion));
     int exitCode = 0;
-    double factor = readCommandLine(argc, argv, exitCode);
+    QString say;
+    double factor = readCommandLine(argc, argv, exitCode, say);
     if (factor < 0)
         return exitCode;
 
     QApplication app(argc, argv);
+    if (!say.isEmpty())
+        return sayOnce(say);
     QApplication::setDesktopFileName(QStringLiteral("org.kitetutor.KiteTutor"));
     kt::FirstPaintReporter reporter(QStringLiteral("KiteTu"));
     if (qEnvironmentVariableIsSet("KITE_REPORT_FIRST_PAINT"))

@@ -195,7 +195,8 @@ private slots:
 
     void mainWindow() { checkWindow(main, windows::MainWindow, QStringLiteral("start")); }
 
-    // The version the project declares is the one the program tells.
+    // The version the project declares is the one the program tells; --say plays
+    // a recording of the media set through the sound module, or names what is missing.
     void versionComesFromTheProject()
     {
         QProcess program;
@@ -207,6 +208,14 @@ private slots:
         QVERIFY(program.waitForFinished(20000));
         QCOMPARE(program.exitCode(), 2);
         QVERIFY(program.readAllStandardError().contains("--scale takes a factor from 1 to 4"));
+        program.start(program.program(), {QStringLiteral("--say"), QStringLiteral("CLAP.WAV")});
+        QVERIFY(program.waitForFinished(20000));
+        QCOMPARE(program.exitCode(), 0);
+        QVERIFY(program.readAllStandardOutput().endsWith("/clap.wav\n"));
+        program.start(program.program(), {QStringLiteral("--say"), QStringLiteral("nosuch.wav")});
+        QVERIFY(program.waitForFinished(20000));
+        QCOMPARE(program.exitCode(), 1);
+        QVERIFY(program.readAllStandardError().contains("no recording \"nosuch.wav\""));
     }
 
     void everyWindowOnItsOwn_data()
