@@ -3,10 +3,10 @@
 #include "app/WindowCatalog.h"
 
 #include "shell/About.h"
-#include "algebra/Factor.h"
-#include "algebra/FrmScientific.h"
-#include "algebra/SimultaneousLinearEquations.h"
-#include "algebra/frmEquation.h"
+#include "algebra/QuadraticFactoring.h"
+#include "algebra/ScientificNotation.h"
+#include "algebra/SimultaneousEquations.h"
+#include "algebra/EquationSolver.h"
 #include "drills/Add_form.h"
 #include "drills/Divide_form.h"
 #include "drills/Mul_Form.h"
@@ -20,7 +20,7 @@
 #include "fractions/AddFractionForm.h"
 #include "fractions/BasicFractionReduction.h"
 #include "fractions/BasicFractionsForm.h"
-#include "fractions/FractionReduction.h"
+#include "fractions/FractionsWithVariables.h"
 #include "shell/Essay.h"
 #include "shell/FormScoreList.h"
 #include "shell/KiteTu.h"
@@ -50,17 +50,17 @@ void registerWindows()
     Forms::registerForm(windows::BasicFractions, [] { return new BasicFractionsForm; });
     Forms::registerForm(windows::AddFractions, [] { return new AddFractionForm; });
     Forms::registerForm(windows::FractionReduction1, [] { return new BasicFractionReduction; });
-    Forms::registerForm(windows::FractionReduction2, [] { return new FractionReduction; });
+    Forms::registerForm(windows::FractionReduction2, [] { return new FractionsWithVariables; });
     Forms::registerForm(windows::UserName, [] { return new frmUserName; });
     Forms::registerForm(windows::CurrentScores, [] { return new FormScoreList; });
     Forms::registerForm(windows::PreviousScores, [] { return new frmScores; });
     Forms::registerForm(windows::VisualRewards, [] { return new VisualRewards; });
     Forms::registerForm(windows::About, [] { return new About; });
     for (int type = 1; type <= 8; ++type)
-        Forms::registerForm(windows::equation(type), [type] { return new frmEquation(type); });
-    Forms::registerForm(windows::Factor, [] { return new Factor; });
-    Forms::registerForm(windows::Simultaneous, [] { return new SimultaneousLinearEquations; });
-    Forms::registerForm(windows::Scientific, [] { return new FrmScientific; });
+        Forms::registerForm(windows::equation(type), [type] { return new EquationSolver(type); });
+    Forms::registerForm(windows::Factor, [] { return new QuadraticFactoring; });
+    Forms::registerForm(windows::Simultaneous, [] { return new SimultaneousEquations; });
+    Forms::registerForm(windows::Scientific, [] { return new ScientificNotation; });
     Forms::registerForm(windows::SpellingBee, [] { return new Beez; });
     Forms::registerForm(windows::SpellingDrill, [] { return new Spell_It; });
     Forms::registerForm(windows::HomeworkFileName, [] { return new FileNameInput; });

@@ -5,6 +5,9 @@
 #include "AlgebraTest.h"
 #include "algebra/Solving.h"
 #include "shell/WindowNames.h"
+#include "ui/SizeFactor.h"
+
+#include <QRegularExpression>
 
 using namespace kt;
 using namespace kt::test;
@@ -20,7 +23,11 @@ class TestSimultaneous : public QObject, public AlgebraFixture {
     }
 
 private slots:
-    void cleanup() { close(); }
+    void cleanup()
+    {
+        close();
+        setUiScale(1.0);
+    }
 
     void cramer_data()
     {
@@ -116,6 +123,35 @@ private slots:
         QCOMPARE(text("LabelAnswerx"), QString());
         QCOMPARE(focused(), QStringLiteral("texta1"));
         QCOMPARE(session().SolverScore, qint16(0));
+    }
+
+    // Five-digit coefficients stand apart in their cells, clear of the
+    // determinants' bars, at every size factor.
+    void everyCellFitsTheWidestCoefficient_data()
+    {
+        QTest::addColumn<double>("factor");
+        QTest::newRow("factor 1") << 1.0;
+        QTest::newRow("factor 2") << 2.0;
+    }
+    void everyCellFitsTheWidestCoefficient()
+    {
+        QFETCH(double, factor);
+        setUiScale(factor);
+        open(windows::Simultaneous);
+        fill({"-32768", "-32768", "-32768", "-32768", "-32768", "-32768"});
+        press("CommandSolve");
+        QList<QRect> taken;
+        for (const LineControl* bar : form->findChildren<LineControl*>())
+            taken << bar->geometry();
+        const int bars = int(taken.size()), apart = px(45);
+        for (const QLabel* cell : form->findChildren<QLabel*>(QRegularExpression("^[abc][12]\\(\\d+\\)$"))) {
+            const QRect text = textRect(cell);
+            QVERIFY2(cell->geometry().contains(text), qPrintable(cell->objectName()));
+            for (const QRect& other : std::as_const(taken))
+                QVERIFY2(!other.intersects(text.adjusted(-apart, 0, apart, 0)), qPrintable(cell->objectName()));
+            taken << text;
+        }
+        QCOMPARE(taken.size() - bars, 32);
     }
 
     void enterChecksAndWalksTheSixBoxes()

@@ -147,4 +147,4 @@ private slots:
 };
 
 QTEST_MAIN(TestFactor)
-#include "tst_factor.moc"
+#include "tst_quadratic_factoring.moc"
