@@ -11,7 +11,7 @@
 using namespace kt;
 using namespace kt::test;
 
-class TestFactor : public QObject, public AlgebraFixture {
+class TestQuadraticFactoring : public QObject, public AlgebraFixture {
     Q_OBJECT
 
     void solve(const QString& a, const QString& b, const QString& c)
@@ -146,5 +146,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestFactor)
+QTEST_MAIN(TestQuadraticFactoring)
 #include "tst_quadratic_factoring.moc"
