@@ -4,7 +4,7 @@
 // each window from the equation in letters down to the answer, its entry
 // boxes in Enter order, and how X is found. Types 5 and 6 are the right
 // triangle (Pythagoras); the others are linear.
-#include "algebra/WorkingRow.h"
+#include "shell/WorkingRow.h"
 
 #include <QStringList>
 

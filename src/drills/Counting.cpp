@@ -44,7 +44,7 @@ bool centreInBox(QPoint centre, const QRect& box)
     return box.top() < centre.y() && centre.y() < box.bottom() && box.left() < centre.x() && centre.x() < box.right();
 }
 
-Counting::Counting() : Form(windows::Numbers)
+Counting::Counting() : Form(windows::Counting)
 {
     setCaption(QStringLiteral("Definition of Numbers"));
     setSizeTwips(WindowWidth, WindowHeight);

@@ -42,7 +42,7 @@ const ChoiceLayout addingLayout{
 };
 } // namespace
 
-AddingFractions::AddingFractions() : ChoiceDrill(windows::AddFractions, addingRules())
+AddingFractions::AddingFractions() : ChoiceDrill(windows::AddingFractions, addingRules())
 {
     setCaption(QStringLiteral("Adding Fractions"));
     setSizeTwips(9600, 6000);

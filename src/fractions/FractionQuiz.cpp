@@ -71,7 +71,7 @@ QPoint PolarOffset(int radius, int degrees)
     return QPoint(int(intFloor(radius * std::cos(t))), int(intFloor(radius * std::sin(t))));
 }
 
-FractionQuiz::FractionQuiz() : ChoiceDrill(windows::BasicFractions, pieRules(this))
+FractionQuiz::FractionQuiz() : ChoiceDrill(windows::FractionQuiz, pieRules(this))
 {
     setCaption(QStringLiteral("Basic Fractions"));
     setSizeTwips(WindowWidth, WindowHeight);

@@ -25,7 +25,7 @@ constexpr int TermHeight = 360;
 
 } // namespace
 
-ReductionTutor::ReductionTutor() : Form(windows::FractionReduction1)
+ReductionTutor::ReductionTutor() : Form(windows::ReductionTutor)
 {
     setCaption(QStringLiteral("Basic Fraction Reduction"));
     setSizeTwips(9600, 5760);

@@ -36,8 +36,9 @@ VariableProduct multiplyVariableFractions(const VariableFractions& f)
 
 QString coefficientText(float value)
 {
-    const double sevenDigits = QString::number(double(value), 'g', 7).toDouble();
-    QString text = QString::number(sevenDigits, 'f', 6);
+    // The single's own value, rounded once: taking it to seven digits first
+    // would round twice (6/13 would end in 9 instead of 8).
+    QString text = QString::number(double(value), 'f', 6);
     while (text.endsWith(QLatin1Char('0')) && !text.endsWith(QLatin1String(".0")))
         text.chop(1);
     if (text == QLatin1String("-0.0"))

@@ -31,8 +31,8 @@ VariableProduct multiplyVariableFractions(const VariableFractions& f);
 
 // The coefficient as the result row shows it: at least one digit before the
 // point and one to six after it, rounded ("0.5", "2.0", "0.333333",
-// "-0.75"). Taken to the seven digits a single holds first, so 0.1 does
-// not turn into 0.100000001.
+// "-0.75"): the single's exact value rounded once to six decimals, so
+// 0.1 stays 0.1 and 6/13 gives 0.461538.
 QString coefficientText(float value);
 
 } // namespace kt

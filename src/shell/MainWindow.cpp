@@ -53,7 +53,7 @@ void MainWindow::buildMenus()
     entry(menuOptions, QStringLiteral("menuExit"), QStringLiteral("&Exit"), {}, &MainWindow::menuExit_Click);
 
     QMenu* menuMath = addMenu(bar, QStringLiteral("menuMath"), QStringLiteral("&Math"));
-    entry(menuMath, QStringLiteral("mnuNumbers"), QStringLiteral("&Numbers"), windows::Numbers,
+    entry(menuMath, QStringLiteral("mnuNumbers"), QStringLiteral("&Numbers"), windows::Counting,
           &MainWindow::mnuNumbers_Click);
 
     // A level submenu: entries "Level&1".."Level&n" named prefix1..prefixn.
@@ -84,8 +84,8 @@ void MainWindow::buildMenus()
                              QStringLiteral("Level&4 (Fraction Reduction #1)"),
                              QStringLiteral("Level&5 (Fraction Reduction #2)")});
     m_windowEntries.removeLast(); // each fraction level has a window of its own
-    const QStringList fractionWindows{windows::BasicFractions, windows::AddFractions, windows::AddFractions,
-                                      windows::FractionReduction1, windows::FractionReduction2};
+    const QStringList fractionWindows{windows::FractionQuiz, windows::AddingFractions, windows::AddingFractions,
+                                      windows::ReductionTutor, windows::FractionsWithVariables};
     for (int i = 0; i < menuFractLevel.size(); ++i)
         m_windowEntries.append({menuFractLevel.at(i), fractionWindows.at(i)});
 
@@ -104,10 +104,10 @@ void MainWindow::buildMenus()
         m_windowEntries.append({action, windows::equation(type)});
     }
     menuFactor = entry(menuAlgebra, QStringLiteral("menuFactor"), QStringLiteral("Factor &Polynomials"),
-                       windows::Factor, &MainWindow::menuFactor_Click, true);
+                       windows::QuadraticFactoring, &MainWindow::menuFactor_Click, true);
     menuSimultaneous = entry(menuAlgebra, QStringLiteral("menuSimultaneous"), QStringLiteral("&Solve Simultaneous Eq."),
-                             windows::Simultaneous, &MainWindow::menuSimultaneous_Click);
-    entry(menuMath, QStringLiteral("mnuScientific"), QStringLiteral("&Scientific Notation"), windows::Scientific,
+                             windows::SimultaneousEquations, &MainWindow::menuSimultaneous_Click);
+    entry(menuMath, QStringLiteral("mnuScientific"), QStringLiteral("&Scientific Notation"), windows::ScientificNotation,
           &MainWindow::mnuScientific_Click);
 
     // Top-level entries that act at once.
@@ -127,7 +127,7 @@ void MainWindow::buildMenus()
           &MainWindow::mnuCurrentScores_Click);
     entry(menuScores, QStringLiteral("mnuPreviousScores"), QStringLiteral("See &All Previous Scores"),
           windows::PreviousScores, &MainWindow::mnuPreviousScores_Click);
-    entry(menuScores, QStringLiteral("mnuChangeUser"), QStringLiteral("Change &User Name"), windows::UserName,
+    entry(menuScores, QStringLiteral("mnuChangeUser"), QStringLiteral("Change &User Name"), windows::UserNameEntry,
           &MainWindow::mnuChangeUser_Click);
 }
 
@@ -174,7 +174,7 @@ void MainWindow::Form_Unload(bool& cancel)
 void MainWindow::Timer1_Timer()
 {
     Timer1->setEnabled(false);
-    Forms::show(windows::UserName);
+    Forms::show(windows::UserNameEntry);
 }
 
 // ---------------------------------------------------------------- Options
@@ -208,7 +208,7 @@ void MainWindow::menuExit_Click() { unload(); }
 
 // ---------------------------------------------------------------- Math
 
-void MainWindow::mnuNumbers_Click() { showActivity(windows::Numbers); }
+void MainWindow::mnuNumbers_Click() { showActivity(windows::Counting); }
 
 void MainWindow::menuAddLevel_Click(int level)
 {
@@ -236,21 +236,21 @@ void MainWindow::menuFractLevel_Click(int level)
     checkOnly(menuFractLevel, level);
     switch (level) {
     case 1:
-        setHideScore(windows::BasicFractions, 0);
-        Forms::show(windows::BasicFractions);
+        setHideScore(windows::FractionQuiz, 0);
+        Forms::show(windows::FractionQuiz);
         break;
     case 2:
     case 3:
         session().FractionAddMode = level == 2 ? 1 : 0;
-        Forms::show(windows::AddFractions);
+        Forms::show(windows::AddingFractions);
         break;
     case 4:
-        setHideScore(windows::FractionReduction1, 0);
-        Forms::show(windows::FractionReduction1);
+        setHideScore(windows::ReductionTutor, 0);
+        Forms::show(windows::ReductionTutor);
         break;
     case 5:
-        setHideScore(windows::FractionReduction2, -1);
-        Forms::show(windows::FractionReduction2);
+        setHideScore(windows::FractionsWithVariables, -1);
+        Forms::show(windows::FractionsWithVariables);
         break;
     }
 }
@@ -270,8 +270,8 @@ void MainWindow::menuFactor_Click()
     setMenuChecked(menuFactor, true);
     setMenuChecked(menuSimultaneous, false);
     setMenuChecked(mnuEquations->menuAction(), false);
-    setHideScore(windows::Factor, -1);
-    Forms::show(windows::Factor);
+    setHideScore(windows::QuadraticFactoring, -1);
+    Forms::show(windows::QuadraticFactoring);
 }
 
 void MainWindow::menuSimultaneous_Click()
@@ -280,11 +280,11 @@ void MainWindow::menuSimultaneous_Click()
     setMenuChecked(menuSimultaneous, true);
     setMenuChecked(menuFactor, false);
     setMenuChecked(mnuEquations->menuAction(), false);
-    setHideScore(windows::Simultaneous, -1);
-    Forms::show(windows::Simultaneous);
+    setHideScore(windows::SimultaneousEquations, -1);
+    Forms::show(windows::SimultaneousEquations);
 }
 
-void MainWindow::mnuScientific_Click() { showActivity(windows::Scientific); }
+void MainWindow::mnuScientific_Click() { showActivity(windows::ScientificNotation); }
 
 // ---------------------------------------------------------------- other activities
 
@@ -302,7 +302,7 @@ void MainWindow::mnuCurrentScores_Click() { Forms::show(windows::CurrentScores);
 
 void MainWindow::mnuPreviousScores_Click() { Forms::show(windows::PreviousScores); }
 
-void MainWindow::mnuChangeUser_Click() { Forms::show(windows::UserName); }
+void MainWindow::mnuChangeUser_Click() { Forms::show(windows::UserNameEntry); }
 
 // ---------------------------------------------------------------- private procedures
 

@@ -9,7 +9,7 @@
 
 namespace kt {
 
-UserNameEntry::UserNameEntry() : Form(windows::UserName)
+UserNameEntry::UserNameEntry() : Form(windows::UserNameEntry)
 {
     setCaption(QStringLiteral("Enter Your Name"));
     setSizeTwips(4245, 1110);

@@ -47,7 +47,7 @@ private slots:
 
     void windowConvertsOnEnterAndSolveAndRefusesWhatIsNoNumber()
     {
-        open(windows::Scientific);
+        open(windows::ScientificNotation);
         type("TextInputNumber", "2500");
         pressEnter(entry("TextInputNumber"));
         QCOMPARE(text("LabelFinalAnswer"), QStringLiteral("2.50E+03"));

@@ -5,6 +5,9 @@
 #include "AlgebraTest.h"
 #include "algebra/Solving.h"
 #include "shell/WindowNames.h"
+#include "ui/SizeFactor.h"
+
+#include <QRegularExpression>
 
 using namespace kt;
 using namespace kt::test;
@@ -20,7 +23,11 @@ class TestSimultaneous : public QObject, public AlgebraFixture {
     }
 
 private slots:
-    void cleanup() { close(); }
+    void cleanup()
+    {
+        close();
+        setUiScale(1.0);
+    }
 
     void cramer_data()
     {
@@ -53,7 +60,7 @@ private slots:
 
     void solvedWorkingShowsEveryCoefficientAndEditingPutsTheNamesBack()
     {
-        open(windows::Simultaneous, 0, 0);
+        open(windows::SimultaneousEquations, 0, 0);
         QCOMPARE(text("LabelScore"), QStringLiteral("Score = 0"));
         QCOMPARE(text("b2(3)"), QStringLiteral("b2"));
         fill({"2", "3", "8", "1", "-1", "-1"});
@@ -95,7 +102,7 @@ private slots:
     {
         QFETCH(QStringList, values);
         QFETCH(QString, box);
-        open(windows::Simultaneous);
+        open(windows::SimultaneousEquations);
         fill(values);
         press("CommandSolve");
         QCOMPARE(messages(), QStringList{"Use an integer value."});
@@ -108,7 +115,7 @@ private slots:
 
     void singularSystemHasTwoTexts()
     {
-        open(windows::Simultaneous);
+        open(windows::SimultaneousEquations);
         fill({"1", "2", "9", "2", "4", "-3"});
         press("CommandSolve");
         QCOMPARE(messages(), QStringList{"Can't find solution."});
@@ -118,9 +125,38 @@ private slots:
         QCOMPARE(session().SolverScore, qint16(0));
     }
 
+    // Five-digit coefficients stand apart in their cells, clear of the
+    // determinants' bars, at every size factor.
+    void everyCellFitsTheWidestCoefficient_data()
+    {
+        QTest::addColumn<double>("factor");
+        QTest::newRow("factor 1") << 1.0;
+        QTest::newRow("factor 2") << 2.0;
+    }
+    void everyCellFitsTheWidestCoefficient()
+    {
+        QFETCH(double, factor);
+        setUiScale(factor);
+        open(windows::SimultaneousEquations);
+        fill({"-32768", "-32768", "-32768", "-32768", "-32768", "-32768"});
+        press("CommandSolve");
+        QList<QRect> taken;
+        for (const LineControl* bar : form->findChildren<LineControl*>())
+            taken << bar->geometry();
+        const int bars = int(taken.size()), apart = px(45);
+        for (const QLabel* cell : form->findChildren<QLabel*>(QRegularExpression("^[abc][12]\\(\\d+\\)$"))) {
+            const QRect text = textRect(cell);
+            QVERIFY2(cell->geometry().contains(text), qPrintable(cell->objectName()));
+            for (const QRect& other : std::as_const(taken))
+                QVERIFY2(!other.intersects(text.adjusted(-apart, 0, apart, 0)), qPrintable(cell->objectName()));
+            taken << text;
+        }
+        QCOMPARE(taken.size() - bars, 32);
+    }
+
     void enterChecksAndWalksTheSixBoxes()
     {
-        open(windows::Simultaneous);
+        open(windows::SimultaneousEquations);
         entry("texta1")->setFocus();
         const QStringList walk{"texta1", "textb1", "textc1", "texta2", "textb2", "textc2"};
         for (int i = 0; i < walk.size(); ++i) {

@@ -16,7 +16,7 @@ class TestCounting : public QObject, public DrillFixture {
     void open(int target)
     {
         platform().paths.programDirs << qEnvironmentVariable("KITE_MEDIA_DIR");
-        openOn(windows::Numbers, {ScriptedRandom::pick(target, 1000)});
+        openOn(windows::Counting, {ScriptedRandom::pick(target, 1000)});
         QVERIFY(form);
     }
     ImageBox* picture(const char* group, int index)

@@ -21,7 +21,7 @@ class TestAddingFractions : public QObject, public FractionFixture {
     void open(int level, QList<double> fractions)
     {
         script(fractions << Tail);
-        QVERIFY(openLevel(level, windows::AddFractions));
+        QVERIFY(openLevel(level, windows::AddingFractions));
     }
     OptionButton* option(int i) const { return get<OptionButton>(QStringLiteral("Option1(%1)").arg(i)); }
     QStringList options() const { return {option(1)->text(), option(2)->text(), option(3)->text()}; }
@@ -142,7 +142,7 @@ private slots:
         QCOMPARE(session().FractionScore, qint16(7));
         click(get("AddReturnCommand"));
         processEvents();
-        QVERIFY(!Forms::find(windows::AddFractions));
+        QVERIFY(!Forms::find(windows::AddingFractions));
     }
 };
 

@@ -8,6 +8,8 @@
 
 #include <QTest>
 
+#include <cmath>
+
 using namespace kt;
 
 class TestFractionArithmetic : public QObject {
@@ -121,6 +123,44 @@ private slots:
         if (p.showY)
             row += " Y" + QString::number(p.yExponent);
         QCOMPARE(p.fault == ProductFault::None ? row : "fault " + QString::number(int(p.fault)), result);
+    }
+
+    // The coefficient is the single's own value rounded once to six places.
+    void coefficientRoundsOnce_data()
+    {
+        QTest::addColumn<float>("p");
+        QTest::addColumn<float>("q");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("6/13") << 6.f << 13.f << "0.461538";
+        QTest::newRow("7/38") << 7.f << 38.f << "0.184211";
+        QTest::newRow("8/31") << 8.f << 31.f << "0.258065";
+        QTest::newRow("a tie rounds away from zero") << -16772097.f << 128.f << "-131032.007813";
+    }
+    void coefficientRoundsOnce()
+    {
+        QFETCH(float, p);
+        QFETCH(float, q);
+        QFETCH(QString, text);
+        QCOMPARE(coefficientText(multiplyVariableFractions({p, q, 1, 1, 0, 0, 0, 0}).coefficient), text);
+    }
+    // Every p/q for p and q from 1 to 100 against the exact value of the
+    // single, rounded at six places in whole numbers.
+    void coefficientOfEveryFractionToAHundred()
+    {
+        for (int p = 1; p <= 100; ++p) {
+            for (int q = 1; q <= 100; ++q) {
+                const float value = multiplyVariableFractions({float(p), float(q), 1, 1, 0, 0, 0, 0}).coefficient;
+                int exponent = 0;
+                const auto mantissa = quint64(std::ldexp(std::frexp(double(value), &exponent), 24));
+                const int shift = 24 - exponent; // value = mantissa / 2^shift
+                const quint64 millionths = (mantissa * 2000000 + (quint64(1) << shift)) >> (shift + 1);
+                QString exact = QString::number(millionths / 1000000) + QLatin1Char('.')
+                                + QString::number(millionths % 1000000).rightJustified(6, QLatin1Char('0'));
+                while (exact.endsWith(QLatin1Char('0')) && !exact.endsWith(QLatin1String(".0")))
+                    exact.chop(1);
+                QVERIFY2(coefficientText(value) == exact, qPrintable(QStringLiteral("%1/%2").arg(p).arg(q)));
+            }
+        }
     }
 };
 

@@ -41,7 +41,7 @@ private slots:
     {
         session().FractionScore = 1;
         script({first(3)});
-        QVERIFY(openLevel(1, windows::BasicFractions));
+        QVERIFY(openLevel(1, windows::FractionQuiz));
         session().SoundOn = 1;
         QCOMPARE(text("ScoreLabel"), QStringLiteral("Score =  1"));
         doubleClick(option(3)); // nothing asked yet
@@ -71,11 +71,11 @@ private slots:
         QCOMPARE(session().FractionScore, qint16(0));
         QCOMPARE(box->player->played.size(), 3);
 
-        Forms::unload(windows::BasicFractions);
+        Forms::unload(windows::FractionQuiz);
         processEvents();
         script({first(1)});
-        Forms::get<FractionQuiz>(windows::BasicFractions)->HideScore = -1;
-        form = Forms::show(windows::BasicFractions);
+        Forms::get<FractionQuiz>(windows::FractionQuiz)->HideScore = -1;
+        form = Forms::show(windows::FractionQuiz);
         fire("Timer1");
         doubleClick(option(2));
         QCOMPARE(session().FractionScore, qint16(-1));
@@ -105,7 +105,7 @@ private slots:
         QFETCH(QList<QPoint>, white);
         QFETCH(QList<QPoint>, clear);
         script({first(index)});
-        QVERIFY(openLevel(1, windows::BasicFractions));
+        QVERIFY(openLevel(1, windows::FractionQuiz));
         fire("Timer1");
         for (const int degrees : black)
             QCOMPARE(at(degrees), QColor(Qt::black));
@@ -120,7 +120,7 @@ private slots:
     void allOfItOnlyAfterARepeatAndNeverTheSameTwice()
     {
         script({first(5)});
-        QVERIFY(openLevel(1, windows::BasicFractions));
+        QVERIFY(openLevel(1, windows::FractionQuiz));
         fire("Timer1");
         script({first(5), again(6)});
         click(get("TryAnotherCommand"));
@@ -135,7 +135,7 @@ private slots:
         QCOMPARE(text("RewardLabel"), QStringLiteral("Right!"));
         click(get("BasicFracReturn"));
         processEvents();
-        QVERIFY(!Forms::find(windows::BasicFractions));
+        QVERIFY(!Forms::find(windows::FractionQuiz));
     }
 };
 

@@ -32,7 +32,7 @@ private slots:
     {
         start();
         session().FractionScore = 4;
-        QVERIFY(openLevel(4, windows::FractionReduction1));
+        QVERIFY(openLevel(4, windows::ReductionTutor));
     }
     void cleanup() { stop(); }
 
@@ -163,7 +163,7 @@ private slots:
         QCOMPARE(session().FractionScore, qint16(5));
         click(get("CommandReturn"));
         processEvents();
-        QVERIFY(!Forms::find(windows::FractionReduction1));
+        QVERIFY(!Forms::find(windows::ReductionTutor));
     }
 };
 

@@ -69,7 +69,7 @@ private slots:
         sandbox->makeDataDir();
         Forms::registerForm(windows::MainWindow, [] { return new MainWindow; });
         QStringList standIns = windows::activityCloseOrder();
-        standIns << windows::Numbers << windows::UserName << windows::CurrentScores << windows::PreviousScores;
+        standIns << windows::Counting << windows::UserNameEntry << windows::CurrentScores << windows::PreviousScores;
         registerStandIns(standIns);
         main = Forms::get<MainWindow>(windows::MainWindow);
         main->showForm();
@@ -137,7 +137,7 @@ private slots:
         // Windows outside the list stay open.
         choose("mnuCurrentScores");
         choose("menuAddLevel1");
-        QVERIFY(Forms::find(windows::Numbers));
+        QVERIFY(Forms::find(windows::Counting));
         QVERIFY(Forms::find(windows::CurrentScores));
     }
 
@@ -162,12 +162,12 @@ private slots:
         QVERIFY(!checked("menuFractLevel1"));
         QVERIFY(!checked("menuFractLevel2"));
         choose("menuFractLevel5");
-        QCOMPARE(Forms::find<StandInWindow>(windows::FractionReduction2)->hideScoreAtLoad, qint16(-1));
+        QCOMPARE(Forms::find<StandInWindow>(windows::FractionsWithVariables)->hideScoreAtLoad, qint16(-1));
         choose("menuFractLevel4");
-        QCOMPARE(Forms::find<StandInWindow>(windows::FractionReduction1)->hideScoreAtLoad, qint16(0));
+        QCOMPARE(Forms::find<StandInWindow>(windows::ReductionTutor)->hideScoreAtLoad, qint16(0));
         choose("menuFractLevel1");
-        QCOMPARE(Forms::find<StandInWindow>(windows::BasicFractions)->hideScoreAtLoad, qint16(0));
-        QVERIFY(!Forms::find(windows::FractionReduction1));
+        QCOMPARE(Forms::find<StandInWindow>(windows::FractionQuiz)->hideScoreAtLoad, qint16(0));
+        QVERIFY(!Forms::find(windows::ReductionTutor));
     }
 
     void equationSubmenuClosesAllOnOpening()
@@ -176,7 +176,7 @@ private slots:
         choose("menuSimultaneous");
         QVERIFY(checked("menuSimultaneous"));
         QVERIFY(!checked("menuFactor"));
-        QCOMPARE(Forms::find<StandInWindow>(windows::Simultaneous)->hideScoreAtLoad, qint16(-1));
+        QCOMPARE(Forms::find<StandInWindow>(windows::SimultaneousEquations)->hideScoreAtLoad, qint16(-1));
         g_log.clear();
         QMenu* equations = main->findChild<QMenu*>(QStringLiteral("mnuEquations"));
         QVERIFY(equations);
@@ -202,17 +202,17 @@ private slots:
 
     void userNameWindowOpensOnceAfterHalfASecond()
     {
-        QVERIFY(!Forms::find(windows::UserName));
+        QVERIFY(!Forms::find(windows::UserNameEntry));
         choose("menuAddLevel1"); // an activity opened before the timer fires
         main->Timer1->fire();
-        QVERIFY(Forms::find(windows::UserName));
+        QVERIFY(Forms::find(windows::UserNameEntry));
         QVERIFY(!main->Timer1->enabled());
         main->Timer1->fire(); // a late tick of a disabled timer does nothing
         QVERIFY(Forms::find(windows::Addition));
         // Change User Name on the open window only brings it to the front.
-        Form* first = Forms::find(windows::UserName);
+        Form* first = Forms::find(windows::UserNameEntry);
         choose("mnuChangeUser");
-        QCOMPARE(Forms::find(windows::UserName), first);
+        QCOMPARE(Forms::find(windows::UserNameEntry), first);
         QCOMPARE(g_log.count(QStringLiteral("load frmUserName")), 1);
     }
 

@@ -63,23 +63,23 @@ private slots:
         Sandbox sandbox;
         sandbox.makeDataDir();
         startMain();
-        auto* form = Forms::find<UserNameEntry>(windows::UserName);
+        auto* form = Forms::find<UserNameEntry>(windows::UserNameEntry);
         QVERIFY(form && form->isVisible());
         // Loading alone names the session.
         QCOMPARE(session().UserName, QStringLiteral("Unknown"));
         enterName(form, QStringLiteral("Ann"));
-        QVERIFY(!Forms::find(windows::UserName));
+        QVERIFY(!Forms::find(windows::UserNameEntry));
         QCOMPARE(sandbox.readDataFile(QStringLiteral("Unknown.scr")), line("Unknown"));
         QVERIFY(!QFileInfo::exists(sandbox.dataDir() + QStringLiteral("/Ann.scr")));
 
         // The close box confirms the name too.
-        form = dynamic_cast<UserNameEntry*>(Forms::show(windows::UserName));
+        form = dynamic_cast<UserNameEntry*>(Forms::show(windows::UserNameEntry));
         session().AddScore = 4;
         session().MulScore = 1;
         kt::test::typeText(form->TextName, QStringLiteral("Bob"));
         form->close();
         kt::test::processEvents();
-        QVERIFY(!Forms::find(windows::UserName));
+        QVERIFY(!Forms::find(windows::UserNameEntry));
         QCOMPARE(sandbox.readDataFile(QStringLiteral("Ann.scr")), line("Ann", "0,4,0,1,0,0,0,0,0"));
         QCOMPARE(session().UserName, QStringLiteral("Bob"));
         QCOMPARE(session().AddScore, qint16(0));
@@ -117,8 +117,8 @@ private slots:
         session().UserName = user;
         session().SpellingScore = 4;
 
-        enterName(dynamic_cast<UserNameEntry*>(Forms::show(windows::UserName)), typed);
-        QVERIFY(!Forms::find(windows::UserName));
+        enterName(dynamic_cast<UserNameEntry*>(Forms::show(windows::UserNameEntry)), typed);
+        QVERIFY(!Forms::find(windows::UserNameEntry));
         QCOMPARE(session().UserName, name);
         QCOMPARE(session().SpellingScore, qint16(files.isEmpty() ? 4 : 0));
         QCOMPARE(dataFiles(sandbox), files);
@@ -140,11 +140,11 @@ private slots:
         Sandbox sandbox;
         sandbox.makeDataDir();
         MainWindow* main = startMain();
-        auto* form = Forms::find<UserNameEntry>(windows::UserName);
+        auto* form = Forms::find<UserNameEntry>(windows::UserNameEntry);
         // The text of a name window still open at the end is not taken.
         confirmed ? enterName(form, QStringLiteral("Ann")) : kt::test::typeText(form->TextName, QStringLiteral("Ann"));
         closeMain(main, sandbox);
-        QVERIFY(!Forms::find(windows::UserName));
+        QVERIFY(!Forms::find(windows::UserNameEntry));
         const QString last = confirmed ? QStringLiteral("Ann") : QStringLiteral("Unknown");
         QCOMPARE(sandbox.readDataFile(last + QStringLiteral(".scr")), line(last));
         QCOMPARE(dataFiles(sandbox), (confirmed ? QStringList{"Ann.scr", "Unknown.scr", "kitetu.dat"}
@@ -158,7 +158,7 @@ private slots:
         QVERIFY(QFile(sandbox.dataDir()).open(QIODevice::WriteOnly));
         MainWindow* main = startMain();
         session().AddScore = 2;
-        enterName(Forms::find<UserNameEntry>(windows::UserName), QStringLiteral("Ann"));
+        enterName(Forms::find<UserNameEntry>(windows::UserNameEntry), QStringLiteral("Ann"));
 
         // The change goes ahead; the failure is told, with the lost record.
         QCOMPARE(session().UserName, QStringLiteral("Ann"));

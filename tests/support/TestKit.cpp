@@ -174,4 +174,11 @@ void drag(QWidget* picture, QWidget* target, QPoint targetPixel)
 
 QColor drawnColour(const Form* form, double x, double y) { return form->pixelAt(x, y); }
 
+QRect textRect(const QLabel* label)
+{
+    const QFontMetrics metrics(label->font());
+    const QSize size(metrics.horizontalAdvance(label->text()), metrics.height());
+    return QStyle::alignedRect(Qt::LeftToRight, label->alignment(), size, label->contentsRect()).translated(label->pos());
+}
+
 } // namespace kt::test

@@ -126,5 +126,8 @@ void drag(QWidget* picture, QWidget* target, QPoint targetPixel);
 
 // The colour of a pixel of a window's drawing, at user coordinates.
 QColor drawnColour(const Form* form, double x, double y);
+// Where a label's text stands in its window: its advance wide and its font's
+// line high, placed as the label aligns it.
+QRect textRect(const QLabel* label);
 
 } // namespace kt::test

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "algebra/FrmScientific.h"
+#include "algebra/ScientificNotation.h"
 
 #include "algebra/Solving.h"
 #include "shell/WindowNames.h"
@@ -15,7 +15,7 @@ constexpr int Margin = 240;
 
 } // namespace
 
-FrmScientific::FrmScientific() : WorkingForm(windows::Scientific)
+ScientificNotation::ScientificNotation() : WorkedSolutionForm(windows::ScientificNotation)
 {
     setCaption(QStringLiteral("Scientific Notation"));
     // The number under its label on the left, its rewriting under its label
@@ -37,17 +37,17 @@ FrmScientific::FrmScientific() : WorkingForm(windows::Scientific)
     setSizeTwips(answerLeft + rowWidth(answerTitle) + Margin, buttonsTop + 450 + Margin);
 
     setEnterOrder({TextInputNumber}, [this] { cmdSolve_Click(); });
-    connect(TextInputNumber, &TextBox::changed, this, &FrmScientific::TextInputNumber_Change);
-    connect(cmdSolve, &QPushButton::clicked, this, &FrmScientific::cmdSolve_Click);
-    connect(cmdClear, &QPushButton::clicked, this, &FrmScientific::cmdClear_Click);
-    connect(cmdExit, &QPushButton::clicked, this, &FrmScientific::cmdExit_Click);
+    connect(TextInputNumber, &TextBox::changed, this, &ScientificNotation::TextInputNumber_Change);
+    connect(cmdSolve, &QPushButton::clicked, this, &ScientificNotation::cmdSolve_Click);
+    connect(cmdClear, &QPushButton::clicked, this, &ScientificNotation::cmdClear_Click);
+    connect(cmdExit, &QPushButton::clicked, this, &ScientificNotation::cmdExit_Click);
 }
 
-void FrmScientific::Form_Load() { centre(); }
+void ScientificNotation::Form_Load() { centre(); }
 
-void FrmScientific::TextInputNumber_Change() { LabelFinalAnswer->clear(); }
+void ScientificNotation::TextInputNumber_Change() { LabelFinalAnswer->clear(); }
 
-void FrmScientific::cmdSolve_Click()
+void ScientificNotation::cmdSolve_Click()
 {
     // Only a number in full is rewritten: "12abc" would otherwise show as a
     // number the child did not type.
@@ -59,13 +59,13 @@ void FrmScientific::cmdSolve_Click()
     LabelFinalAnswer->setText(*scientific);
 }
 
-void FrmScientific::cmdClear_Click()
+void ScientificNotation::cmdClear_Click()
 {
     TextInputNumber->clear();
     LabelFinalAnswer->clear();
     TextInputNumber->setFocus();
 }
 
-void FrmScientific::cmdExit_Click() { unload(); }
+void ScientificNotation::cmdExit_Click() { unload(); }
 
 } // namespace kt

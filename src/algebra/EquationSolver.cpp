@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "algebra/frmEquation.h"
+#include "algebra/EquationSolver.h"
 
 #include "algebra/Solving.h"
 #include "shell/WindowNames.h"
@@ -25,8 +25,8 @@ constexpr int TriangleWidth = 2400;
 
 } // namespace
 
-frmEquation::frmEquation(int type)
-    : WorkingForm(windows::equation(type)), m_type(equationType(type))
+EquationSolver::EquationSolver(int type)
+    : WorkedSolutionForm(windows::equation(type)), m_type(equationType(type))
 {
     setCaption(QStringLiteral("Equation #%1").arg(type));
     int bottom = 0;
@@ -49,20 +49,20 @@ frmEquation::frmEquation(int type)
     QList<TextBox*> order;
     for (const QString& name : m_type.enterOrder) {
         order << findBox(name);
-        connect(order.last(), &TextBox::changed, this, &frmEquation::Text_Change);
+        connect(order.last(), &TextBox::changed, this, &EquationSolver::Text_Change);
     }
     setEnterOrder(order, [this] { cmdSolve_Click(); });
-    connect(cmdSolve, &QPushButton::clicked, this, &frmEquation::cmdSolve_Click);
-    connect(cmdClear, &QPushButton::clicked, this, &frmEquation::cmdClear_Click);
-    connect(cmdExit, &QPushButton::clicked, this, &frmEquation::cmdExit_Click);
+    connect(cmdSolve, &QPushButton::clicked, this, &EquationSolver::cmdSolve_Click);
+    connect(cmdClear, &QPushButton::clicked, this, &EquationSolver::cmdClear_Click);
+    connect(cmdExit, &QPushButton::clicked, this, &EquationSolver::cmdExit_Click);
     hideAnswer();
 }
 
-void frmEquation::Form_Load() { centre(); }
+void EquationSolver::Form_Load() { centre(); }
 
-void frmEquation::Text_Change() { hideAnswer(); }
+void EquationSolver::Text_Change() { hideAnswer(); }
 
-void frmEquation::cmdSolve_Click()
+void EquationSolver::cmdSolve_Click()
 {
     const auto a = readTypedNumber(Texta->text());
     if (m_type.kind == EquationType::Kind::Linear && (!a || *a == 0))
@@ -99,7 +99,7 @@ void frmEquation::cmdSolve_Click()
     firstBox()->setFocus();
 }
 
-void frmEquation::cmdClear_Click()
+void EquationSolver::cmdClear_Click()
 {
     hideAnswer();
     for (const QString& name : m_type.enterOrder)
@@ -107,16 +107,16 @@ void frmEquation::cmdClear_Click()
     firstBox()->setFocus();
 }
 
-void frmEquation::cmdExit_Click() { unload(); }
+void EquationSolver::cmdExit_Click() { unload(); }
 
-void frmEquation::refuse(TextBox* box, const QString& message)
+void EquationSolver::refuse(TextBox* box, const QString& message)
 {
     hideAnswer();
     msgBox(message);
     box->setFocus();
 }
 
-void frmEquation::hideAnswer()
+void EquationSolver::hideAnswer()
 {
     for (Label* answer : {LabelFinalAnswer, LabelSumOfSquares}) {
         if (answer) {
@@ -126,7 +126,7 @@ void frmEquation::hideAnswer()
     }
 }
 
-void frmEquation::drawTriangle(int left, int top)
+void EquationSolver::drawTriangle(int left, int top)
 {
     // The right angle at the bottom left; type 5 asks for the hypotenuse,
     // type 6 for a leg with a as the hypotenuse.

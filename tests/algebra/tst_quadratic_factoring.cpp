@@ -11,7 +11,7 @@
 using namespace kt;
 using namespace kt::test;
 
-class TestFactor : public QObject, public AlgebraFixture {
+class TestQuadraticFactoring : public QObject, public AlgebraFixture {
     Q_OBJECT
 
     void solve(const QString& a, const QString& b, const QString& c)
@@ -55,10 +55,10 @@ private slots:
 
     void solvedWindowShowsTheWorkingAndCountsChangedInputsOnce()
     {
-        open(windows::Factor, -1); // as the menu opens it
+        open(windows::QuadraticFactoring, -1); // as the menu opens it
         QVERIFY(!shown("LabelScore"));
         close();
-        open(windows::Factor, 0, 4);
+        open(windows::QuadraticFactoring, 0, 4);
         QCOMPARE(text("LabelScore"), QStringLiteral("Score = 4"));
         // The factor row has minus signs: (Y - f1)(Y - f2) is the polynomial for the roots shown.
         QStringList fixedTexts;
@@ -114,7 +114,7 @@ private slots:
         QFETCH(QString, instruction);
         QFETCH(QString, message);
         QFETCH(QString, box);
-        open(windows::Factor);
+        open(windows::QuadraticFactoring);
         solve(a, b, c);
         QCOMPARE(messages(), QStringList{message});
         QCOMPARE(text("LabelInstructions"), instruction);
@@ -128,7 +128,7 @@ private slots:
 
     void enterChecksEachBoxBeforeMovingOn()
     {
-        open(windows::Factor);
+        open(windows::QuadraticFactoring);
         entry("TextA")->setFocus();
         pressEnter(entry("TextA"));
         QCOMPARE(messages(), QStringList{"Use a number greater than zero."});
@@ -146,5 +146,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestFactor)
-#include "tst_factor.moc"
+QTEST_MAIN(TestQuadraticFactoring)
+#include "tst_quadratic_factoring.moc"

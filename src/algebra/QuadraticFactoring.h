@@ -3,15 +3,15 @@
 // Factoring a quadratic P(Y) = aY^2 + bY + c with the quadratic formula: the
 // child types a, b and c; Solve fills the formula with them and shows the
 // discriminant, 2a and the two roots.
-#include "algebra/SolverScore.h"
-#include "algebra/WorkingForm.h"
+#include "shell/SolutionScore.h"
+#include "shell/WorkedSolutionForm.h"
 
 namespace kt {
 
-class Factor : public WorkingForm, public SolverScore {
+class QuadraticFactoring : public WorkedSolutionForm, public SolutionScore {
     Q_OBJECT
 public:
-    Factor();
+    QuadraticFactoring();
 
 protected:
     void Form_Load() override;

@@ -6,14 +6,14 @@
 // (EquationTypes.h) gives the rows, the Enter order and the formula; the
 // right-triangle types add the number under the root and a drawn triangle.
 #include "algebra/EquationTypes.h"
-#include "algebra/WorkingForm.h"
+#include "shell/WorkedSolutionForm.h"
 
 namespace kt {
 
-class frmEquation : public WorkingForm {
+class EquationSolver : public WorkedSolutionForm {
     Q_OBJECT
 public:
-    explicit frmEquation(int type);
+    explicit EquationSolver(int type);
 
 protected:
     void Form_Load() override;

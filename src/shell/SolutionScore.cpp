@@ -1,24 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "algebra/SolverScore.h"
+#include "shell/SolutionScore.h"
 
-#include "shell/SessionState.h"
 #include "ui/Controls.h"
 #include "ui/Numbers.h"
 
 namespace kt {
 
-void SolverScore::showScore()
+void SolutionScore::showScore()
 {
     LabelScore->setVisible(HideScore == 0);
     if (HideScore == 0)
-        LabelScore->setText(QStringLiteral("Score =") + spaced(int(session().SolverScore)));
+        LabelScore->setText(QStringLiteral("Score =") + spaced(int(session().*m_counter)));
 }
 
-void SolverScore::countSolution()
+void SolutionScore::countSolution()
 {
     if (!m_inputsChanged)
         return;
-    session().SolverScore = addSaturating16(session().SolverScore, 1);
+    session().*m_counter = addSaturating16(session().*m_counter, 1);
     if (HideScore == 0)
         showScore();
     m_inputsChanged = false;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "algebra/SimultaneousLinearEquations.h"
+#include "algebra/SimultaneousEquations.h"
 
 #include "algebra/Solving.h"
 #include "shell/WindowNames.h"
@@ -21,30 +21,32 @@ const QStringList Names{"a1", "b1", "c1", "a2", "b2", "c2"};
 
 constexpr int Margin = 240;
 constexpr int Width = 11000;
-constexpr int Coefficient = 750;
 
 Piece t(const QString& fixed) { return text(fixed); }
 
 // The next place of a coefficient in the rule: "a1" gives a1(0), a1(1), ...
 class Places {
 public:
+    explicit Places(int width) : m_width(width) {}
     Piece operator()(const QString& name)
     {
-        return placeCentred(QStringLiteral("%1(%2)").arg(name).arg(m_next[name]++), Coefficient, name);
+        return placeCentred(QStringLiteral("%1(%2)").arg(name).arg(m_next[name]++), m_width, name);
     }
 
 private:
+    int m_width;
     QMap<QString, int> m_next;
 };
 
-QList<Row> rows()
+// Every place and box of a coefficient `cell` twips wide.
+QList<Row> rows(int cell)
 {
-    Places p;
+    Places p(cell);
     auto equation = [](const QString& n) {
         return Row{t("a" + n), t("x"), t("+"), t("b" + n), t("y"), t("="), t("c" + n)};
     };
-    auto entries = [](const QString& n) {
-        return Row{box("texta" + n), t("x"), t("+"), box("textb" + n), t("y"), t("="), box("textc" + n)};
+    auto entries = [cell](const QString& n) {
+        return Row{box("texta" + n, cell), t("x"), t("+"), box("textb" + n, cell), t("y"), t("="), box("textc" + n, cell)};
     };
     // Each expression builds its places in reading order, so the indices run
     // left to right, top to bottom.
@@ -70,21 +72,28 @@ QList<Row> rows()
 
 } // namespace
 
-SimultaneousLinearEquations::SimultaneousLinearEquations() : WorkingForm(windows::Simultaneous)
+SimultaneousEquations::SimultaneousEquations()
+    : WorkedSolutionForm(windows::SimultaneousEquations), SolutionScore(&SessionState::SolverScore)
 {
     setCaption(QStringLiteral("Simultaneous Linear Equation Solution"));
+    // A cell holds the widest coefficient, -32768, with room to keep it
+    // apart from its neighbours and the determinants' bars.
+    const QList<Row> working = rows(textWidth(QStringLiteral("-32768")) + 120);
+    int width = Width;
+    for (const Row& row : working)
+        width = qMax(width, rowWidth(row) + 2 * Margin);
     int bottom = 0;
-    placeRows(rows(), Margin, Margin, 150, &bottom);
+    placeRows(working, Margin, Margin, 150, &bottom);
     LabelInstructions = addLabel("LabelInstructions", 5400, Margin, 3600, 600, "Enter the coefficients.");
-    LabelInstructions->setFontSize(WorkingForm::FontPoints);
-    LabelScore = addLabel("LabelScore", Width - 1800, Margin, 1600, 300, "Score = ");
+    LabelInstructions->setFontSize(fontPoints());
+    LabelScore = addLabel("LabelScore", width - 1800, Margin, 1600, 300, "Score = ");
     LabelAnswerx = findLabel("LabelAnswerx");
     LabelAnswery = findLabel("LabelAnswery");
     QList<TextBox*> order;
     for (const QString& name : Names) {
         order << findBox("text" + name);
         m_coefficients.append({order.last(), &labelArray(name)});
-        connect(order.last(), &TextBox::changed, this, &SimultaneousLinearEquations::Text_Change);
+        connect(order.last(), &TextBox::changed, this, &SimultaneousEquations::Text_Change);
     }
     texta1 = order[0], textb1 = order[1], textc1 = order[2];
     texta2 = order[3], textb2 = order[4], textc2 = order[5];
@@ -93,29 +102,29 @@ SimultaneousLinearEquations::SimultaneousLinearEquations() : WorkingForm(windows
     CommandSolve = addButton("CommandSolve", Margin, buttonsTop, 1300, 450, "&Solve");
     CmdClear = addButton("CmdClear", Margin + 1500, buttonsTop, 1300, 450, "&Clear");
     CommandReturn = addButton("CommandReturn", Margin + 3000, buttonsTop, 1300, 450, "&Return");
-    setSizeTwips(Width, buttonsTop + 450 + Margin);
+    setSizeTwips(width, buttonsTop + 450 + Margin);
 
     // Enter checks its box before the walk moves on; a refused value stays put.
     setEnterOrder(order, [this] { CommandSolve->setFocus(); }, [this](TextBox* box) { return validate(box); });
-    connect(CommandSolve, &QPushButton::clicked, this, &SimultaneousLinearEquations::CommandSolve_Click);
-    connect(CmdClear, &QPushButton::clicked, this, &SimultaneousLinearEquations::CmdClear_Click);
-    connect(CommandReturn, &QPushButton::clicked, this, &SimultaneousLinearEquations::CommandReturn_Click);
+    connect(CommandSolve, &QPushButton::clicked, this, &SimultaneousEquations::CommandSolve_Click);
+    connect(CmdClear, &QPushButton::clicked, this, &SimultaneousEquations::CmdClear_Click);
+    connect(CommandReturn, &QPushButton::clicked, this, &SimultaneousEquations::CommandReturn_Click);
 }
 
-void SimultaneousLinearEquations::Form_Load()
+void SimultaneousEquations::Form_Load()
 {
     centre();
     showScore();
     ResetWorking();
 }
 
-void SimultaneousLinearEquations::Text_Change()
+void SimultaneousEquations::Text_Change()
 {
     markInputsChanged();
     ResetWorking();
 }
 
-void SimultaneousLinearEquations::CommandSolve_Click()
+void SimultaneousEquations::CommandSolve_Click()
 {
     QList<qint16> v;
     for (const auto& [box, places] : m_coefficients) {
@@ -142,7 +151,7 @@ void SimultaneousLinearEquations::CommandSolve_Click()
     texta1->setFocus();
 }
 
-void SimultaneousLinearEquations::CmdClear_Click()
+void SimultaneousEquations::CmdClear_Click()
 {
     ResetWorking();
     for (const auto& [box, places] : m_coefficients)
@@ -150,9 +159,9 @@ void SimultaneousLinearEquations::CmdClear_Click()
     texta1->setFocus();
 }
 
-void SimultaneousLinearEquations::CommandReturn_Click() { unload(); }
+void SimultaneousEquations::CommandReturn_Click() { unload(); }
 
-bool SimultaneousLinearEquations::validate(TextBox* box)
+bool SimultaneousEquations::validate(TextBox* box)
 {
     // Whole numbers of the program's 16-bit range only: the working shows the
     // typed text, so a fraction would be shown but not solved.
@@ -163,7 +172,7 @@ bool SimultaneousLinearEquations::validate(TextBox* box)
     return false;
 }
 
-void SimultaneousLinearEquations::ResetWorking()
+void SimultaneousEquations::ResetWorking()
 {
     for (const auto& [box, places] : m_coefficients)
         for (Label* place : *places)

@@ -6,15 +6,15 @@
 // shows the product worked out: ac/bd as a decimal, X to the power r + t and
 // Y to the power s + u.
 #include "fractions/VariableProduct.h"
-#include "shell/HideScoreFlag.h"
-#include "ui/Form.h"
+#include "shell/SolutionScore.h"
+#include "shell/WorkedSolutionForm.h"
 
 namespace kt {
 
-class FractionReduction : public Form, public HideScoreFlag {
+class FractionsWithVariables : public WorkedSolutionForm, public SolutionScore {
     Q_OBJECT
 public:
-    FractionReduction();
+    FractionsWithVariables();
 
 protected:
     void Form_Load() override;
@@ -30,22 +30,18 @@ private:
     void checkBox(TextBox* box);
     void refuse(TextBox* box);
     void HideResult();
-    // Writes the coefficient and moves X, Y and their powers in after it.
+    // Writes the coefficient and sets X, Y and their powers after it.
     void showProduct(const VariableProduct& product);
-    // Places a control of the result row, in twips within Picture1.
-    void placeInPanel(QWidget* control, int left);
     // The b and d boxes must not be zero; the others only need a number.
     bool isDenominator(const TextBox* box) const { return box == Textb || box == Textd; }
     float value(const TextBox* box) const;
 
     TextBox *Texta, *Textb, *Textc, *Textd, *textR, *textS, *TextT, *TextU;
-    Label *LabelInstruction, *LabelScore, *LabelAdivB, *LabelCdivD, *LabelACdivBD;
-    ControlArray<Label> LabelRplusT{QStringLiteral("LabelRplusT")};
-    ControlArray<Label> LabelSplusU{QStringLiteral("LabelSplusU")};
-    Label *Picture1, *LabelFinalAnswer, *Labelx, *LabelY;
+    Label *LabelInstruction, *Picture1, *LabelFinalAnswer, *Labelx, *LabelY;
+    ControlArray<Label>& LabelRplusT;
+    ControlArray<Label>& LabelSplusU;
     CommandButton *CommandSolve, *cmdClear, *CommandReturn;
 
-    qint16 ScoreDue = 0;
     qint16 InputError = 0;
 };
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "algebra/Factor.h"
+#include "algebra/QuadraticFactoring.h"
 
 #include "algebra/Solving.h"
 #include "shell/WindowNames.h"
@@ -26,7 +26,8 @@ Piece t(const QString& fixed) { return text(fixed); }
 
 } // namespace
 
-Factor::Factor() : WorkingForm(windows::Factor), a(labelArray(QStringLiteral("a"))),
+QuadraticFactoring::QuadraticFactoring()
+    : WorkedSolutionForm(windows::QuadraticFactoring), SolutionScore(&SessionState::SolverScore), a(labelArray(QStringLiteral("a"))),
       b(labelArray(QStringLiteral("b"))), c(labelArray(QStringLiteral("c")))
 {
     setCaption(QStringLiteral("Factoring Polynomials"));
@@ -69,30 +70,30 @@ Factor::Factor() : WorkingForm(windows::Factor), a(labelArray(QStringLiteral("a"
     setSizeTwips(Width, buttonsTop + 450 + Margin);
 
     for (TextBox* entry : {TextA, TextB, TextC})
-        connect(entry, &TextBox::changed, this, &Factor::Text_Change);
+        connect(entry, &TextBox::changed, this, &QuadraticFactoring::Text_Change);
     // Enter checks its box before the walk moves on; a refused value stays put.
     setEnterOrder({TextA, TextB, TextC}, [this] { CommandSolve->setFocus(); }, [this](TextBox* entry) {
         return entry == TextA ? validateA() : entry == TextB ? validateB() : validateC();
     });
-    connect(CommandSolve, &QPushButton::clicked, this, &Factor::CommandSolve_Click);
-    connect(CmdClear, &QPushButton::clicked, this, &Factor::CmdClear_Click);
-    connect(CommandQuit, &QPushButton::clicked, this, &Factor::CommandQuit_Click);
+    connect(CommandSolve, &QPushButton::clicked, this, &QuadraticFactoring::CommandSolve_Click);
+    connect(CmdClear, &QPushButton::clicked, this, &QuadraticFactoring::CmdClear_Click);
+    connect(CommandQuit, &QPushButton::clicked, this, &QuadraticFactoring::CommandQuit_Click);
 }
 
-void Factor::Form_Load()
+void QuadraticFactoring::Form_Load()
 {
     centre();
     showScore();
     ResetWorking();
 }
 
-void Factor::Text_Change()
+void QuadraticFactoring::Text_Change()
 {
     markInputsChanged();
     ResetWorking();
 }
 
-void Factor::CommandSolve_Click()
+void QuadraticFactoring::CommandSolve_Click()
 {
     if (!validateA() || !validateB() || !validateC())
         return;
@@ -130,7 +131,7 @@ void Factor::CommandSolve_Click()
     TextA->setFocus();
 }
 
-void Factor::CmdClear_Click()
+void QuadraticFactoring::CmdClear_Click()
 {
     ResetWorking();
     for (TextBox* entry : {TextA, TextB, TextC})
@@ -138,9 +139,9 @@ void Factor::CmdClear_Click()
     TextA->setFocus();
 }
 
-void Factor::CommandQuit_Click() { unload(); }
+void QuadraticFactoring::CommandQuit_Click() { unload(); }
 
-bool Factor::validateA()
+bool QuadraticFactoring::validateA()
 {
     const auto value = readTypedNumber(TextA->text(), NumberType::Single);
     if (value && *value != 0)
@@ -150,7 +151,7 @@ bool Factor::validateA()
     return false;
 }
 
-bool Factor::validateB()
+bool QuadraticFactoring::validateB()
 {
     if (readTypedNumber(TextB->text(), NumberType::Single))
         return true;
@@ -158,7 +159,7 @@ bool Factor::validateB()
     return false;
 }
 
-bool Factor::validateC()
+bool QuadraticFactoring::validateC()
 {
     if (readTypedNumber(TextC->text(), NumberType::Single))
         return true;
@@ -166,7 +167,7 @@ bool Factor::validateC()
     return false;
 }
 
-void Factor::refuse(TextBox* box, const QString& instruction, const QString& message)
+void QuadraticFactoring::refuse(TextBox* box, const QString& instruction, const QString& message)
 {
     LabelInstructions->setText(instruction);
     refuseEntry(box, message);
@@ -174,7 +175,7 @@ void Factor::refuse(TextBox* box, const QString& instruction, const QString& mes
     LabelInstructions->setText(instruction);
 }
 
-void Factor::ResetWorking()
+void QuadraticFactoring::ResetWorking()
 {
     setShown(m_numericRows, false);
     a[0]->setText(QStringLiteral("a"));

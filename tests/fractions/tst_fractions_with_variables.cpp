@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Multiplying fractions with variables: the eight boxes, their checks in
-// order, the result row and where its pieces stand, and the score.
+// order, the result row and how its pieces stand in the panel, and the score.
 #include "FractionTest.h"
-#include "fractions/FractionReduction.h"
+#include "fractions/FractionsWithVariables.h"
 #include "shell/SessionState.h"
+#include "ui/SizeFactor.h"
 
 using namespace kt;
 using namespace kt::test;
 
-class TestFractionReduction : public QObject, public FractionFixture {
+class TestFractionsWithVariables : public QObject, public FractionFixture {
     Q_OBJECT
 
     // Boxes in the order a, b, c, d, r, s, t, u.
@@ -19,15 +20,20 @@ class TestFractionReduction : public QObject, public FractionFixture {
             get<TextBox>(names[i])->setText(values.value(i));
         click(get("CommandSolve"));
     }
-    // Left of a result piece within the panel, in twips.
-    int panelLeft(const char* name) const { return twips(get(name)->x() - get("Picture1")->x()); }
-    QStringList result() const
+    QList<QLabel*> resultPieces() const
     {
-        QStringList pieces;
+        QList<QLabel*> pieces;
         for (const char* name : {"LabelFinalAnswer", "Labelx", "LabelRplusT(2)", "LabelY", "LabelSplusU(2)"})
             if (shown(name))
-                pieces << text(name);
+                pieces << get<QLabel>(name);
         return pieces;
+    }
+    QStringList result() const
+    {
+        QStringList texts;
+        for (const QLabel* piece : resultPieces())
+            texts << piece->text();
+        return texts;
     }
 
 private slots:
@@ -35,20 +41,19 @@ private slots:
     {
         start();
         session().FractionScore = 2;
-        QVERIFY(openLevel(5, windows::FractionReduction2));
+        QVERIFY(openLevel(5, windows::FractionsWithVariables));
     }
-    void cleanup() { stop(); }
+    void cleanup()
+    {
+        stop();
+        setUiScale(1.0);
+    }
 
     void solvesAndScoresOncePerChange()
     {
         QVERIFY(!shown("LabelScore") && !shown("Picture1"));
         solve({"2", "4", "6", "9", "3", "1", "2", "1"});
         QCOMPARE(result(), (QStringList{"0.333333", "X", " 5", "/  Y", " 2"}));
-        // 8 characters of 135 twips after base 120 + 270.
-        const QList<int> lefts{120, 1470, 1605, 2010, 2415};
-        QCOMPARE((QList<int>{panelLeft("LabelFinalAnswer"), panelLeft("Labelx"), panelLeft("LabelRplusT(2)"),
-                             panelLeft("LabelY"), panelLeft("LabelSplusU(2)")}),
-                 lefts);
         QCOMPARE(session().FractionScore, qint16(3));
         QVERIFY(!shown("LabelScore")); // hidden by the menu
         QCOMPARE(form->focusWidget(), get("Texta"));
@@ -59,12 +64,45 @@ private slots:
         QVERIFY(!shown("Picture1"));
         click(get("CommandSolve"));
         QCOMPARE(result(), (QStringList{"0.333333", "/  Y", " 2"}));
-        QCOMPARE(panelLeft("LabelY"), 390 + 8 * 135);
         QCOMPARE(session().FractionScore, qint16(4));
         solve({"0", "4", "6", "9", "3", "1", "2", "1"});
         QCOMPARE(result(), QStringList{"0.0"});
         click(get("cmdClear"));
         QVERIFY(!shown("Picture1") && get<TextBox>("Textd")->text().isEmpty());
+    }
+
+    // The pieces of the result keep apart, in reading order, inside the
+    // panel, with the largest values and at every size factor.
+    void resultRowFitsThePanel_data()
+    {
+        QTest::addColumn<double>("factor");
+        QTest::addColumn<QStringList>("values");
+        const QStringList largest{"-32768", "1", "32767", "1", "30000", "-30000", "30000", "-30000"};
+        const QStringList longest{"-32767", "2", "32767", "4097", "-32768", "1", "-32768", "1"};
+        const QStringList noX{"1", "3", "1", "1", "2", "30000", "-2", "30000"};
+        for (const double factor : {1.0, 2.0}) {
+            QTest::addRow("largest powers, factor %g", factor) << factor << largest;
+            QTest::addRow("six decimals, factor %g", factor) << factor << longest;
+            QTest::addRow("no X, factor %g", factor) << factor << noX;
+        }
+    }
+    void resultRowFitsThePanel()
+    {
+        QFETCH(double, factor);
+        QFETCH(QStringList, values);
+        form->unload();
+        setUiScale(factor);
+        QVERIFY(openLevel(5, windows::FractionsWithVariables));
+        solve(values);
+        const QRect panel = get("Picture1")->geometry();
+        const QList<QLabel*> pieces = resultPieces();
+        QVERIFY(pieces.size() >= 3);
+        for (int i = 0; i < pieces.size(); ++i) {
+            const QRect piece = textRect(pieces[i]);
+            QVERIFY2(panel.contains(piece), qPrintable(pieces[i]->objectName()));
+            if (i > 0)
+                QVERIFY2(textRect(pieces[i - 1]).right() < piece.left(), qPrintable(pieces[i]->objectName()));
+        }
     }
 
     void refusedBoxes_data()
@@ -118,17 +156,17 @@ private slots:
     {
         form->unload();
         processEvents();
-        Forms::get<FractionReduction>(windows::FractionReduction2)->HideScore = 0;
-        form = Forms::show(windows::FractionReduction2);
+        Forms::get<FractionsWithVariables>(windows::FractionsWithVariables)->HideScore = 0;
+        form = Forms::show(windows::FractionsWithVariables);
         QCOMPARE(text("LabelScore"), QStringLiteral("Score = 2"));
         solve({"1", "1", "1", "1", "0", "0", "0", "0"});
         QCOMPARE(result(), QStringList{"1.0"});
         QCOMPARE(text("LabelScore"), QStringLiteral("Score = 3"));
         click(get("CommandReturn"));
         processEvents();
-        QVERIFY(!Forms::find(windows::FractionReduction2));
+        QVERIFY(!Forms::find(windows::FractionsWithVariables));
     }
 };
 
-QTEST_MAIN(TestFractionReduction)
-#include "tst_fraction_reduction.moc"
+QTEST_MAIN(TestFractionsWithVariables)
+#include "tst_fractions_with_variables.moc"

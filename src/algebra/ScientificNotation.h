@@ -2,14 +2,14 @@
 #pragma once
 // Scientific notation: a number typed by the child rewritten in the
 // 0.00E+00 form.
-#include "algebra/WorkingForm.h"
+#include "shell/WorkedSolutionForm.h"
 
 namespace kt {
 
-class FrmScientific : public WorkingForm {
+class ScientificNotation : public WorkedSolutionForm {
     Q_OBJECT
 public:
-    FrmScientific();
+    ScientificNotation();
 
 protected:
     void Form_Load() override;

@@ -3,15 +3,15 @@
 // Two linear equations a1 x + b1 y = c1, a2 x + b2 y = c2 solved by Cramer's
 // rule, the rule shown as determinants and expanded with the typed
 // coefficients in place of their names.
-#include "algebra/SolverScore.h"
-#include "algebra/WorkingForm.h"
+#include "shell/SolutionScore.h"
+#include "shell/WorkedSolutionForm.h"
 
 namespace kt {
 
-class SimultaneousLinearEquations : public WorkingForm, public SolverScore {
+class SimultaneousEquations : public WorkedSolutionForm, public SolutionScore {
     Q_OBJECT
 public:
-    SimultaneousLinearEquations();
+    SimultaneousEquations();
 
 protected:
     void Form_Load() override;
