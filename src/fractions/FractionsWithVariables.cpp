@@ -15,6 +15,7 @@ namespace {
 constexpr int Margin = 240;
 constexpr int RowGap = 180;
 constexpr int PanelWidth = 5400;
+constexpr int PanelFrame = 240; // the panel's room on both sides of its row
 
 Piece t(const char* fixed) { return text(QString::fromLatin1(fixed)); }
 // A letter and its power, as the formula writes them: "a X" with R raised.
@@ -64,7 +65,7 @@ FractionsWithVariables::FractionsWithVariables()
         Row{t(" = "), place("LabelAdivB", 0, " a/b"), t(" * "), place("LabelCdivD", 0, "c/d"), t(" ")} + powers(0),
         Row{t(" = "), place("LabelACdivBD", 0, "ac/bd"), t(" ")} + powers(1),
         // The result row; its places take the width of what they show.
-        {t(" = "), panel("Picture1", qMax(PanelWidth, rowWidth(widest) + Margin),
+        {t(" = "), panel("Picture1", qMax(PanelWidth, rowWidth(widest) + PanelFrame),
                        {place("LabelFinalAnswer", 0), place("Labelx", 0, "X"), raised({place("LabelRplusT(2)", 0)}),
                         place("LabelY", 0, "/  Y"), raised({place("LabelSplusU(2)", 0)})})},
     };
