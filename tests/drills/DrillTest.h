@@ -71,6 +71,22 @@ struct DrillFixture {
         return box->player->played.join(QLatin1Char(' ')).remove(QStringLiteral(".WAV"));
     }
     void clickOn(const char* name) const { click(control<QWidget>(form, QString::fromLatin1(name))); }
+    // Checks "x,y,colour x,y,colour ..." of the drawing; returns the first spot that differs.
+    QString undrawn(const QString& spots) const
+    {
+        for (const QString& spot : spots.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+            if (const QStringList p = spot.split(QLatin1Char(',')); !drawn(p[0].toDouble(), p[1].toDouble(), p[2].toInt()))
+                return spot;
+        return QString();
+    }
+    // Answers each step right, checking the question of each first.
+    void walk(const QStringList& questions, const QList<int>& answers) const
+    {
+        for (qsizetype i = 0; i < questions.size(); ++i) {
+            QCOMPARE(text("QuestionLabel"), questions[i]);
+            QVERIFY(answer(form, answers[i]));
+        }
+    }
 };
 
 } // namespace kt::test
