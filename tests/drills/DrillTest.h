@@ -7,6 +7,8 @@
 #include "ui/Numbers.h"
 #include "ui/Timer.h"
 
+#include <functional>
+
 namespace kt::test {
 
 // Last scripted draw: puts the right answer in option 3, never a wrong choice equal to it.
@@ -79,12 +81,16 @@ struct DrillFixture {
                 return spot;
         return QString();
     }
-    // Answers each step right, checking the question of each first.
-    void walk(const QStringList& questions, const QList<int>& answers) const
+    // Works through "question:answer|question:answer|...": checks each question,
+    // calls `each` with its index, then answers it right.
+    void walk(const QString& steps, const std::function<void(int)>& each = {}) const
     {
-        for (qsizetype i = 0; i < questions.size(); ++i) {
-            QCOMPARE(text("QuestionLabel"), questions[i]);
-            QVERIFY(answer(form, answers[i]));
+        const QStringList all = steps.split(QLatin1Char('|'), Qt::SkipEmptyParts);
+        for (int i = 0; i < all.size(); ++i) {
+            QCOMPARE(text("QuestionLabel"), all[i].section(QLatin1Char(':'), 0, 0));
+            if (each)
+                each(i);
+            QVERIFY(answer(form, all[i].section(QLatin1Char(':'), 1).toInt()));
         }
     }
 };
