@@ -99,7 +99,10 @@ QSet<QString> recordingNames()
     kt::session().SoundOn = 1;
     QStringList texts = kWords;
     texts << "0.5";
-    for (int n = 0; n <= 999; ++n)
+    // Every whole number the drills can show, and far beyond: all spoken from recordings there are.
+    for (int n = -1200; n <= 1200; ++n)
+        texts << QString::number(n);
+    for (int n : {9999, 10000, 32767, 32768, 99999, -32768, -40000})
         texts << QString::number(n);
     for (const QString& text : std::as_const(texts))
         kt::SayNumber(text);
