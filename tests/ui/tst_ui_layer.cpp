@@ -143,10 +143,18 @@ private slots:
         window->close();
     }
 
+    void sizeFactorFromTheScreen_data()
+    {
+        QTest::addColumn<int>("screenHeight");
+        QTest::addColumn<double>("factor");
+        for (const auto& [height, factor] : {std::pair{600, 1.0}, {768, 1.0}, {1024, 1.25}, {1080, 1.5}, {1440, 2.0}, {2160, 3.0}})
+            QTest::addRow("%d", height) << height << factor;
+    }
     void sizeFactorFromTheScreen()
     {
-        for (const auto& [height, factor] : {std::pair{600, 1.0}, {768, 1.0}, {1024, 1.25}, {1080, 1.5}, {1440, 2.0}, {2160, 3.0}})
-            QCOMPARE(scaleForScreen(height, 480), factor);
+        QFETCH(int, screenHeight);
+        QFETCH(double, factor);
+        QCOMPARE(scaleForScreen(screenHeight, 480), factor);
     }
 
     // Geometry, fonts, pen widths, pictures and drawing grow together; user
