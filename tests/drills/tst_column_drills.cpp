@@ -80,6 +80,7 @@ private slots:
         open(window, level, draws);
         QCOMPARE(box->random->reseeds, 1);
         QCOMPARE(box->random->position, draws.size() + 2); // the right option and one draw per wrong choice
+        QCOMPARE(text("LabelScore"), QStringLiteral("Score = 7"));
         walk(steps);
         QCOMPARE(texts({"Y1", "Y2", "Y3", "Y4", "C1", "C2"}).join(QLatin1Char(' ')), working);
         QCOMPARE(text(window == Add ? "Label_Carry" : "Label_Borrow"), QString());
