@@ -18,10 +18,7 @@ constexpr int CarryTop = 480;
 constexpr int FirstTop = 960;
 constexpr int SecondTop = 1680;
 constexpr int AnswerTop = 2640;
-constexpr int HundredsLeft = 3480;
-constexpr int TensLeft = 4080;
-constexpr int OnesLeft = 4680;
-constexpr int ThousandsLeft = 2880;
+constexpr int ThousandsLeft = 2880; // the columns follow one digit apart
 
 // Suns are filled discs, so a child can see and count them.
 constexpr double SunRadius = 1.0;
@@ -39,25 +36,35 @@ ColumnDrill::ColumnDrill(const ColumnDrillKind& kind) : ChoiceDrill(kind.name), 
     setSizeTwips(WindowWidth, WindowHeight);
     setBackColor(0);
 
-    const auto digit = [this](const QString& name, int left, int top, int height, int pointSize) {
-        Label* label = addLabel(name, left, top, DigitWidth, height);
-        label->setScriptFont(pointSize, true);
-        label->setAlignment(Qt::AlignCenter);
-        label->setForeColor(15);
-        return label;
+    // The working, top row first, each row from the thousands column to the
+    // ones ({} leaves a column blank); the carries are written small.
+    struct Cell {
+        const char* name = nullptr;
+        Label** label = nullptr;
     };
-    C2 = digit(QStringLiteral("C2"), HundredsLeft, CarryTop, 480, 16);
-    C1 = digit(QStringLiteral("C1"), TensLeft, CarryTop, 480, 16);
-    A3 = digit(QStringLiteral("A3"), HundredsLeft, FirstTop, 660, 28);
-    A2 = digit(QStringLiteral("A2"), TensLeft, FirstTop, 660, 28);
-    A1 = digit(QStringLiteral("A1"), OnesLeft, FirstTop, 660, 28);
-    N3 = digit(QStringLiteral("N3"), HundredsLeft, SecondTop, 660, 28);
-    N2 = digit(QStringLiteral("N2"), TensLeft, SecondTop, 660, 28);
-    N1 = digit(QStringLiteral("N1"), OnesLeft, SecondTop, 660, 28);
-    Y4 = digit(QStringLiteral("Y4"), ThousandsLeft, AnswerTop, 660, 28);
-    Y3 = digit(QStringLiteral("Y3"), HundredsLeft, AnswerTop, 660, 28);
-    Y2 = digit(QStringLiteral("Y2"), TensLeft, AnswerTop, 660, 28);
-    Y1 = digit(QStringLiteral("Y1"), OnesLeft, AnswerTop, 660, 28);
+    const struct {
+        int top;
+        bool small;
+        std::initializer_list<Cell> cells;
+    } grid[] = {
+        {CarryTop, true, {{}, {"C2", &C2}, {"C1", &C1}}},
+        {FirstTop, false, {{}, {"A3", &A3}, {"A2", &A2}, {"A1", &A1}}},
+        {SecondTop, false, {{}, {"N3", &N3}, {"N2", &N2}, {"N1", &N1}}},
+        {AnswerTop, false, {{"Y4", &Y4}, {"Y3", &Y3}, {"Y2", &Y2}, {"Y1", &Y1}}},
+    };
+    for (const auto& row : grid) {
+        int left = ThousandsLeft;
+        for (const Cell& cell : row.cells) {
+            if (cell.label) {
+                Label* label = addLabel(QLatin1String(cell.name), left, row.top, DigitWidth, row.small ? 480 : 660);
+                label->setScriptFont(row.small ? 16 : 28, true);
+                label->setAlignment(Qt::AlignCenter);
+                label->setForeColor(15);
+                *cell.label = label;
+            }
+            left += DigitWidth;
+        }
+    }
 
     Line1 = addLine(QStringLiteral("Line1"), 2760, 1920, 3240, 1920, 15, 3);
     Line2 = addLine(QStringLiteral("Line2"), 2760, 2400, 5160, 2400, 15, 3);

@@ -106,25 +106,25 @@ qint16 Division::level() const { return session().DivLevel; }
 QList<StepRow> Division::stepTable(int level)
 {
     using Z = LeadingZeros;
-    const Operand divisor{{D1, D2}};
-    const Operand difference{{Y1, Y2, Y3}};
+    const Operand divisor{D1, D2};
+    const Operand difference{Y1, Y2, Y3};
     if (level == 3)
         return {
-            {9, &GoesInto, {divisor, {{N1, N2}}}, {A1, A2}, Z::Written, 10},
-            {10, &Times, {{{A1, A2}}, divisor}, {X1, X2}, Z::Written, 11},
-            {11, &Minus, {{{N1, N2}}, {{X1, X2}}}, {Y1, Y2}, Z::Written, 12,
+            {9, &GoesInto, {divisor, {N1, N2}}, {A1, A2}, Z::Written, 10},
+            {10, &Times, {{A1, A2}, divisor}, {X1, X2}, Z::Written, 11},
+            {11, &Minus, {{N1, N2}, {X1, X2}}, {Y1, Y2}, Z::Written, 12,
              [this] { Line3->show(), bringDown(N3, Y3, {Line8, Line9, Line10}); }},
             {12, &GoesIntoAgain, {divisor, difference}, {A3}, Z::Written, 13},
-            {13, &Times, {{{A3}}, divisor}, {Z1, Z2, Z3}, Z::Written, 14, [this] { Line4->show(); }},
-            {14, &Minus, {difference, {{Z1, Z2, Z3}}}, {R1, R2, R3}, Z::Written, 0},
+            {13, &Times, {A3, divisor}, {Z1, Z2, Z3}, Z::Written, 14, [this] { Line4->show(); }},
+            {14, &Minus, {difference, {Z1, Z2, Z3}}, {R1, R2, R3}, Z::Written, 0},
         };
     return {
-        {1, &GoesInto, {{{D1}}, {{N1}}}, {A1}, Z::Written, 2},
-        {2, &Times, {{{A1}}, {{D1}}}, {X1}, Z::Written, 3},
-        {3, &Minus, {{{N1}}, {{X1}}}, {Y1}, Z::Written, level == 1 ? 0 : 4,
+        {1, &GoesInto, {D1, N1}, {A1}, Z::Written, 2},
+        {2, &Times, {A1, D1}, {X1}, Z::Written, 3},
+        {3, &Minus, {N1, X1}, {Y1}, Z::Written, level == 1 ? 0 : 4,
          [this, level] { Line3->show(); if (level == 2) bringDown(N2, Y2, {Line5, Line6, Line7}); }},
-        {4, &GoesIntoAgain, {{{D1}}, {{Y1, Y2}}}, {A2}, Z::Written, 5},
-        {5, &Times, {{{A2}}, {{D1}}}, {Z1, Z2}, Z::Written, 6, [this] { Line4->show(); }},
+        {4, &GoesIntoAgain, {D1, {Y1, Y2}}, {A2}, Z::Written, 5},
+        {5, &Times, {A2, D1}, {Z1, Z2}, Z::Written, 6, [this] { Line4->show(); }},
         {6, &Minus, {{{Y1, Y2}, true}, {{Z1, Z2}, true}}, {R1, R2}, Z::Written, 0},
     };
 }

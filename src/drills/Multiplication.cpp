@@ -49,39 +49,41 @@ Multiplication::Multiplication() : StepDrill(windows::Multiplication, mulRules()
     setSizeTwips(WindowWidth, WindowHeight);
     setBackColor(0);
 
-    const auto cell = [this](const QString& name, int column, int top, bool small = false) {
-        Label* label = addLabel(name, Column[column], top, DigitWidth, small ? 360 : 600);
-        label->setScriptFont(small ? 14 : 26, true);
-        label->setAlignment(Qt::AlignCenter);
-        label->setForeColor(15);
-        return label;
+    // The working, top row first, each row from the ones column leftwards
+    // ({} leaves a column blank); carry rows are written small.
+    struct Cell {
+        const char* name = nullptr;
+        Label** label = nullptr;
     };
-    Carry1 = cell(QStringLiteral("Carry1"), 2, ProductCarryTop, true);
-    Carry2 = cell(QStringLiteral("Carry2"), 3, ProductCarryTop, true);
-    carry3 = cell(QStringLiteral("carry3"), 4, ProductCarryTop, true);
-    NUM11 = cell(QStringLiteral("NUM11"), 1, FirstFactorTop);
-    NUM12 = cell(QStringLiteral("NUM12"), 2, FirstFactorTop);
-    NUM13 = cell(QStringLiteral("NUM13"), 3, FirstFactorTop);
-    NUM21 = cell(QStringLiteral("NUM21"), 1, SecondFactorTop);
-    NUM22 = cell(QStringLiteral("NUM22"), 2, SecondFactorTop);
-    TimesSymbol = cell(QStringLiteral("TimesSymbol"), 4, SecondFactorTop);
+    const struct {
+        int top;
+        bool small;
+        std::initializer_list<Cell> cells;
+    } grid[] = {
+        {ProductCarryTop, true, {{}, {"Carry1", &Carry1}, {"Carry2", &Carry2}, {"carry3", &carry3}}},
+        {FirstFactorTop, false, {{"NUM11", &NUM11}, {"NUM12", &NUM12}, {"NUM13", &NUM13}}},
+        {SecondFactorTop, false, {{"NUM21", &NUM21}, {"NUM22", &NUM22}, {}, {"TimesSymbol", &TimesSymbol}}},
+        {SumCarryTop, true, {{}, {"carry4", &carry4}, {"carry5", &carry5}, {"carry6", &carry6}}},
+        {FirstRowTop, false, {{"num31", &num31}, {"num32", &num32}, {"num33", &num33}, {"num34", &num34}}},
+        {SecondRowTop, false, {{"num41", &num41}, {"num42", &num42}, {"num43", &num43}, {"num44", &num44}}},
+        {SumTop, false,
+         {{"num51", &num51}, {"num52", &num52}, {"num53", &num53}, {"num54", &num54}, {"num55", &num55}}},
+    };
+    for (const auto& row : grid) {
+        int column = 1;
+        for (const Cell& cell : row.cells) {
+            if (cell.label) {
+                Label* label = addLabel(QLatin1String(cell.name), Column[column], row.top, DigitWidth,
+                                        row.small ? 360 : 600);
+                label->setScriptFont(row.small ? 14 : 26, true);
+                label->setAlignment(Qt::AlignCenter);
+                label->setForeColor(15);
+                *cell.label = label;
+            }
+            ++column;
+        }
+    }
     TimesSymbol->setText(QStringLiteral("X"));
-    carry4 = cell(QStringLiteral("carry4"), 2, SumCarryTop, true);
-    carry5 = cell(QStringLiteral("carry5"), 3, SumCarryTop, true);
-    carry6 = cell(QStringLiteral("carry6"), 4, SumCarryTop, true);
-    num31 = cell(QStringLiteral("num31"), 1, FirstRowTop);
-    num32 = cell(QStringLiteral("num32"), 2, FirstRowTop);
-    num33 = cell(QStringLiteral("num33"), 3, FirstRowTop);
-    num34 = cell(QStringLiteral("num34"), 4, FirstRowTop);
-    num41 = cell(QStringLiteral("num41"), 1, SecondRowTop);
-    num42 = cell(QStringLiteral("num42"), 2, SecondRowTop);
-    num43 = cell(QStringLiteral("num43"), 3, SecondRowTop);
-    num44 = cell(QStringLiteral("num44"), 4, SecondRowTop);
-    num51 = cell(QStringLiteral("num51"), 1, SumTop);
-    num52 = cell(QStringLiteral("num52"), 2, SumTop);
-    num53 = cell(QStringLiteral("num53"), 3, SumTop);
-    num54 = cell(QStringLiteral("num54"), 4, SumTop);
-    num55 = cell(QStringLiteral("num55"), 5, SumTop);
     Line1 = addLine(QStringLiteral("Line1"), 1800, 1740, 4800, 1740, 15, 3);
     Line6 = addLine(QStringLiteral("Line6"), 1800, 3420, 4800, 3420, 15, 3);
 
@@ -116,20 +118,20 @@ QList<StepRow> Multiplication::stepTable(int level)
     using Z = LeadingZeros;
     const int afterStep2 = level == 2 ? 0 : 3;
     return {
-        {1, &Times, {{{NUM11}}, {{NUM21}}},
+        {1, &Times, {NUM11, NUM21},
          level == 1 ? QList<Label*>{num32, num31} : QList<Label*>{Carry1, num31},
          level == 1 ? Z::Omitted : Z::Written, level == 1 ? 0 : 2},
-        {2, &Times, {{{NUM12}}, {{NUM21}}, {{Carry1}}},
+        {2, &Times, {NUM12, NUM21, Carry1},
          level == 3 ? QList<Label*>{Carry2, num32} : QList<Label*>{num33, num32},
          level == 3 ? Z::Written : Z::Omitted, afterStep2,
          level == 4 ? std::function<void()>([this] { prepareSecondRow(); }) : nullptr},
-        level == 3 ? StepRow{3, &Times, {{{NUM13}}, {{NUM21}}, {{Carry2}}}, {num34, num33}, Z::Omitted, 0}
-                   : StepRow{3, &Times, {{{NUM11}}, {{NUM22}}}, {Carry1, num42}, Z::Written, 5},
-        {5, &Times, {{{NUM12}}, {{NUM22}}, {{Carry1}}}, {num44, num43}, Z::Omitted, 6, [this] { fillZeros(); }},
-        {6, &Plus, {{{num31}}, {{num41}}}, {carry4, num51}, Z::Written, 7},
-        {7, &Plus, {{{carry4}}, {{num32}}, {{num42}}}, {carry5, num52}, Z::Written, 8},
-        {8, &Plus, {{{carry5}}, {{num33}}, {{num43}}}, {carry6, num53}, Z::Written, 9},
-        {9, &Plus, {{{carry6}}, {{num34}}, {{num44}}}, {num55, num54}, Z::Omitted, 0},
+        level == 3 ? StepRow{3, &Times, {NUM13, NUM21, Carry2}, {num34, num33}, Z::Omitted, 0}
+                   : StepRow{3, &Times, {NUM11, NUM22}, {Carry1, num42}, Z::Written, 5},
+        {5, &Times, {NUM12, NUM22, Carry1}, {num44, num43}, Z::Omitted, 6, [this] { fillZeros(); }},
+        {6, &Plus, {num31, num41}, {carry4, num51}, Z::Written, 7},
+        {7, &Plus, {carry4, num32, num42}, {carry5, num52}, Z::Written, 8},
+        {8, &Plus, {carry5, num33, num43}, {carry6, num53}, Z::Written, 9},
+        {9, &Plus, {carry6, num34, num44}, {num55, num54}, Z::Omitted, 0},
     };
 }
 

@@ -39,6 +39,8 @@ struct Phrase {
 // A number of the working, read from its digit labels (most significant
 // first) by the numeric value of their captions.
 struct Operand {
+    Operand(Label* digit) : digits{digit} {}
+    Operand(std::initializer_list<Label*> number, bool spaced = false) : digits(number), spaced(spaced) {}
     QList<Label*> digits;
     bool spaced = false; // written with the leading blank of a non-negative number
 };

@@ -7,6 +7,8 @@
 #include "ui/Numbers.h"
 #include "ui/Timer.h"
 
+#include <functional>
+
 namespace kt::test {
 
 // Last scripted draw: puts the right answer in option 3, never a wrong choice equal to it.
@@ -71,6 +73,26 @@ struct DrillFixture {
         return box->player->played.join(QLatin1Char(' ')).remove(QStringLiteral(".WAV"));
     }
     void clickOn(const char* name) const { click(control<QWidget>(form, QString::fromLatin1(name))); }
+    // Checks "x,y,colour x,y,colour ..." of the drawing; returns the first spot that differs.
+    QString undrawn(const QString& spots) const
+    {
+        for (const QString& spot : spots.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+            if (const QStringList p = spot.split(QLatin1Char(',')); !drawn(p[0].toDouble(), p[1].toDouble(), p[2].toInt()))
+                return spot;
+        return QString();
+    }
+    // Works through "question:answer|question:answer|...": checks each question,
+    // calls `each` with its index, then answers it right.
+    void walk(const QString& steps, const std::function<void(int)>& each = {}) const
+    {
+        const QStringList all = steps.split(QLatin1Char('|'), Qt::SkipEmptyParts);
+        for (int i = 0; i < all.size(); ++i) {
+            QCOMPARE(text("QuestionLabel"), all[i].section(QLatin1Char(':'), 0, 0));
+            if (each)
+                each(i);
+            QVERIFY(answer(form, all[i].section(QLatin1Char(':'), 1).toInt()));
+        }
+    }
 };
 
 } // namespace kt::test

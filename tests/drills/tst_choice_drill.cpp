@@ -53,10 +53,14 @@ class TestChoiceDrill : public QObject {
 
     // A window of one question with six written answers, scored on every
     // answer until the right one, as the picture and clock quizzes are.
-    void openOneQuestionDrill(const ChoiceRules& rules)
+    void reopen(const ChoiceRules& rules)
     {
         drill->unload();
         (drill = new ProbeDrill(rules))->showForm();
+    }
+    void openOneQuestionDrill(const ChoiceRules& rules)
+    {
+        reopen(rules);
         for (int i = 1; i <= rules.choiceCount; ++i)
             drill->Option1[i]->setText(QString::number(i * 10));
         drill->offerWrittenChoices(2);
@@ -84,13 +88,12 @@ private slots:
     }
     void cleanup() { box.reset(), drill = nullptr; }
 
+    // Below 3 the range is that of 3; half the answer rounds down.
     void wrongChoiceRange()
     {
-        QCOMPARE(wrongChoice(0, 0.0), 1); // below 3 the range is that of 3
-        QCOMPARE(wrongChoice(0, 0.9999), 4);
-        QCOMPARE(wrongChoice(1, 0.0), 1);
-        QCOMPARE(wrongChoice(17, 0.0), 8); // half rounds down
-        QCOMPARE(wrongChoice(17, 0.9999), 25);
+        QCOMPARE((QList<int>{wrongChoice(0, 0.0), wrongChoice(0, 0.9999), wrongChoice(1, 0.0), wrongChoice(17, 0.0),
+                             wrongChoice(17, 0.9999)}),
+                 (QList<int>{1, 4, 1, 8, 25}));
     }
 
     void rightAnswerFirstThenWrongOnesInTableOrder()
@@ -131,10 +134,8 @@ private slots:
         session().SoundOn = 1;
         offer(12);
         doubleClick(option(3));
-        QCOMPARE(verdict(), QStringLiteral("Wrong"));
-        QCOMPARE(int(drill->step), 1);
+        QVERIFY(verdict() == "Wrong" && drill->step == 1 && !option(3)->isChecked());
         QCOMPARE(captions(), (QStringList{"9", "12", "15"}));
-        QVERIFY(!option(3)->isChecked());
         timer("Timer4")->fire();
         QCOMPARE(drill->wipes, 1);
         timer("Timer1")->fire();
@@ -144,10 +145,8 @@ private slots:
         box->random->values = {0.5}; // the praise "alright.wav"
         box->random->position = 0;
         doubleClick(option(2));
-        QCOMPARE(verdict(), QStringLiteral("Right!"));
+        QVERIFY(verdict() == "Right!" && drill->answeredSteps == QList<int>{1} && drill->step == 2);
         QCOMPARE(box->player->played, (QStringList{"12.WAV", "alright.wav"}));
-        QCOMPARE(drill->answeredSteps, QList<int>{1});
-        QCOMPARE(int(drill->step), 2);
         QVERIFY(!option(1)->isChecked() && !option(2)->isChecked() && !option(3)->isChecked());
     }
 
@@ -173,8 +172,7 @@ private slots:
         drill->finishOnRight = true;
         offer(12);
         doubleClick(option(2));
-        QCOMPARE(int(drill->locked), 1);
-        QCOMPARE(drill->score, qint16(32767));
+        QVERIFY(drill->locked == 1 && drill->score == 32767);
         QCOMPARE(label("LabelScore")->text(), QStringLiteral("Score =  32767"));
         QCOMPARE(label("LabelScore")->foreColor(), qbColor(4)); // red, not light red
         for (const char* name : {"QuestionLabel", "Label2", "Label3", "Option1(1)", "Option1(2)", "Option1(3)"})
@@ -187,9 +185,7 @@ private slots:
         label("LabelWrong")->setText(QStringLiteral("unchanged"));
         emit drill->Option1[2]->doubleClicked(2);
         emit drill->Option1[1]->keyPressed(1, 13);
-        QVERIFY(box->player->played.isEmpty());
-        QCOMPARE(verdict(), QStringLiteral("unchanged"));
-        QCOMPARE(drill->answeredSteps, QList<int>{1});
+        QVERIFY(box->player->played.isEmpty() && verdict() == "unchanged" && drill->answeredSteps == QList<int>{1});
     }
 
     void oneQuestionScoresEachAnswerUntilRight_data()
@@ -272,8 +268,7 @@ private slots:
         ChoiceRules rules;
         rules.verdictClearing = clearing;
         rules.wipePictureAfterAnswer = false;
-        drill->unload();
-        (drill = new ProbeDrill(rules))->showForm();
+        reopen(rules);
         session().SoundOn = qint16(soundOn);
         offer(12);
         doubleClick(option(1));

@@ -84,8 +84,7 @@ private slots:
                                                      {{{4, 7}, {9, 34}, {12, 59}}}};
         for (int level = 1; level <= 4; ++level)
             QCOMPARE(threeTimes(level, Draws{values}), byLevel[level - 1]);
-        QCOMPARE(correctVerdict({3, 5}), QStringLiteral("Correct  -  3:05"));
-        QCOMPARE(correctVerdict({12, 30}), QStringLiteral("Correct  -  12:30"));
+        QCOMPARE(correctVerdict({3, 5}), QStringLiteral("Correct  -  3:05")); // the minutes in two digits
     }
 
     void handEnds_data()

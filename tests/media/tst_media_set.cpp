@@ -37,10 +37,9 @@ constexpr int kSilence = 104; // -50 dBFS
 WaveFacts readWave(const QByteArray& b)
 {
     WaveFacts facts;
-    if (b.size() < 44 || !b.startsWith("RIFF") || b.mid(8, 4) != "WAVE") {
-        facts.problem = QStringLiteral("not a RIFF WAVE file");
-        return facts;
-    }
+    const auto fail = [&facts](const QString& why) { return facts.problem = why, facts; };
+    if (b.size() < 44 || !b.startsWith("RIFF") || b.mid(8, 4) != "WAVE")
+        return fail(QStringLiteral("not a RIFF WAVE file"));
     quint32 byteRate = 0, dataSize = 0;
     quint16 blockAlign = 0, bits = 0;
     qsizetype dataStart = -1;
@@ -56,19 +55,12 @@ WaveFacts readWave(const QByteArray& b)
         }
         pos += 8 + size + (size & 1);
     }
-    if (dataSize == 0 || byteRate == 0 || dataStart < 0 || blockAlign == 0) {
-        facts.problem = QStringLiteral("no fmt chunk or no audio data");
-        return facts;
-    }
-    if (bits != 16) {
-        facts.problem = QStringLiteral("%1-bit samples, not 16").arg(bits);
-        return facts;
-    }
-    const double seconds = double(dataSize) / byteRate;
-    if (seconds < 0.1 || seconds > 5.0) {
-        facts.problem = QStringLiteral("odd length %1 s").arg(seconds);
-        return facts;
-    }
+    if (dataSize == 0 || byteRate == 0 || dataStart < 0 || blockAlign == 0)
+        return fail(QStringLiteral("no fmt chunk or no audio data"));
+    if (bits != 16)
+        return fail(QStringLiteral("%1-bit samples, not 16").arg(bits));
+    if (const double seconds = double(dataSize) / byteRate; seconds < 0.1 || seconds > 5.0)
+        return fail(QStringLiteral("odd length %1 s").arg(seconds));
     const qsizetype samples = dataSize / 2;
     const auto sample = [&](qsizetype i) { return qAbs(int(qFromLittleEndian<qint16>(b.constData() + dataStart + 2 * i))); };
     qsizetype first = -1, last = -1;
@@ -84,9 +76,7 @@ WaveFacts readWave(const QByteArray& b)
     const double msPerSample = 1000.0 * 2 / byteRate;
     facts.leadMs = first * msPerSample;
     facts.trailMs = (samples - 1 - last) * msPerSample;
-    if (facts.peak < 1000)
-        facts.problem = QStringLiteral("silent");
-    return facts;
+    return facts.peak < 1000 ? fail(QStringLiteral("silent")) : facts;
 }
 
 double decibels(double ratio) { return 20.0 * std::log10(ratio); }
@@ -99,7 +89,10 @@ QSet<QString> recordingNames()
     kt::session().SoundOn = 1;
     QStringList texts = kWords;
     texts << "0.5";
-    for (int n = 0; n <= 999; ++n)
+    // Every whole number the drills can show, and far beyond: all spoken from recordings there are.
+    for (int n = -1200; n <= 1200; ++n)
+        texts << QString::number(n);
+    for (int n : {9999, 10000, 32767, 32768, 99999, -32768, -40000})
         texts << QString::number(n);
     for (const QString& text : std::as_const(texts))
         kt::SayNumber(text);

@@ -19,17 +19,27 @@ class TestStartupSettings : public QObject {
     Q_OBJECT
 
 private slots:
+    // Start-up makes the data directory, reads the switches (levels start
+    // afresh) and shows the main window.
     void subMainCreatesTheDataDirectoryAndShowsTheMainWindow()
     {
         test::Sandbox sandbox;
         QVERIFY(!QFileInfo::exists(sandbox.dataDir()));
+        session().MulLevel = 4;
         SubMain();
-        QCOMPARE(session().WindowsDir, sandbox.windowsDir());
-        QVERIFY(session().WindowsDir.endsWith('/'));
         QVERIFY(QFileInfo(sandbox.dataDir()).isDir());
         QCOMPARE(session().settingsFile(), sandbox.dataDir() + "/kitetu.dat");
         Form* main = Forms::find(windows::MainWindow);
         QVERIFY(main && main->isVisible());
+        QCOMPARE(session().MulLevel, qint16(1));
+    }
+
+    void startUpReadsTheSavedSwitches()
+    {
+        test::Sandbox sandbox;
+        sandbox.writeDataFile("kitetu.dat", "1,0,0\r\n");
+        SubMain();
+        QVERIFY(session().SoundOn);
     }
 
     void startUpGoesOnWhenTheDataDirectoryCannotBeMade()
@@ -66,43 +76,38 @@ private slots:
 
     void damagedFilesGiveDefaultsForWhatCannotBeRead_data()
     {
+        QTest::addColumn<QString>("file");
         QTest::addColumn<QByteArray>("contents");
         QTest::addColumn<int>("sound");
         QTest::addColumn<int>("order");
         QTest::addColumn<int>("rewards");
-        QTest::newRow("empty") << QByteArray() << 0 << 0 << 0;
-        QTest::newRow("short") << QByteArray("1\r\n") << 1 << 0 << 0;
-        QTest::newRow("two fields") << QByteArray("1,1") << 1 << 1 << 0;
-        QTest::newRow("text") << QByteArray("yes,\"x\",1\r\n") << 0 << 0 << 1;
-        QTest::newRow("out of range") << QByteArray("7,-1,40000\r\n") << 0 << 0 << 0;
-        QTest::newRow("lf only") << QByteArray("1\n0\n1\n") << 1 << 0 << 1;
-        QTest::newRow("binary") << QByteArray("\x00\xff\x01,\x02", 5) << 0 << 0 << 0;
-        QTest::newRow("NULs after a 1") << QByteArray("1\0\0,0,1\0\r\n", 10) << 0 << 0 << 0;
-        QTest::newRow("huge line") << QByteArray(2 * 1024 * 1024, '1') << 0 << 0 << 0;
+        QTest::newRow("empty") << "kitetu.dat" << QByteArray() << 0 << 0 << 0;
+        QTest::newRow("short") << "kitetu.dat" << QByteArray("1\r\n") << 1 << 0 << 0;
+        QTest::newRow("two fields") << "kitetu.dat" << QByteArray("1,1") << 1 << 1 << 0;
+        QTest::newRow("text") << "kitetu.dat" << QByteArray("yes,\"x\",1\r\n") << 0 << 0 << 1;
+        QTest::newRow("out of range") << "kitetu.dat" << QByteArray("7,-1,40000\r\n") << 0 << 0 << 0;
+        QTest::newRow("lf only") << "kitetu.dat" << QByteArray("1\n0\n1\n") << 1 << 0 << 1;
+        QTest::newRow("binary") << "kitetu.dat" << QByteArray("\x00\xff\x01,\x02", 5) << 0 << 0 << 0;
+        QTest::newRow("NULs after a 1") << "kitetu.dat" << QByteArray("1\0\0,0,1\0\r\n", 10) << 0 << 0 << 0;
+        QTest::newRow("name in capitals") << "KITETU.DAT" << QByteArray("1,1,1\r\n") << 1 << 1 << 1;
+        QTest::newRow("huge line") << "kitetu.dat" << QByteArray(2 * 1024 * 1024, '1') << 0 << 0 << 0;
     }
 
     void damagedFilesGiveDefaultsForWhatCannotBeRead()
     {
+        QFETCH(QString, file);
         QFETCH(QByteArray, contents);
         QFETCH(int, sound);
         QFETCH(int, order);
         QFETCH(int, rewards);
         test::Sandbox sandbox;
-        sandbox.writeDataFile("kitetu.dat", contents);
+        sandbox.writeDataFile(file, contents);
         LoadSettings();
         QCOMPARE(int(session().SoundOn), sound);
         QCOMPARE(int(session().RandomWordOrder), order);
         QCOMPARE(int(session().VisualRewardsOn), rewards);
         // A damaged file is left alone until the program saves at exit.
-        QCOMPARE(sandbox.readDataFile("kitetu.dat"), contents);
-    }
-
-    void settingsFileIsMatchedWithoutRegardToCase()
-    {
-        test::Sandbox sandbox;
-        sandbox.writeDataFile("KITETU.DAT", "1,1,1\r\n");
-        LoadSettings();
-        QVERIFY(session().SoundOn);
+        QCOMPARE(sandbox.readDataFile(file), contents);
     }
 
     void unsavableSettingsAreReported()
@@ -110,18 +115,7 @@ private slots:
         test::Sandbox sandbox;
         QString error;
         // No data directory at all: the save fails and says why.
-        QVERIFY(!SaveSettings(&error));
-        QVERIFY(!error.isEmpty());
-    }
-
-    void levelsAreNotKeptBetweenRuns()
-    {
-        test::Sandbox sandbox;
-        sandbox.writeDataFile("kitetu.dat", "1,0,0\r\n");
-        session().MulLevel = 4;
-        SubMain();
-        QCOMPARE(session().MulLevel, qint16(1));
-        QVERIFY(session().SoundOn);
+        QVERIFY(!SaveSettings(&error) && !error.isEmpty());
     }
 };
 
