@@ -66,6 +66,7 @@ double readCommandLine(int argc, char* argv[], int& exitCode)
 
 int main(int argc, char* argv[])
 {
+    kt::ignoreFileSizeSignal();
     QCoreApplication::setApplicationName(QStringLiteral("Kite-Tutor"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(kt::ProgramVersion));
     int exitCode = 0;

@@ -5,7 +5,7 @@
 #include "ui/DataFile.h"
 #include "ui/Platform.h"
 
-#include <QFileInfo>
+#include "ui/PlainFile.h"
 
 namespace kt {
 namespace {
@@ -58,11 +58,13 @@ void LoadSettings()
 {
     SessionState& s = session();
     const QString path = settingsPath();
-    if (!QFileInfo(path).isFile()) {
+    if (fileKind(path) == FileKind::Missing) {
         s.SoundOn = s.RandomWordOrder = s.VisualRewardsOn = 0;
+        const DirectoryLock lock(s.dataDirectory());
         replaceFileAtomically(path, settingsLine());
         return;
     }
+    // A link or FIFO under the name reads as nothing: every switch off.
     const std::optional<QByteArray> bytes = readWholeFile(path, 64 * 1024);
     const std::array<qint16, 3> switches = readSettingsSwitches(bytes.value_or(QByteArray()));
     s.SoundOn = switches[0];
@@ -72,6 +74,8 @@ void LoadSettings()
 
 bool SaveSettings(QString* error)
 {
+    // Copies of the program take turns at the data folder's files.
+    const DirectoryLock lock(session().dataDirectory());
     return replaceFileAtomically(settingsPath(), settingsLine(), error);
 }
 

@@ -39,6 +39,10 @@ private slots:
         QTest::newRow("padded slots") << QByteArray("\"cat             \"\r\n\"house           \"\r\n")
                                       << QStringList{"cat", "house"};
         QTest::newRow("20 letters cut to 16") << QByteArray("abcdefghijklmnopqrst") << QStringList{"abcdefghijklmnop"};
+        // A character outside the basic plane is two units: it is kept whole or not at all.
+        QTest::newRow("emoji across the cut") << QByteArray("aaaaaaaaaaaaaaa\xf0\x9f\x98\x80") << QStringList{"aaaaaaaaaaaaaaa"};
+        QTest::newRow("emoji inside") << QByteArray("aaaaaaaaaaaaaa\xf0\x9f\x98\x80")
+                                      << QStringList{QStringLiteral("aaaaaaaaaaaaaa\U0001F600")};
         QTest::newRow("no line end at the end") << QByteArray("sun") << QStringList{"sun"};
         QTest::newRow("empty file") << QByteArray() << QStringList{};
     }
@@ -133,6 +137,7 @@ private slots:
         QTest::newRow("separator") << "a/b" << true << "";
         QTest::newRow("wildcard") << "wh*t" << true << "";
         QTest::newRow("empty") << "" << true << "";
+        QTest::newRow("emoji across the 8th unit") << QStringLiteral("abcdefg\U0001F600") << true << "abcdefg.wav";
     }
     void wordsAndTheirRecordings()
     {
