@@ -112,6 +112,21 @@ private slots:
         // No data directory at all: the save fails and says why.
         QVERIFY(!SaveSettings(&error));
         QVERIFY(!error.isEmpty());
+
+        // A link in its place is neither read nor written through.
+        sandbox.makeDataDir();
+        const QString outside = sandbox.windowsDir() + QStringLiteral("outside.dat");
+        QFile target(outside);
+        QVERIFY(target.open(QIODevice::WriteOnly) && target.write("1,1,1\r\n") == 7);
+        target.close();
+        QVERIFY(QFile::link(outside, sandbox.dataDir() + QStringLiteral("/kitetu.dat")));
+        LoadSettings();
+        QCOMPARE(session().SoundOn, qint16(0));
+        QVERIFY(!SaveSettings(&error));
+        QVERIFY2(error.endsWith(QStringLiteral("it is not an ordinary file")), qPrintable(error));
+        QVERIFY(target.open(QIODevice::ReadOnly));
+        QCOMPARE(target.readAll(), QByteArray("1,1,1\r\n"));
+        QVERIFY(QFileInfo(sandbox.dataDir() + QStringLiteral("/kitetu.dat")).isSymLink());
     }
 
     void levelsAreNotKeptBetweenRuns()
