@@ -4,7 +4,12 @@
 // 1000-word limit (a failed save is the editors' test).
 #include "TestKit.h"
 #include "shell/SessionState.h"
+#include "shell/Settings.h"
 #include "spelling/WordFiles.h"
+#include "ui/DataFile.h"
+
+#include <chrono>
+#include <future>
 
 using namespace kt;
 using namespace kt::test;
@@ -91,6 +96,31 @@ private slots:
         storeWord(again, 1001, QStringLiteral("past"));
         QCOMPARE(again.size(), 2);
         QCOMPARE(slotAt(again, 1001), QString(16, QLatin1Char(' ')));
+    }
+
+    // Another copy of the program holds the data folder: a save of a list
+    // or of the settings waits its turn.
+    void savesTakeTurnsWithAnotherCopy_data()
+    {
+        QTest::addColumn<bool>("settings");
+        QTest::newRow("word list") << false;
+        QTest::newRow("settings") << true;
+    }
+    void savesTakeTurnsWithAnotherCopy()
+    {
+        QFETCH(bool, settings);
+        const QString path = box->dataDir() + QStringLiteral("/a.shw");
+        std::future<bool> other;
+        {
+            const DirectoryLock lock(box->dataDir());
+            QVERIFY(lock.locked());
+            other = std::async(std::launch::async, [settings, path] {
+                return settings ? SaveSettings(nullptr) : SaveSpellingList(path, {slotText(QStringLiteral("cat"))}, 1).ok;
+            });
+            // Bounded: without turns the save is done long before this.
+            QCOMPARE(other.wait_for(std::chrono::milliseconds(300)), std::future_status::timeout);
+        }
+        QVERIFY(other.get());
     }
 
     void aFileOfMoreThan1000WordsIsReadTo1000AndRefusedForEditing()
