@@ -3,9 +3,8 @@
 
 #include "shell/SessionState.h"
 #include "ui/DataFile.h"
-#include "ui/Platform.h"
-
 #include "ui/PlainFile.h"
+#include "ui/Platform.h"
 
 namespace kt {
 namespace {

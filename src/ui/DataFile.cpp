@@ -2,7 +2,6 @@
 #include "ui/DataFile.h"
 
 #include "ui/Numbers.h"
-
 #include "ui/PlainFile.h"
 
 #include <QFile>
@@ -291,11 +290,15 @@ bool replaceFileAtomically(const QString& path, const QByteArray& bytes, QString
     if (existed)
         ::fchmod(fd, old.st_mode & 07777); // the file keeps who may read it
     QFile file;
+    QString reason;
     // Unbuffered: every write reaches the temporary file at once, so a full
     // disk shows in the write's result, not in a flush nobody checks.
-    file.open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle);
-    QString reason;
-    bool written = writeAll(file, bytes, &reason);
+    bool written = file.open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle);
+    if (!written) {
+        reason = file.errorString();
+        ::close(fd);
+    }
+    written = written && writeAll(file, bytes, &reason);
     if (written && ::fsync(fd) != 0) {
         reason = qt_error_string(errno);
         written = false;
