@@ -5,6 +5,9 @@
 #include "Models.h"
 #include "shell/ScoreRecords.h"
 
+#include <QFile>
+#include <QTemporaryDir>
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size)
 {
     const QByteArray data(reinterpret_cast<const char*>(bytes), qsizetype(size));
@@ -25,5 +28,25 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size)
         const QList<kt::ScoreRecord> again = kt::readScoreRecords(kt::scoreRecordLine(record));
         KITE_CHECK(again.size() == 1 && again.first().scores == record.scores && again.first().date == record.date);
     }
+
+    // At file level, under a size cap: the whole lines within the cap count,
+    // the line the cap cuts does not.
+    static QTemporaryDir dir;
+    static const QString path = dir.filePath(QStringLiteral("Ann.scr"));
+    QFile file(path);
+    KITE_CHECK(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(data) == data.size());
+    file.close();
+    const qint64 cap = data.size() / 2 + (data.isEmpty() ? 0 : data.at(0) & 7);
+    QByteArray within = data;
+    if (within.size() > cap) {
+        within.truncate(cap);
+        while (!within.isEmpty() && !within.endsWith('\n') && !within.endsWith('\r'))
+            within.chop(1);
+    }
+    const QList<kt::ScoreRecord> fromFile = kt::readScoreFile(path, cap);
+    const QList<kt::ScoreRecord> fromBytes = kt::readScoreRecords(within);
+    KITE_CHECK(fromFile.size() == fromBytes.size());
+    for (qsizetype r = 0; r < fromFile.size(); ++r)
+        KITE_CHECK(fromFile.at(r).scores == fromBytes.at(r).scores && fromFile.at(r).name == fromBytes.at(r).name);
     return 0;
 }

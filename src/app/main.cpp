@@ -94,6 +94,7 @@ int sayOnce(const QString& name)
 
 int main(int argc, char* argv[])
 {
+    kt::ignoreFileSizeSignal();
     QCoreApplication::setApplicationName(QStringLiteral("Kite-Tutor"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(kt::ProgramVersion));
     int exitCode = 0;

@@ -4,6 +4,7 @@
 #include "ui/DataFile.h"
 #include "ui/SafeFileName.h"
 #include "ui/Numbers.h"
+#include "ui/PlainFile.h"
 #include "ui/Platform.h"
 
 #include <QDir>
@@ -18,8 +19,13 @@ namespace {
 // would merge with that line and both would be unreadable.
 bool endsInsideLine(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() == 0)
+    // Opened as every data file is: a FIFO under the name must not hang the
+    // exit while the folder is locked.
+    const int fd = openPlainFile(path, O_RDONLY);
+    QFile file;
+    if (fd >= 0 && !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+        ::close(fd);
+    if (!file.isOpen() || file.size() == 0)
         return false;
     if (!file.seek(file.size() - 1))
         return false;

@@ -3,9 +3,8 @@
 
 #include "shell/SessionState.h"
 #include "ui/DataFile.h"
+#include "ui/PlainFile.h"
 #include "ui/Platform.h"
-
-#include <QFileInfo>
 
 namespace kt {
 namespace {
@@ -58,11 +57,13 @@ void LoadSettings()
 {
     SessionState& s = session();
     const QString path = settingsPath();
-    if (!QFileInfo(path).isFile()) {
+    if (fileKind(path) == FileKind::Missing) {
         s.SoundOn = s.RandomWordOrder = s.VisualRewardsOn = false;
+        const DirectoryLock lock(s.dataDirectory());
         replaceFileAtomically(path, settingsLine());
         return;
     }
+    // A link or FIFO under the name reads as nothing: every switch off.
     const std::optional<QByteArray> bytes = readWholeFile(path, 64 * 1024);
     const std::array<qint16, 3> switches = readSettingsSwitches(bytes.value_or(QByteArray()));
     // The file holds 0 or 1 (anything else reads as 0).
@@ -73,6 +74,8 @@ void LoadSettings()
 
 bool SaveSettings(QString* error)
 {
+    // Copies of the program take turns at the data folder's files.
+    const DirectoryLock lock(session().dataDirectory());
     return replaceFileAtomically(settingsPath(), settingsLine(), error);
 }
 

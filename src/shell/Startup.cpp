@@ -8,6 +8,8 @@
 
 #include <QDir>
 
+#include <csignal>
+
 namespace kt {
 
 QString GetWindowsDir()
@@ -18,6 +20,11 @@ QString GetWindowsDir()
     // A Linux path has no drive letter: its one "drive" is the root.
     session().WindowsDrive = QStringLiteral("/");
     return dir;
+}
+
+void ignoreFileSizeSignal()
+{
+    std::signal(SIGXFSZ, SIG_IGN);
 }
 
 void SubMain()

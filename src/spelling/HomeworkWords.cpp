@@ -55,6 +55,9 @@ void HomeworkWords::Form_Load()
             return;
         }
         WordCount = qint16(read.count + 1);
+        m_stamp = read.stamp;
+    } else {
+        m_stamp = wordListStamp(m_fileName);
     }
     LabelWordNumber->setText(plain(int(WordCount)));
     TextWord->setFocus();
@@ -115,7 +118,15 @@ bool HomeworkWords::saveWords()
     if (WordCount < 2)
         return false;
     const int count = WordCount - 1;
-    const WordFileResult saved = SaveSpellingList(wordFileTarget(m_fileName), m_words, count);
+    const WordFileResult saved = SaveSpellingList(wordFileTarget(m_fileName), m_words, count, 0, &m_stamp);
+    if (saved.changedOnDisk) {
+        // Another copy of the program saved the list meanwhile: nothing of
+        // either is lost unless the user says so.
+        msgBox(QStringLiteral("Someone else has saved this word file since you opened it, so your words were not "
+                              "saved.  They are still here: click Done again to save them in place of the other "
+                              "words, or Cancel to leave the file as it is."));
+        return false;
+    }
     if (!saved.ok) {
         msgBox(saved.message);
         return false;

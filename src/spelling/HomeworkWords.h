@@ -46,6 +46,7 @@ private:
     // The list this window was opened on, and its words: kept here so a
     // drill opened meanwhile on another list cannot change what is saved.
     QString m_fileName;
+    QByteArray m_stamp; // what the file held when this window read it
     QStringList m_words;
     qint16 WordCount = 1; // the number of the next word to enter
     WordRecorder* m_recorder;

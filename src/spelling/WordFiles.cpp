@@ -3,9 +3,11 @@
 
 #include "shell/SessionState.h"
 #include "ui/DataFile.h"
+#include "ui/PlainFile.h"
 #include "ui/Platform.h"
 #include "ui/SafeFileName.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -20,11 +22,33 @@ namespace {
 constexpr qint64 MaxListBytes = 1024 * 1024;
 
 bool inTable(int slot) { return slot >= 1 && slot <= MaxWords; }
+
+// The first `units` UTF-16 units of `text`, one fewer when the cut would
+// split a character outside the basic plane (an emoji) in two.
+QString leftWhole(const QString& text, int units)
+{
+    if (text.size() > units && units > 0 && text.at(units - 1).isHighSurrogate())
+        --units;
+    return text.left(units);
+}
+
+// What a list held when it was read: a hash of its bytes; "none" when there
+// was no such file, "unreadable" when it could not be read whole.
+QByteArray stampOf(const QString& path)
+{
+    if (fileKind(path) == FileKind::Missing)
+        return QByteArrayLiteral("none");
+    const std::optional<QByteArray> bytes = readWholeFile(path, MaxListBytes);
+    return bytes ? QCryptographicHash::hash(*bytes, QCryptographicHash::Sha256) : QByteArrayLiteral("unreadable");
+}
 } // namespace
 
 // ---------------------------------------------------------------- the table
 
-QString slotText(const QString& word) { return word.left(WordWidth).leftJustified(WordWidth, QLatin1Char(' ')); }
+QString slotText(const QString& word)
+{
+    return leftWhole(word, WordWidth).leftJustified(WordWidth, QLatin1Char(' '));
+}
 
 QString slotAt(const QStringList& table, int slot)
 {
@@ -50,7 +74,7 @@ bool isStorableWord(const QString& word) { return !word.contains(QLatin1Char('"'
 
 QString wordRecordingName(const QString& word)
 {
-    const QString stem = word.trimmed().left(8);
+    const QString stem = leftWhole(word.trimmed(), 8);
     const QString name = stem + QStringLiteral(".wav");
     if (stem.isEmpty() || !isSafeFileName(name))
         return {};
@@ -82,7 +106,7 @@ QString wordFilePath(const QString& wordFileName)
         return {};
     if (!wordFileName.contains(QLatin1Char('/')))
         return platform().paths.findProgramFile(wordFileName);
-    if (QFileInfo(wordFileName).isFile())
+    if (fileKind(wordFileName) == FileKind::Plain)
         return wordFileName;
     // The program forms names in lower case; a list copied in by hand may not be.
     const QFileInfo info(wordFileName);
@@ -121,6 +145,7 @@ WordListRead LoadSpellingList(const QString& wordFileName, QStringList& table)
         result.readable = false;
         return result;
     }
+    result.stamp = QCryptographicHash::hash(*bytes, QCryptographicHash::Sha256);
     FieldReader reader(*bytes);
     while (!reader.atEnd() && result.count < MaxWords) {
         ++result.count;
@@ -144,11 +169,37 @@ QByteArray wordListBytes(const QStringList& table, int count, int skipSlot)
 }
 } // namespace
 
-WordFileResult SaveSpellingList(const QString& path, const QStringList& table, int count, int skipSlot)
+QByteArray wordListStamp(const QString& wordFileName)
 {
+    const QString path = wordFilePath(wordFileName);
+    return path.isEmpty() ? QByteArrayLiteral("none") : stampOf(path);
+}
+
+WordFileResult SaveSpellingList(const QString& path, const QStringList& table, int count, int skipSlot,
+                                QByteArray* stamp)
+{
+    // Another copy of the program may be saving this list too: the check and
+    // the write are one step.
+    const DirectoryLock lock(QFileInfo(path).absolutePath());
+    if (stamp && !stamp->isEmpty()) {
+        const QByteArray now = stampOf(path);
+        if (now != *stamp) {
+            // The next save replaces what is there now, unless it changes again.
+            *stamp = now;
+            // The window words what to do next in its own terms.
+            WordFileResult changed{false, QStringLiteral("Someone else has saved this word file since you opened it, "
+                                                          "so it was not saved.")};
+            changed.changedOnDisk = true;
+            return changed;
+        }
+    }
     QString error;
-    if (replaceFileAtomically(path, wordListBytes(table, count, skipSlot), &error))
+    const QByteArray bytes = wordListBytes(table, count, skipSlot);
+    if (replaceFileAtomically(path, bytes, &error)) {
+        if (stamp)
+            *stamp = QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
         return {};
+    }
     return {false, QStringLiteral("The word file could not be saved (%1).  The old file is unchanged.").arg(error)};
 }
 

@@ -9,6 +9,7 @@
 // A file is the program's field format: one word per field, fields separated
 // by commas or line ends, a quoted field keeping its inner blanks. A list is
 // written one quoted, blank-padded 16-character field per line.
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -25,7 +26,8 @@ constexpr int MaxTypedWords = 999; // the word entry window stops before slot 10
 // Slots never stored read as 16 blanks; slots outside 1..1000 are never
 // read or written.
 
-// A word as a slot holds it: cut to 16 characters or padded with blanks.
+// A word as a slot holds it: cut to 16 UTF-16 units (15 when the 16th would
+// be the first half of an emoji) or padded with blanks.
 QString slotText(const QString& word);
 QString slotAt(const QStringList& table, int slot);
 // The word of a slot without its surrounding blanks: its identity in every
@@ -39,7 +41,7 @@ void storeWord(QStringList& table, int slot, const QString& word);
 bool isStorableWord(const QString& word);
 
 // The name of a word's own recording in the data directory: its first 8
-// characters followed by ".wav". Empty when the word could name a path
+// UTF-16 units (whole characters only) followed by ".wav". Empty when the word could name a path
 // (separator, drive colon, wildcard) or nothing: then no recording is
 // looked up.
 QString wordRecordingName(const QString& word);
@@ -68,6 +70,7 @@ struct WordListRead {
     bool found = false;     // the file exists
     bool readable = true;   // it could be read whole
     bool tooLong = false;   // it holds more than 1000 words (only 1000 stored)
+    QByteArray stamp;       // what the file held (a hash), for SaveSpellingList
     // Why an editor cannot work on this file; empty when it can.
     QString editorProblem() const;
 };
@@ -80,11 +83,21 @@ WordListRead LoadSpellingList(const QString& wordFileName, QStringList& table);
 struct WordFileResult {
     bool ok = true;
     QString message; // what to tell the user when !ok
+    bool changedOnDisk = false; // not saved: someone else saved the file since
 };
 
+// What the list `wordFileName` holds now, as LoadSpellingList's stamp tells
+// it; a list not written yet has a stamp too.
+QByteArray wordListStamp(const QString& wordFileName);
+
 // Replaces the file whole with slots 1..count, leaving out slot `skipSlot`
-// (0: none). A failed write leaves the old file as it was.
-WordFileResult SaveSpellingList(const QString& path, const QStringList& table, int count, int skipSlot = 0);
+// (0: none), with the data folder locked. A failed write leaves the old file
+// as it was. With `stamp` (what the file held when the editor read it), a
+// file changed since is not replaced: the result says so and *stamp becomes
+// what the file holds now, so saving again replaces it. After a save *stamp
+// is what was written.
+WordFileResult SaveSpellingList(const QString& path, const QStringList& table, int count, int skipSlot = 0,
+                                QByteArray* stamp = nullptr);
 
 // Deletes a homework list picked in the file picker.
 WordFileResult deleteWordFile(const QString& path);

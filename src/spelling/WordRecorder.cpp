@@ -9,16 +9,37 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QSet>
 #include <QTimer>
 
 #include <signal.h>
+#include <sys/prctl.h>
+#include <sys/stat.h>
+#include <ctime>
 #include <unistd.h>
 
 namespace kt {
 
 namespace {
 constexpr int NoVoiceExitCode = 3;
+
+// Unfinished recordings left by a run that was killed (the program ended
+// with kill -9, the computer lost power) go when the next run starts. Ones
+// younger than an hour may belong to another copy of the program at work.
+void removeStalePartials(const QString& dir)
+{
+    const QStringList entries = QDir(dir).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    const time_t cutoff = ::time(nullptr) - 3600;
+    for (const QString& name : entries) {
+        if (!name.startsWith(QLatin1Char('.')) || !name.endsWith(QStringLiteral(".part")))
+            continue;
+        const QByteArray path = QFile::encodeName(dir + QLatin1Char('/') + name);
+        struct stat st;
+        if (::lstat(path.constData(), &st) == 0 && st.st_mtime < cutoff)
+            ::unlink(path.constData());
+    }
+}
 } // namespace
 
 QList<WordToRecord> missingRecordings(const QStringList& table, int count, const QString& dir)
@@ -70,6 +91,9 @@ void WordRecorder::start(const QList<WordToRecord>& words, const QString& dir)
     m_dir = dir;
     m_done = m_made = m_failed = 0;
     m_noVoice = false;
+    // Two copies recording the same word must not share one unfinished file.
+    m_runTag = QString::number(QRandomGenerator::global()->generate64() & 0xFFFFFFFFFFFFull, 36);
+    removeStalePartials(dir);
     if (m_words.isEmpty()) {
         emit finished(false);
         return;
@@ -100,7 +124,8 @@ QString WordRecorder::problem() const
 QString WordRecorder::partialPath() const
 {
     // Hidden, and never the name the drill looks up.
-    return m_dir + QStringLiteral("/.") + m_words.at(m_done).fileName + QStringLiteral(".part");
+    return m_dir + QStringLiteral("/.") + m_words.at(m_done).fileName + QLatin1Char('.') + m_runTag
+           + QStringLiteral(".part");
 }
 
 void WordRecorder::speakNext()
@@ -112,7 +137,6 @@ void WordRecorder::speakNext()
     }
     if (!m_scratch)
         m_scratch = std::make_unique<QTemporaryDir>();
-    QFile::remove(partialPath()); // left by a run that was killed
     QStringList command = voiceCommand();
     const QString program = command.takeFirst();
     command << m_words.at(m_done).word << partialPath();
@@ -125,8 +149,15 @@ void WordRecorder::speakNext()
     m_process->setStandardInputFile(QProcess::nullDevice());
     m_process->setStandardOutputFile(QProcess::nullDevice());
     m_process->setStandardErrorFile(QProcess::nullDevice());
-    // Its own process group, so stopping ends the synthesizer it starts too.
-    m_process->setChildProcessModifier([] { ::setpgid(0, 0); });
+    // Its own process group, so stopping ends the synthesizer it starts too;
+    // and it dies with the program, even one killed outright.
+    const pid_t self = ::getpid();
+    m_process->setChildProcessModifier([self] {
+        ::setpgid(0, 0);
+        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+        if (::getppid() != self) // the program ended before the line above
+            ::_exit(1);
+    });
     connect(m_process, &QProcess::finished, this,
             [this](int exitCode, QProcess::ExitStatus status) { wordEnded(exitCode, status == QProcess::CrashExit); });
     connect(m_process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {

@@ -5,7 +5,10 @@
 // "elephant.wav" in the data directory) is spoken with the voice of the
 // program's recordings, one word at a time, by the voice command. A
 // recording already there is never replaced (a parent's own voice wins);
-// each new one is written under a hidden name and renamed into place whole.
+// each new one is written under a hidden name of its run's own
+// (".elephant.wav.<tag>.part") and renamed into place whole. The voice dies
+// with the program; unfinished files older than an hour, left by a run that
+// was killed, are removed when the next run starts.
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -77,6 +80,7 @@ private:
 
     QList<WordToRecord> m_words;
     QString m_dir;
+    QString m_runTag; // in the unfinished file's name: this run's own
     int m_done = 0, m_made = 0, m_failed = 0;
     bool m_noVoice = false;
     QProcess* m_process = nullptr;

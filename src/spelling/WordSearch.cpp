@@ -57,6 +57,7 @@ void WordSearch::Form_Load()
         return;
     }
     WordCount = qint16(read.count);
+    m_stamp = read.stamp;
     Text1->setFocus();
 }
 
@@ -72,6 +73,14 @@ QString WordSearch::prompt() const
     return QStringLiteral("Type the word or part of the word you want to %1 then press the ENTER key.  If it is spelled "
                           "wrong in the file then type it as it is in the file.")
         .arg(m_action == 5 ? QStringLiteral("delete") : QStringLiteral("change"));
+}
+
+QString WordSearch::changedElsewhere() const
+{
+    return QStringLiteral("Someone else has saved this word file since you opened it, so your change was not saved.  "
+                          "%1 again to save the list as you see it here, or close this window to leave the file as "
+                          "it is.")
+        .arg(m_action == 5 ? QStringLiteral("Click on OK") : QStringLiteral("Press the ENTER key"));
 }
 
 // ---------------------------------------------------------------- events
@@ -103,7 +112,12 @@ void WordSearch::Text2_KeyPress(int& ascii)
         return;
     }
     storeWord(m_words, FoundNumber, word);
-    const WordFileResult saved = SaveSpellingList(wordFileTarget(m_fileName), m_words, WordCount);
+    const WordFileResult saved = SaveSpellingList(wordFileTarget(m_fileName), m_words, WordCount, 0, &m_stamp);
+    if (saved.changedOnDisk) {
+        // The typed word stays in its box: Enter again saves it anyway.
+        msgBox(changedElsewhere());
+        return;
+    }
     if (!saved.ok)
         msgBox(saved.message);
     reload();
@@ -121,7 +135,11 @@ void WordSearch::Command1_Click()
     if (FoundNumber < 1 || FoundNumber > WordCount)
         return;
     const WordFileResult saved =
-        SaveSpellingList(wordFileTarget(m_fileName), m_words, WordCount, m_action == 5 ? FoundNumber : 0);
+        SaveSpellingList(wordFileTarget(m_fileName), m_words, WordCount, m_action == 5 ? FoundNumber : 0, &m_stamp);
+    if (saved.changedOnDisk) {
+        msgBox(changedElsewhere());
+        return;
+    }
     if (!saved.ok)
         msgBox(saved.message);
     reload();
@@ -178,6 +196,7 @@ void WordSearch::reload()
 {
     const WordListRead read = LoadSpellingList(m_fileName, m_words);
     WordCount = qint16(read.count);
+    m_stamp = read.stamp;
     // The list as saved is the one the spelling windows share from now on.
     session().WordList = m_words;
     session().WordCount = WordCount;

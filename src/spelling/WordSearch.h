@@ -39,6 +39,8 @@ private:
     // Reads the list again: the table is what the file holds.
     void reload();
     QString prompt() const;
+    // What to say when another copy of the program saved the list meanwhile.
+    QString changedElsewhere() const;
     // Records, in the background, the words of the list that have no
     // recording of their own (a word just changed).
     void recordNewWords();
@@ -46,6 +48,7 @@ private:
 
     qint16 m_action = 4;  // 4 change a word, 5 delete a word
     QString m_fileName;   // the list this window was opened on
+    QByteArray m_stamp;   // what the file held when this window last read it
     QStringList m_words;
     qint16 WordCount = 0;
     qint16 FoundNumber = 0;

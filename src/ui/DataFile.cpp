@@ -2,19 +2,19 @@
 #include "ui/DataFile.h"
 
 #include "ui/Numbers.h"
+#include "ui/PlainFile.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QRandomGenerator>
 
 #include <utility>
 
-#ifdef Q_OS_UNIX
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
-#endif
 
 namespace kt {
 
@@ -197,12 +197,16 @@ std::optional<QByteArray> readFileStart(const QString& path, qint64 maxBytes, bo
 {
     if (cut)
         *cut = false;
-    QFile file(path);
-    if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
+    const int fd = openPlainFile(path, O_RDONLY);
+    QFile file;
+    if (fd < 0 || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        if (fd >= 0)
+            ::close(fd);
         return std::nullopt;
+    }
     maxBytes = qMax<qint64>(0, maxBytes);
-    // Read in chunks rather than trusting size(): devices and pipes report 0,
-    // and a cap of megabytes must not be reserved for a file of a few bytes.
+    // Read in chunks rather than trusting size(): the file may grow while it
+    // is read, and a cap of megabytes must not be reserved for a few bytes.
     QByteArray data;
     char chunk[64 * 1024];
     for (;;) {
@@ -257,35 +261,80 @@ bool writeAll(QFileDevice& file, const QByteArray& bytes, QString* reason)
 
 bool replaceFileAtomically(const QString& path, const QByteArray& bytes, QString* error)
 {
-    QSaveFile file(path);
-    // Unbuffered: every write reaches the temporary file at once, so a full
-    // disk shows in the write's result instead of in a flush whose failure the
-    // commit would not notice (it would rename a cut file over the old one).
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        setError(error, path, file.errorString());
+    // A link is refused, not replaced: the user meant the file it points
+    // to, and writing there would change a file outside the folder.
+    struct stat old;
+    const bool existed = ::lstat(QFile::encodeName(path).constData(), &old) == 0;
+    if (existed && !S_ISREG(old.st_mode)) {
+        setError(error, path, notPlainFileReason());
         return false;
     }
+    const QFileInfo target(path);
+    // A hidden name of its own beside the target: rename() is atomic only
+    // within one file system, and two copies saving at once never share one.
+    QString temporary;
+    int fd = -1;
+    for (int attempt = 0; attempt < 16 && fd < 0; ++attempt) {
+        temporary = target.absolutePath() + QStringLiteral("/.") + target.fileName() + QLatin1Char('.')
+                    + QString::number(QRandomGenerator::global()->generate64() & 0xFFFFFFFFFFFFull, 36)
+                    + QStringLiteral(".tmp");
+        fd = ::open(QFile::encodeName(temporary).constData(),
+                    O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST)
+            break;
+    }
+    if (fd < 0) {
+        setError(error, path, qt_error_string(errno));
+        return false;
+    }
+    if (existed)
+        ::fchmod(fd, old.st_mode & 07777); // the file keeps who may read it
+    QFile file;
     QString reason;
-    if (!writeAll(file, bytes, &reason)) {
+    // Unbuffered: every write reaches the temporary file at once, so a full
+    // disk shows in the write's result, not in a flush nobody checks.
+    bool written = file.open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle);
+    if (!written) {
+        reason = file.errorString();
+        ::close(fd);
+    }
+    written = written && writeAll(file, bytes, &reason);
+    if (written && ::fsync(fd) != 0) {
+        reason = qt_error_string(errno);
+        written = false;
+    }
+    file.close();
+    // rename() replaces the name itself: even a link put there meanwhile is
+    // replaced, never written through.
+    if (written && ::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(path).constData()) != 0) {
+        reason = qt_error_string(errno);
+        written = false;
+    }
+    if (!written) {
+        ::unlink(QFile::encodeName(temporary).constData());
         setError(error, path, reason);
-        file.cancelWriting();
-        return false;
     }
-    if (!file.commit()) {
-        setError(error, path, file.errorString());
-        return false;
-    }
-    return true;
+    return written;
 }
 
 bool appendWhole(const QString& path, const QByteArray& bytes, QString* error)
 {
-    const bool existed = QFileInfo::exists(path);
-    QFile file(path);
+    QString reason;
+    bool created = false;
+    int fd = openPlainFile(path, O_WRONLY | O_APPEND, &reason);
+    if (fd < 0 && fileKind(path) == FileKind::Missing) {
+        // O_EXCL: made here, so removed again if the record fails.
+        fd = openPlainFile(path, O_WRONLY | O_APPEND | O_CREAT | O_EXCL, &reason);
+        created = fd >= 0;
+    }
+    QFile file;
     // Unbuffered: the one write goes straight to the file, so its result is
     // what reached the file and nothing is left to fail later in close().
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
-        setError(error, path, file.errorString());
+    if (fd < 0 || !file.open(fd, QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered,
+                             QFileDevice::AutoCloseHandle)) {
+        if (fd >= 0)
+            ::close(fd);
+        setError(error, path, reason.isEmpty() ? file.errorString() : reason);
         return false;
     }
     const qint64 before = file.size();
@@ -293,13 +342,12 @@ bool appendWhole(const QString& path, const QByteArray& bytes, QString* error)
         file.close();
         return true;
     }
-    QString reason;
     if (!writeAll(file, bytes, &reason)) {
         // A half line would make every later record read out of step.
         file.resize(before);
         file.close();
-        if (!existed)
-            file.remove(); // no empty file for a record that was never written
+        if (created)
+            ::unlink(QFile::encodeName(path).constData()); // no empty file for a record never written
         setError(error, path, reason);
         return false;
     }

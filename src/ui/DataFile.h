@@ -93,7 +93,8 @@ inline constexpr qint64 kDefaultMaxFileBytes = 16 * 1024 * 1024;
 
 // The one reader of the program's files. Reads what the file holds, at most
 // maxBytes of it (memory grows with the bytes read, not with the cap);
-// nullopt if it cannot be opened or read. *cut (if given) tells whether the
+// nullopt if it cannot be opened or read, or is not a plain file (a link,
+// FIFO, device or folder: see ui/PlainFile.h). *cut (if given) tells whether the
 // file held more than maxBytes.
 std::optional<QByteArray> readFileStart(const QString& path, qint64 maxBytes,
                                         bool* cut = nullptr);
@@ -105,12 +106,13 @@ std::optional<QByteArray> readWholeFile(const QString& path,
 
 // Writes a temporary file beside `path` and renames it over the target, so the
 // old contents stay intact when anything fails, a short write on a full disk
-// included. On failure returns false and sets *error (if given) to a readable
+// included. A target that is a link, FIFO, device or folder is refused. On failure returns false and sets *error (if given) to a readable
 // reason.
 bool replaceFileAtomically(const QString& path, const QByteArray& bytes,
                            QString* error = nullptr);
 
-// Appends `bytes` with a single write, creating the file if needed. If the
+// Appends `bytes` with a single write, creating the file if needed; only to
+// a plain file, never through a link. If the
 // write is short or fails, the file is cut back to its former size so it only
 // ever holds whole lines, and a file this call created is removed again. On
 // failure returns false and sets *error (if given) to the system's reason

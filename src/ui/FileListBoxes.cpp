@@ -63,6 +63,8 @@ void DirListBox::setPath(const QString& path)
     }
     const QStringList inside = QDir(m_path).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
     for (const QString& name : inside) {
+        if (!Paths::isUsableName(name))
+            continue; // a line break would show one folder as two lines
         auto* item = new QListWidgetItem(QString(depth * 2, QLatin1Char(' ')) + name, this);
         item->setData(PathRole, QDir(m_path).filePath(name));
     }
@@ -105,6 +107,7 @@ void FileListBox::setPattern(const QString& pattern)
 void FileListBox::refresh()
 {
     clear();
+    // Plain files with usable names only: no link, FIFO or folder is offered.
     addItems(Paths::match(m_path, m_pattern));
 }
 

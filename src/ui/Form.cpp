@@ -4,11 +4,13 @@
 #include "ui/Platform.h"
 
 #include "ui/Controls.h"
+#include "ui/DataFile.h"
 #include "ui/Forms.h"
 #include "ui/Sound.h"
 #include "ui/Timer.h"
 
 #include <QAction>
+#include <QBuffer>
 #include <QCloseEvent>
 #include <QCursor>
 #include <QFileInfo>
@@ -38,11 +40,21 @@ QColor qbColor(int index)
 
 QImage readPicture(const QString& path)
 {
-    QImageReader reader(path, QFileInfo(path).suffix().toLower().toLatin1());
+    // Through the one reader of data files: a plain file only, never more
+    // than 16 MB of it, and never a picture that would take more than 64 MB.
+    const std::optional<QByteArray> bytes = readWholeFile(path);
+    if (!bytes)
+        return {};
+    QBuffer buffer;
+    buffer.setData(*bytes);
+    QImageReader reader(&buffer, QFileInfo(path).suffix().toLower().toLatin1());
+    reader.setAllocationLimit(64);
     QImage image = reader.read();
     if (image.isNull()) {
         // A picture whose content does not match its name is still shown.
-        QImageReader probing(path);
+        buffer.seek(0);
+        QImageReader probing(&buffer);
+        probing.setAllocationLimit(64);
         image = probing.read();
     }
     return image;

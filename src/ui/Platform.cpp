@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/Platform.h"
 
+#include "ui/PlainFile.h"
 #include "ui/SoundModule.h"
 
 #include <QApplication>
@@ -127,15 +128,35 @@ QString programDirectory()
 
 std::unique_ptr<RandomSource> makeClassicRandom() { return std::make_unique<LinearCongruentialRandom>(); }
 
+bool Paths::isUsableName(const QString& name)
+{
+    // A line break would split the name in a list; a byte the locale cannot
+    // decode gives a name that opens nothing.
+    for (const QChar c : name)
+        if (c.category() == QChar::Other_Control || c == QChar::ReplacementCharacter)
+            return false;
+    return !name.isEmpty() && QFile::decodeName(QFile::encodeName(name)) == name;
+}
+
+QStringList Paths::plainFiles(const QString& dir)
+{
+    // No links (QDir::Files lists none of FIFOs, sockets and devices either).
+    QStringList found;
+    const QStringList entries = QDir(dir).entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks, QDir::Name);
+    for (const QString& entry : entries)
+        if (isUsableName(entry))
+            found << entry;
+    return found;
+}
+
 QString Paths::findInDir(const QString& dir, const QString& name)
 {
     if (dir.isEmpty() || name.isEmpty() || name.contains(QLatin1Char('/')))
         return {};
     const QString exact = dir + QLatin1Char('/') + name;
-    if (QFileInfo(exact).isFile())
+    if (fileKind(exact) == FileKind::Plain)
         return exact;
-    QDir directory(dir);
-    const QStringList entries = directory.entryList(QDir::Files | QDir::Hidden);
+    const QStringList entries = plainFiles(dir);
     for (const QString& entry : entries)
         if (entry.compare(name, Qt::CaseInsensitive) == 0)
             return dir + QLatin1Char('/') + entry;
@@ -157,7 +178,7 @@ QStringList Paths::match(const QString& dir, const QString& pattern)
     const QRegularExpression re(QRegularExpression::wildcardToRegularExpression(pattern),
                                 QRegularExpression::CaseInsensitiveOption);
     QStringList found;
-    const QStringList entries = QDir(dir).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    const QStringList entries = plainFiles(dir);
     for (const QString& entry : entries)
         if (re.match(entry).hasMatch())
             found << entry;

@@ -59,14 +59,21 @@ public:
     QString windowsDir;
 
     // The existing file in `dir` whose name matches `name` without regard to
-    // case, as a full path; empty when there is none.
+    // case, as a full path; empty when there is none. Only plain files count:
+    // never a link, FIFO, device or folder (see ui/PlainFile.h).
     static QString findInDir(const QString& dir, const QString& name);
     // A program file (recording, picture, word list) by bare name; empty when
     // no program directory holds it.
     QString findProgramFile(const QString& name) const;
     // File names (not paths) in `dir` matching a wildcard pattern such as
     // "*.scr", without regard to case, in directory order (sorted by name).
+    // Plain files with usable names only, as plainFiles() lists them.
     static QStringList match(const QString& dir, const QString& pattern);
+    // The plain files of `dir` whose names the program can use, by name.
+    static QStringList plainFiles(const QString& dir);
+    // A name without control characters (a line break would show as two
+    // lines) that the file system's encoding holds as it is.
+    static bool isUsableName(const QString& name);
 };
 
 enum class MsgButtons { Ok, YesNo };

@@ -13,6 +13,8 @@
 #include <QTimer>
 #include <QtEndian>
 
+#include "ui/PlainFile.h"
+
 #include <sndfile.h>
 
 #include <algorithm>
@@ -40,35 +42,52 @@ bool decodeWaveFile(const QString& path, const QAudioFormat& format, QByteArray*
         || format.channelCount() <= 0)
         return false;
 
-    SF_INFO info{};
-    SNDFILE* file = sf_open(QFile::encodeName(path).constData(), SFM_READ, &info);
-    if (!file)
+    // Never a link, FIFO or device: a recording may come from anywhere.
+    const int fd = openPlainFile(path, O_RDONLY);
+    if (fd < 0)
         return false;
-    // A damaged header can claim anything: refuse absurd sizes (over ten
-    // minutes) rather than allocate gigabytes for a spoken word.
-    const sf_count_t maxFrames = sf_count_t(info.samplerate) * 600;
-    if (info.channels <= 0 || info.channels > 64 || info.samplerate <= 0 || info.frames <= 0
-        || info.frames > maxFrames) {
-        sf_close(file);
+    SF_INFO info{};
+    SNDFILE* file = sf_open_fd(fd, SFM_READ, &info, SF_FALSE);
+    auto finish = [&] {
+        if (file)
+            sf_close(file);
+        ::close(fd);
+    };
+    // The header can claim anything, and memory follows what it claims: a
+    // recording longer than any phrase, or with more samples (all channels
+    // counted) than such a phrase needs, is refused before anything is read.
+    if (!file || info.channels <= 0 || info.channels > kMaxRecordingChannels || info.samplerate <= 0
+        || info.frames <= 0 || info.frames > sf_count_t(info.samplerate) * kMaxRecordingSeconds
+        || info.frames > kMaxRecordingSamples / info.channels) {
+        finish();
         return false;
     }
 
-    std::vector<float> interleaved(size_t(info.frames) * size_t(info.channels));
-    const sf_count_t got = sf_readf_float(file, interleaved.data(), info.frames);
-    sf_close(file);
+    // Read in blocks, each mixed down at once, and never past the limit: a
+    // stream may hold more than its header said.
+    const int inChannels = info.channels;
+    const sf_count_t limit = info.frames;
+    std::vector<float> block(size_t(kRecordingBlockFrames) * size_t(inChannels));
+    std::vector<float> mono;
+    mono.reserve(size_t(limit));
+    for (sf_count_t done = 0; done < limit;) {
+        const sf_count_t n = sf_readf_float(file, block.data(), std::min<sf_count_t>(kRecordingBlockFrames, limit - done));
+        if (n <= 0)
+            break;
+        for (sf_count_t i = 0; i < n; ++i) {
+            float sum = 0;
+            for (int c = 0; c < inChannels; ++c)
+                sum += block[size_t(i) * size_t(inChannels) + size_t(c)];
+            mono.push_back(sum / float(inChannels));
+        }
+        done += n;
+    }
+    finish();
+    const sf_count_t got = sf_count_t(mono.size());
     if (got <= 0)
         return false;
 
-    // Mix every input channel into one signal; the output channels all get it.
-    const int inChannels = info.channels;
-    std::vector<float> mono(static_cast<size_t>(got));
-    for (sf_count_t i = 0; i < got; ++i) {
-        float sum = 0;
-        for (int c = 0; c < inChannels; ++c)
-            sum += interleaved[size_t(i) * inChannels + c];
-        mono[size_t(i)] = sum / inChannels;
-    }
-
+    // The one signal goes to every output channel.
     const int outRate = format.sampleRate();
     const int outChannels = format.channelCount();
     const double step = double(info.samplerate) / outRate;
@@ -248,10 +267,14 @@ void SinkWavePlayer::play(const QString& name)
     QByteArray pcm;
     // A full path is the user's own recording (a spelling word); a bare name
     // is one of the program's.
-    const QString file = QDir::isAbsolutePath(name) ? name : d->findProgramFile(name);
-    if (!decodeWaveFile(file, d->format, &pcm)
-        && !decodeWaveFile(d->findProgramFile(QStringLiteral("default.wav")), d->format, &pcm))
-        return;
+    const bool own = QDir::isAbsolutePath(name);
+    const QString file = own ? name : d->findProgramFile(name);
+    if (!decodeWaveFile(file, d->format, &pcm)) {
+        // A user's recording refused (too long, too large, not a plain file)
+        // is as if it were missing: the drill spells the word instead.
+        if (own || !decodeWaveFile(d->findProgramFile(QStringLiteral("default.wav")), d->format, &pcm))
+            return;
+    }
 
     if (!d->ensureSink())
         return;

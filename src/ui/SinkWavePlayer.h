@@ -22,11 +22,22 @@ namespace kt {
 // signed 16-bit.
 QAudioFormat sinkAudioFormat();
 
-// Reads a sound file with libsndfile (any WAV it understands: PCM 8-32 bit,
-// float, IMA and MS ADPCM, GSM, ...) and converts it to `format` (Int16 only):
-// channels mixed down or copied, the rate changed by linear interpolation.
-// Returns false, leaving `pcm` empty, when the file cannot be read or holds
-// no samples.
+// What one recording may be: the program's longest phrase lasts a few
+// seconds. The limits hold whatever the header claims, so decoding any file
+// costs a few tens of megabytes at most (docs/sound.md has the figures).
+inline constexpr int kMaxRecordingSeconds = 30;
+inline constexpr qint64 kMaxRecordingSamples = 4 * 1024 * 1024; // frames x channels
+inline constexpr int kMaxRecordingChannels = 64;
+inline constexpr qint64 kRecordingBlockFrames = 4096;
+
+// Reads a sound file with libsndfile (any format it understands, whatever the
+// name: WAV with PCM 8-32 bit, float, IMA and MS ADPCM, GSM, ...; FLAC, Ogg,
+// AIFF, ...) and converts it to `format` (Int16 only): channels mixed down or
+// copied, the rate changed by linear interpolation. Only a plain file is
+// opened (ui/PlainFile.h). Returns false, leaving `pcm` empty, when the file
+// cannot be read, holds no samples, or is refused: longer than
+// kMaxRecordingSeconds or more than kMaxRecordingSamples samples by its
+// header. It is read in blocks and never past what the header said.
 bool decodeWaveFile(const QString& path, const QAudioFormat& format, QByteArray* pcm);
 
 // Finds a program file by bare name, as Paths::findProgramFile does.
@@ -43,7 +54,8 @@ public:
 
     // Plays the program file `name` (found without regard to case); a file
     // that is missing or unreadable plays "default.wav" instead, and nothing
-    // when that is missing too. Returns when the sound has been heard, at once
+    // when that is missing too. A full path (a user's own recording) that
+    // cannot be decoded plays nothing, as if it were missing. Returns when the sound has been heard, at once
     // when there is no sound server.
     void play(const QString& name) override;
 

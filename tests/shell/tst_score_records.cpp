@@ -5,6 +5,7 @@
 
 #include "shell/ScoreRecords.h"
 #include "shell/SessionState.h"
+#include "shell/Startup.h"
 
 #include "ui/DataFile.h"
 
@@ -14,7 +15,11 @@
 #include <QTest>
 
 #include <chrono>
+#include <csignal>
 #include <future>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 #if defined(Q_OS_LINUX) && defined(__GLIBC__)
 #include <malloc.h>
@@ -171,11 +176,27 @@ private slots:
         QVERIFY(sandbox.messages.isEmpty());
     }
 
+    // Nothing hangs, nothing outside the folder changes, and the record is told.
+    void reportsARecordThatCannotBeWritten_data()
+    {
+        QTest::addColumn<QString>("what");
+        for (const char* what : {"plain file for the folder", "FIFO", "link to a file outside"})
+            QTest::newRow(what) << QString::fromLatin1(what);
+    }
     void reportsARecordThatCannotBeWritten()
     {
+        QFETCH(QString, what);
         kt::test::Sandbox sandbox;
-        // A plain file where the data directory should be.
-        QVERIFY(QFile(sandbox.dataDir()).open(QIODevice::WriteOnly));
+        const QString outside = sandbox.windowsDir() + QStringLiteral("outside.txt");
+        QVERIFY(QFile(outside).open(QIODevice::WriteOnly));
+        const QString ann = sandbox.dataDir() + QStringLiteral("/Ann.scr");
+        if (what.startsWith(QLatin1String("plain"))) {
+            QVERIFY(QFile(sandbox.dataDir()).open(QIODevice::WriteOnly));
+        } else {
+            sandbox.makeDataDir();
+            QVERIFY(what == QLatin1String("FIFO") ? ::mkfifo(QFile::encodeName(ann).constData(), 0600) == 0
+                                                 : QFile::link(outside, ann));
+        }
         session().AddScore = 2;
 
         QString error;
@@ -184,8 +205,36 @@ private slots:
         QVERIFY2(error.startsWith(QStringLiteral("The scores of Ann could not be saved")), qPrintable(error));
         // The lost record is told so it can be noted down.
         QVERIFY(error.contains(QStringLiteral("\"Ann\",0,2,0,0,0,0,0,0,0")));
-        QVERIFY(QFileInfo(sandbox.dataDir()).isFile());
+        QCOMPARE(QFileInfo(outside).size(), 0);
         QCOMPARE(session().AddScore, qint16(2));
+    }
+
+    // Under a file-size limit the record fails with the system's reason
+    // instead of ending the program, and no half line is left.
+    void aFileSizeLimitIsAnErrorNotTheEnd()
+    {
+        if (qEnvironmentVariableIsSet("KITE_FSIZE_CHILD")) {
+            kt::test::Sandbox sandbox;
+            sandbox.writeDataFile(QStringLiteral("Ann.scr"), annLine);
+            std::signal(SIGXFSZ, SIG_DFL);
+            kt::ignoreFileSizeSignal(); // as main() does first
+            struct rlimit tight{rlim_t(annLine.size() + 10), rlim_t(annLine.size() + 10)};
+            QCOMPARE(setrlimit(RLIMIT_FSIZE, &tight), 0);
+            session().AddScore = 2;
+            QString error;
+            QVERIFY(!WriteScoreRecord(QStringLiteral("Ann"), &error));
+            QVERIFY2(error.contains(QStringLiteral("File too large")), qPrintable(error));
+            QCOMPARE(sandbox.readDataFile(QStringLiteral("Ann.scr")), annLine);
+            return;
+        }
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("KITE_FSIZE_CHILD"), QStringLiteral("1"));
+        child.setProcessEnvironment(env);
+        child.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(QTest::currentTestFunction())});
+        QVERIFY(child.waitForFinished(20000));
+        QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0,
+                 qPrintable(QString::fromUtf8(child.readAllStandardOutput() + child.readAllStandardError())));
     }
 
     // Another copy of the program holds the data directory while it makes

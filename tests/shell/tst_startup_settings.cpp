@@ -116,6 +116,21 @@ private slots:
         QString error;
         // No data directory at all: the save fails and says why.
         QVERIFY(!SaveSettings(&error) && !error.isEmpty());
+
+        // A link in its place is neither read nor written through.
+        sandbox.makeDataDir();
+        const QString outside = sandbox.windowsDir() + QStringLiteral("outside.dat");
+        QFile target(outside);
+        QVERIFY(target.open(QIODevice::WriteOnly) && target.write("1,1,1\r\n") == 7);
+        target.close();
+        QVERIFY(QFile::link(outside, sandbox.dataDir() + QStringLiteral("/kitetu.dat")));
+        LoadSettings();
+        QVERIFY(!session().SoundOn);
+        QVERIFY(!SaveSettings(&error));
+        QVERIFY2(error.endsWith(QStringLiteral("it is not an ordinary file")), qPrintable(error));
+        QVERIFY(target.open(QIODevice::ReadOnly));
+        QCOMPARE(target.readAll(), QByteArray("1,1,1\r\n"));
+        QVERIFY(QFileInfo(sandbox.dataDir() + QStringLiteral("/kitetu.dat")).isSymLink());
     }
 };
 

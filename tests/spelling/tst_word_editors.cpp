@@ -187,6 +187,41 @@ private slots:
         QCOMPARE(box->readDataFile(QStringLiteral("big.shw")), listOf(many));
     }
 
+    // Another copy of the program saves the list while this one edits it:
+    // the save says so and keeps the words on screen; saving again replaces.
+    void aListSavedMeanwhileIsNotOverwritten_data()
+    {
+        QTest::addColumn<int>("action");
+        QTest::addColumn<QStringList>("after");
+        QTest::newRow("add words") << 2 << QStringList{"cat", "dog"};
+        QTest::newRow("change a word") << 4 << QStringList{"cow"};
+    }
+    void aListSavedMeanwhileIsNotOverwritten()
+    {
+        QFETCH(int, action);
+        QFETCH(QStringList, after);
+        list("zoo.shw", {"cat"});
+        pickFor(action, QStringLiteral("zoo.shw"));
+        const QString form = action == 2 ? w::HomeworkWords : w::WordSearch;
+        if (action == 2) {
+            enterIn(form, "TextWord", QStringLiteral("dog"));
+        } else {
+            enterIn(form, "Text1", QStringLiteral("cat"));
+            typeText(in(form, "Text2"), QStringLiteral("cow"));
+        }
+        list("zoo.shw", {"cat", "owl"});
+        const auto save = [&] { action == 2 ? press(form, "CommandDone") : pressEnter(in(form, "Text2")); };
+        save();
+        QVERIFY(box->messages.value(0).text.startsWith(
+            QStringLiteral("Someone else has saved this word file since you opened it")));
+        QCOMPARE(wordsOf("zoo.shw"), (QStringList{"cat", "owl"}));
+        save();
+        QCOMPARE(wordsOf("zoo.shw"), after);
+        QCOMPARE(box->messages.size(), 1);
+        if (action == 2)
+            waitForRecordings();
+    }
+
     void aFoundWordIsForgottenWhenTheSearchChanges()
     {
         list("zoo.shw", {"cat", "elephant", "dog"});

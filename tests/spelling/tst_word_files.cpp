@@ -4,7 +4,12 @@
 // 1000-word limit (a failed save is the editors' test).
 #include "TestKit.h"
 #include "shell/SessionState.h"
+#include "shell/Settings.h"
 #include "spelling/WordFiles.h"
+#include "ui/DataFile.h"
+
+#include <chrono>
+#include <future>
 
 using namespace kt;
 using namespace kt::test;
@@ -39,6 +44,10 @@ private slots:
         QTest::newRow("padded slots") << QByteArray("\"cat             \"\r\n\"house           \"\r\n")
                                       << QStringList{"cat", "house"};
         QTest::newRow("20 letters cut to 16") << QByteArray("abcdefghijklmnopqrst") << QStringList{"abcdefghijklmnop"};
+        // A character outside the basic plane is two units: it is kept whole or not at all.
+        QTest::newRow("emoji across the cut") << QByteArray("aaaaaaaaaaaaaaa\xf0\x9f\x98\x80") << QStringList{"aaaaaaaaaaaaaaa"};
+        QTest::newRow("emoji inside") << QByteArray("aaaaaaaaaaaaaa\xf0\x9f\x98\x80")
+                                      << QStringList{QStringLiteral("aaaaaaaaaaaaaa\U0001F600")};
         QTest::newRow("no line end at the end") << QByteArray("sun") << QStringList{"sun"};
         QTest::newRow("empty file") << QByteArray() << QStringList{};
     }
@@ -89,6 +98,31 @@ private slots:
         QCOMPARE(slotAt(again, 1001), QString(16, QLatin1Char(' ')));
     }
 
+    // Another copy of the program holds the data folder: a save of a list
+    // or of the settings waits its turn.
+    void savesTakeTurnsWithAnotherCopy_data()
+    {
+        QTest::addColumn<bool>("settings");
+        QTest::newRow("word list") << false;
+        QTest::newRow("settings") << true;
+    }
+    void savesTakeTurnsWithAnotherCopy()
+    {
+        QFETCH(bool, settings);
+        const QString path = box->dataDir() + QStringLiteral("/a.shw");
+        std::future<bool> other;
+        {
+            const DirectoryLock lock(box->dataDir());
+            QVERIFY(lock.locked());
+            other = std::async(std::launch::async, [settings, path] {
+                return settings ? SaveSettings(nullptr) : SaveSpellingList(path, {slotText(QStringLiteral("cat"))}, 1).ok;
+            });
+            // Bounded: without turns the save is done long before this.
+            QCOMPARE(other.wait_for(std::chrono::milliseconds(300)), std::future_status::timeout);
+        }
+        QVERIFY(other.get());
+    }
+
     void aFileOfMoreThan1000WordsIsReadTo1000AndRefusedForEditing()
     {
         QByteArray file;
@@ -133,6 +167,7 @@ private slots:
         QTest::newRow("separator") << "a/b" << true << "";
         QTest::newRow("wildcard") << "wh*t" << true << "";
         QTest::newRow("empty") << "" << true << "";
+        QTest::newRow("emoji across the 8th unit") << QStringLiteral("abcdefg\U0001F600") << true << "abcdefg.wav";
     }
     void wordsAndTheirRecordings()
     {

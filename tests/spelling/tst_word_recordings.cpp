@@ -11,7 +11,9 @@
 #include "spelling/WordRecorder.h"
 #include "ui/Forms.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QRegularExpression>
 #include <QFile>
 #include <QProcess>
 #include <QProgressBar>
@@ -34,6 +36,7 @@ constexpr int Patience = 10000; // ms: a bound, never a wait
 const char* const FakeVoice = R"(#!/bin/sh
 dir=$(dirname "$0")
 echo "$1" >> "$dir/said.log"
+echo "$2" > "$dir/out"
 echo $$ > "$dir/pid"
 [ -e "$dir/novoice" ] && exit 3
 [ "$1" = fail ] && exit 1
@@ -208,6 +211,64 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(::kill(pid, 0) != 0, Patience); // the voice was stopped
         QCOMPARE(dataFiles(), QStringList{"week.shw"});           // saved, and nothing half-written
         QCOMPARE(said(), QStringList{"cat"});
+    }
+
+    // A run writes under a name of its own, and removes what a killed run
+    // left over an hour ago, not what another copy is writing now.
+    void unfinishedFilesAreTheRunsOwn()
+    {
+        const QString stale = box->writeDataFile(QStringLiteral(".cat.wav.x1.part"), "killed");
+        const QString fresh = box->writeDataFile(QStringLiteral(".cat.wav.x2.part"), "another copy");
+        QFile old(stale);
+        QVERIFY(old.open(QIODevice::ReadWrite));
+        QVERIFY(old.setFileTime(QDateTime::currentDateTime().addSecs(-3700), QFileDevice::FileModificationTime));
+        old.close();
+        touch("gate");
+        typeWords({"cat"});
+        press("CommandDone");
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(voiceFile("pid")), Patience);
+        QFile out(voiceFile("out"));
+        QVERIFY(out.open(QIODevice::ReadOnly));
+        const QString partial = QFileInfo(QString::fromLocal8Bit(out.readAll().trimmed())).fileName();
+        QVERIFY2(QRegularExpression(QStringLiteral("^\\.cat\\.wav\\.[0-9a-z]+\\.part$")).match(partial).hasMatch()
+                     && !partial.endsWith(QStringLiteral(".x2.part")),
+                 qPrintable(partial));
+        QFile::remove(voiceFile("gate"));
+        QTRY_VERIFY_WITH_TIMEOUT(!editor(), Patience);
+        QCOMPARE(dataFiles(), (QStringList{".cat.wav.x2.part", "cat.wav", "week.shw"}));
+        QVERIFY(QFile::exists(fresh));
+    }
+
+    // The program killed outright (kill -9) takes the voice with it. Runs
+    // again as a child process that is killed while the voice speaks.
+    void theVoiceDiesWithTheProgram()
+    {
+        if (qEnvironmentVariableIsSet("KITE_RECORDER_CHILD")) {
+            qputenv("KITE_VOICE_COMMAND", qgetenv("KITE_RECORDER_CHILD") + "/voice.sh");
+            WordRecorder recorder;
+            recorder.start({{QStringLiteral("cat"), QStringLiteral("cat.wav")}}, box->dataDir());
+            QTest::qWait(3 * Patience); // killed long before
+            return;
+        }
+        touch("gate");
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("KITE_RECORDER_CHILD"), voiceDir->path());
+        child.setProcessEnvironment(env);
+        child.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(QTest::currentTestFunction())});
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(voiceFile("pid")), Patience);
+        QFile pidFile(voiceFile("pid"));
+        QVERIFY(pidFile.open(QIODevice::ReadOnly));
+        const pid_t pid = pid_t(pidFile.readAll().trimmed().toInt());
+        QVERIFY(pid > 0 && ::kill(pid, 0) == 0);
+        ::kill(pid_t(child.processId()), SIGKILL);
+        QVERIFY(child.waitForFinished(Patience));
+        // Dead: gone, or a zombie its new parent has not reaped yet.
+        const auto alive = [pid] {
+            QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+            return stat.open(QIODevice::ReadOnly) && !stat.readAll().contains(") Z ");
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(!alive(), Patience);
     }
 
     void noVoiceIsSaidInTheEditorsWords()

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The comma-separated data-file format and the whole-file helpers.
 #include "ui/DataFile.h"
+#include "ui/PlainFile.h"
+#include "ui/Platform.h"
 #include <cmath>
 
 #include <QDir>
@@ -13,6 +15,9 @@
 #include <csignal>
 #include <functional>
 #include <sys/resource.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #endif
 
 using namespace kt;
@@ -178,7 +183,7 @@ private slots:
         QVERIFY(kt::readWholeFile(path, content.size()).has_value());
         QVERIFY(!kt::readWholeFile(path, content.size() - 1).has_value());
         QVERIFY(!kt::readWholeFile(dir.path()).has_value());
-        if (QFileInfo::exists(QStringLiteral("/dev/zero"))) // reports size 0, never ends
+        if (QFileInfo::exists(QStringLiteral("/dev/zero"))) // a device: never read
             QVERIFY(!kt::readWholeFile(QStringLiteral("/dev/zero"), 1 << 20).has_value());
 
         // The start of a larger file, and only as much memory as it holds.
@@ -246,6 +251,55 @@ private slots:
                  (QStringList{QStringLiteral("Ann.scr"), QStringLiteral("kitetu.dat")}));
 #endif
     }
+
+#ifdef Q_OS_LINUX
+    // What a data folder may hold besides plain files: none is listed, read
+    // or written, nothing outside the folder changes, and a FIFO never makes
+    // anything wait. A plain file with a line break in its name is not listed.
+    void hostileFiles_data()
+    {
+        QTest::addColumn<QString>("kind");
+        for (const char* kind : {"FIFO", "link to a file outside", "dangling link", "folder", "line break in the name"})
+            QTest::newRow(kind) << QString::fromLatin1(kind);
+    }
+    void hostileFiles()
+    {
+        QFETCH(QString, kind);
+        QTemporaryDir dir;
+        const QString data = dir.filePath(QStringLiteral("data"));
+        const QString outside = dir.filePath(QStringLiteral("outside.txt"));
+        QVERIFY(QDir().mkpath(data) && writeBytes(outside, "keep\r\n"));
+        const QString name = QStringLiteral("x.scr");
+        const QByteArray raw = QFile::encodeName(data + QLatin1Char('/') + name);
+        bool plain = false;
+        if (kind == QLatin1String("FIFO"))
+            QCOMPARE(::mkfifo(raw.constData(), 0600), 0);
+        else if (kind == QLatin1String("link to a file outside"))
+            QVERIFY(QFile::link(outside, data + QStringLiteral("/x.scr")));
+        else if (kind == QLatin1String("dangling link"))
+            QVERIFY(QFile::link(dir.filePath(QStringLiteral("none")), data + QStringLiteral("/x.scr")));
+        else if (kind == QLatin1String("folder"))
+            QVERIFY(QDir(data).mkdir(name));
+        else
+            QVERIFY(plain = writeBytes(data + QStringLiteral("/x\ny.scr"), annRecord));
+        QVERIFY(Paths::match(data, QStringLiteral("*.scr")).isEmpty());
+        QVERIFY(Paths::findInDir(data, name).isEmpty());
+        if (plain)
+            return;
+        const QString path = data + QLatin1Char('/') + name;
+        QVERIFY(!kt::readWholeFile(path).has_value());
+        QString appendError, replaceError;
+        QVERIFY(!kt::appendWhole(path, annRecord, &appendError));
+        QVERIFY(!kt::replaceFileAtomically(path, annRecord, &replaceError));
+        for (const QString& error : {appendError, replaceError})
+            QVERIFY2(error.endsWith(notPlainFileReason()), qPrintable(error));
+        QCOMPARE(fileBytes(outside), QByteArray("keep\r\n"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("outside.txt")});
+        QCOMPARE(fileKind(path), FileKind::Other); // still what it was
+        QCOMPARE(QDir(data).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList{name});
+    }
+#endif
 
     void failedWritesLeaveThingsAlone()
     {

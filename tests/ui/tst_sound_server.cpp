@@ -17,8 +17,15 @@
 #include <QWidget>
 
 #include <sndfile.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cmath>
+#include <csignal>
+#include <new>
+#include <utility>
 #include <vector>
 
 using namespace kt;
@@ -77,6 +84,95 @@ QList<Segment> findTones(const QByteArray& raw, const QList<Tone>& tones)
     return found;
 }
 
+// A FLAC stream of its header alone (42 bytes) that claims what it likes.
+QByteArray flacHeader(quint32 rate, int channels, quint64 frames)
+{
+    QByteArray bytes("fLaC\x80\x00\x00\x22\x10\x00\x10\x00", 12); // last block: STREAMINFO, 34 bytes
+    bytes.append(6, '\0');                                               // frame sizes unknown
+    const quint64 packed = quint64(rate) << 44 | quint64(channels - 1) << 41 | quint64(15) << 36 | frames;
+    for (int shift = 56; shift >= 0; shift -= 8)
+        bytes.append(char(packed >> shift));
+    return bytes.append(16, '\0'); // no MD5
+}
+
+// A 16-bit PCM WAV header for a data chunk of `dataBytes`; the file is then
+// stretched (sparse, all zeros) to hold them.
+QByteArray wavHeader(quint32 rate, int channels, quint32 dataBytes)
+{
+    QByteArray h;
+    auto u32 = [&h](quint32 v) { h.append(reinterpret_cast<const char*>(&v), 4); };
+    auto u16 = [&h](quint16 v) { h.append(reinterpret_cast<const char*>(&v), 2); };
+    h.append("RIFF");
+    u32(36 + dataBytes);
+    h.append("WAVEfmt ");
+    u32(16);
+    u16(1);
+    u16(quint16(channels));
+    u32(rate);
+    u32(rate * quint32(channels) * 2);
+    u16(quint16(channels * 2));
+    u16(16);
+    h.append("data");
+    u32(dataBytes);
+    return h;
+}
+
+bool writeRecording(const QString& path, const QByteArray& bytes, qint64 size)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.resize(qMax(size, qint64(bytes.size())));
+}
+
+// Decodes in a child process and says whether it decoded and how much the
+// peak resident memory grew meanwhile (kB); -1 when it hung or died.
+std::pair<bool, long> decodeInChild(const QString& path)
+{
+    int fds[2];
+    if (::pipe(fds) != 0)
+        return {false, -1};
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::close(fds[0]);
+#if !defined(__SANITIZE_ADDRESS__)
+        // A runaway allocation fails here instead of swapping the machine.
+        QFile statm(QStringLiteral("/proc/self/statm"));
+        statm.open(QIODevice::ReadOnly);
+        const rlim_t size = rlim_t(statm.readAll().split(' ').first().toLongLong() * ::sysconf(_SC_PAGESIZE));
+        const struct rlimit limit{size + (rlim_t(1) << 30), RLIM_INFINITY};
+        ::setrlimit(RLIMIT_AS, &limit);
+#endif
+        struct rusage before, after;
+        ::getrusage(RUSAGE_SELF, &before);
+        QByteArray pcm;
+        bool ok = false;
+        try {
+            ok = decodeWaveFile(path, sinkAudioFormat(), &pcm);
+        } catch (const std::bad_alloc&) {
+            ::_exit(2);
+        }
+        ::getrusage(RUSAGE_SELF, &after);
+        const long report[2] = {ok ? 1 : 0, after.ru_maxrss - before.ru_maxrss};
+        ::_exit(::write(fds[1], report, sizeof report) == sizeof report ? 0 : 3);
+    }
+    ::close(fds[1]);
+    long report[2] = {0, -1};
+    QElapsedTimer clock;
+    clock.start();
+    int status = 0;
+    while (::waitpid(pid, &status, WNOHANG) == 0) {
+        if (clock.elapsed() > 20000) {
+            ::kill(pid, SIGKILL);
+            ::waitpid(pid, &status, 0);
+            ::close(fds[0]);
+            return {false, -1};
+        }
+        ::usleep(10000);
+    }
+    const bool told = ::read(fds[0], report, sizeof report) == sizeof report;
+    ::close(fds[0]);
+    return {told && report[0] == 1, told ? report[1] : -1};
+}
+
 } // namespace
 
 class TestSoundServer : public QObject {
@@ -84,6 +180,73 @@ class TestSoundServer : public QObject {
     QTemporaryDir m_dir;
 
 private slots:
+    // Hostile recordings: a header may claim anything. What decoding costs is
+    // bounded (duration, samples with all channels counted, read in blocks),
+    // a FIFO never blocks, a link is never followed.
+    void hostileRecordings_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<qint64>("size"); // stretched to this many bytes
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("decoded");
+        const qint64 mb = 1 << 20;
+        QTest::newRow("FLAC: 587 million frames at 1 MHz") << flacHeader(1000000, 1, 587000000) << 0LL << QString() << false;
+        QTest::newRow("FLAC: 8 channels at 655350 Hz, 600 s") << flacHeader(655350, 8, 655350ULL * 600) << 0LL << QString()
+                                                             << false;
+        QTest::newRow("sparse 64 MB WAV: 64 channels at 2 MHz")
+            << wavHeader(2000000, 64, quint32(64 * mb - 44)) << 64 * mb << QString() << false;
+        QTest::newRow("sparse 100 MB WAV: 64 channels at 2 MHz")
+            << wavHeader(2000000, 64, quint32(100 * mb - 44)) << 100 * mb << QString() << false;
+        QTest::newRow("31 s at 8 kHz") << wavHeader(8000, 1, 31 * 8000 * 2) << 44 + 31 * 8000 * 2LL << QString() << false;
+        QTest::newRow("a word: 0.5 s at 22050 Hz") << wavHeader(22050, 1, 22050) << 44 + 22050LL << QString() << true;
+        QTest::newRow("29 s, 48 kHz stereo") << wavHeader(48000, 2, 29 * 48000 * 4) << 44 + 29 * 48000 * 4LL
+                                             << QString() << true;
+        QTest::newRow("the most samples allowed: 30 s at 139810 Hz")
+            << wavHeader(139810, 1, 4194300 * 2) << 44 + 4194300 * 2LL << QString() << true;
+        QTest::newRow("FIFO") << QByteArray() << 0LL << QStringLiteral("fifo") << false;
+        QTest::newRow("link to a word") << wavHeader(22050, 1, 22050) << 44 + 22050LL << QStringLiteral("link") << false;
+    }
+    void hostileRecordings()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(qint64, size);
+        QFETCH(QString, kind);
+        QFETCH(bool, decoded);
+        const QString path = m_dir.filePath(QStringLiteral("cat.wav"));
+        QFile::remove(path);
+        if (kind == QLatin1String("fifo")) {
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        } else if (kind == QLatin1String("link")) {
+            QVERIFY(writeRecording(m_dir.filePath(QStringLiteral("real.wav")), bytes, size));
+            QVERIFY(QFile::link(m_dir.filePath(QStringLiteral("real.wav")), path));
+        } else {
+            QVERIFY(writeRecording(path, bytes, size));
+        }
+        const auto [ok, grewKb] = decodeInChild(path);
+        qInfo("%s: %s, peak memory +%ld kB", QTest::currentDataTag(), ok ? "decoded" : "refused", grewKb);
+        QVERIFY2(grewKb >= 0, "the decoder hung or died");
+        QCOMPARE(ok, decoded);
+        QCOMPARE_LE(grewKb, 64L * 1024);
+        QFile::remove(path);
+    }
+
+    // A user's recording that is refused plays nothing, as a missing one:
+    // the drill spells the word instead. A program file plays the default.
+    void aRefusedRecordingIsAsIfMissing()
+    {
+        const QString path = m_dir.filePath(QStringLiteral("long.wav"));
+        QVERIFY(writeRecording(path, wavHeader(8000, 1, 31 * 8000 * 2), 44 + 31 * 8000 * 2));
+        QStringList asked;
+        SinkWavePlayer player([&asked](const QString& name) {
+            asked << name;
+            return QString();
+        });
+        player.play(path);
+        QCOMPARE(asked, QStringList{});
+        player.play(QStringLiteral("missing.wav"));
+        QCOMPARE(asked, (QStringList{"missing.wav", "default.wav"}));
+    }
+
     void clipsBlockForTheirLengthAndArriveWholeInOrder()
     {
         // The pipe sink of with-pulse.sh never rewinds, so its monitor carries exactly what is heard.
