@@ -18,7 +18,6 @@ const QString NotZeroMessage = QStringLiteral("You must use a number other than 
 const QString NumberMessage = QStringLiteral("You must use a number.");
 const QString LegMessage = QStringLiteral("b must be equal or smaller than a.");
 
-constexpr int Margin = 240;
 constexpr int RowGap = 150;
 constexpr int WorkingWidth = 6000;
 constexpr int TriangleWidth = 2400;
@@ -41,10 +40,9 @@ EquationSolver::EquationSolver(int type)
     if (m_type.isTriangle())
         drawTriangle(WorkingWidth, Margin);
     const int buttonsTop = bottom + 2 * RowGap;
-    cmdSolve = addButton(QStringLiteral("cmdSolve"), Margin, buttonsTop, 1300, 450, QStringLiteral("&Solve"));
-    cmdClear = addButton(QStringLiteral("cmdClear"), Margin + 1500, buttonsTop, 1300, 450, QStringLiteral("&Clear"));
-    cmdExit = addButton(QStringLiteral("cmdExit"), Margin + 3000, buttonsTop, 1300, 450, QStringLiteral("&Return"));
-    setSizeTwips(width, buttonsTop + 450 + Margin);
+    addSolverButtons(buttonsTop, width, {QStringLiteral("cmdSolve"), [this] { cmdSolve_Click(); }},
+                     {QStringLiteral("cmdClear"), [this] { cmdClear_Click(); }},
+                     {QStringLiteral("cmdExit"), [this] { cmdExit_Click(); }});
 
     QList<TextBox*> order;
     for (const QString& name : m_type.enterOrder) {
@@ -52,9 +50,6 @@ EquationSolver::EquationSolver(int type)
         connect(order.last(), &TextBox::changed, this, &EquationSolver::Text_Change);
     }
     setEnterOrder(order, [this] { cmdSolve_Click(); });
-    connect(cmdSolve, &QPushButton::clicked, this, &EquationSolver::cmdSolve_Click);
-    connect(cmdClear, &QPushButton::clicked, this, &EquationSolver::cmdClear_Click);
-    connect(cmdExit, &QPushButton::clicked, this, &EquationSolver::cmdExit_Click);
     hideAnswer();
 }
 

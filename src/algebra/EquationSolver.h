@@ -33,7 +33,7 @@ private:
 
     const EquationType& m_type;
     TextBox *Texta, *Textb, *Textc; // Textc only in the types that have c
-    CommandButton *cmdSolve, *cmdClear, *cmdExit;
+
     Label* LabelFinalAnswer;
     Label* LabelSumOfSquares; // right triangles only
 };

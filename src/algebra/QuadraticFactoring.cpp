@@ -17,7 +17,6 @@ const QString EnterValues = QStringLiteral("Enter values for a, b, and c then cl
 const QString NoRealFactors = QStringLiteral("These values will not produce real factors.  Try new values.");
 const QString UseANumber = QStringLiteral("Use a number.");
 
-constexpr int Margin = 240;
 constexpr int Width = 11000;
 constexpr int Coefficient = 1000; // a place for a typed coefficient
 constexpr int Value = 1900;      // a place for a computed value
@@ -64,10 +63,10 @@ QuadraticFactoring::QuadraticFactoring()
     F2Answer = findLabel("F2Answer");
 
     const int buttonsTop = bottom + 300;
-    CommandSolve = addButton("CommandSolve", Margin, buttonsTop, 1300, 450, "&Solve");
-    CmdClear = addButton("CmdClear", Margin + 1500, buttonsTop, 1300, 450, "&Clear");
-    CommandQuit = addButton("CommandQuit", Margin + 3000, buttonsTop, 1300, 450, "&Return");
-    setSizeTwips(Width, buttonsTop + 450 + Margin);
+    const SolverButtons buttons = addSolverButtons(buttonsTop, Width, {"CommandSolve", [this] { CommandSolve_Click(); }},
+                                                   {"CmdClear", [this] { CmdClear_Click(); }},
+                                                   {"CommandQuit", [this] { CommandQuit_Click(); }});
+    CommandSolve = buttons.solve;
 
     for (TextBox* entry : {TextA, TextB, TextC})
         connect(entry, &TextBox::changed, this, &QuadraticFactoring::Text_Change);
@@ -75,9 +74,6 @@ QuadraticFactoring::QuadraticFactoring()
     setEnterOrder({TextA, TextB, TextC}, [this] { CommandSolve->setFocus(); }, [this](TextBox* entry) {
         return entry == TextA ? validateA() : entry == TextB ? validateB() : validateC();
     });
-    connect(CommandSolve, &QPushButton::clicked, this, &QuadraticFactoring::CommandSolve_Click);
-    connect(CmdClear, &QPushButton::clicked, this, &QuadraticFactoring::CmdClear_Click);
-    connect(CommandQuit, &QPushButton::clicked, this, &QuadraticFactoring::CommandQuit_Click);
 }
 
 void QuadraticFactoring::Form_Load()

@@ -32,7 +32,7 @@ private:
     void ResetWorking();
 
     TextBox *TextA, *TextB, *TextC;
-    CommandButton *CommandSolve, *CmdClear, *CommandQuit;
+    CommandButton* CommandSolve;
     Label *LabelInstructions, *bsqr4ac, *Label2a, *F1Answer, *F2Answer;
     ControlArray<Label>& a;
     ControlArray<Label>& b;

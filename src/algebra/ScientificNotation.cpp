@@ -11,7 +11,6 @@ using namespace working;
 
 namespace {
 
-constexpr int Margin = 240;
 
 } // namespace
 
@@ -31,16 +30,13 @@ ScientificNotation::ScientificNotation() : WorkedSolutionForm(windows::Scientifi
     LabelFinalAnswer = findLabel(QStringLiteral("LabelFinalAnswer"));
 
     const int buttonsTop = bottom + 300;
-    cmdSolve = addButton(QStringLiteral("cmdSolve"), Margin, buttonsTop, 1300, 450, QStringLiteral("&Solve"));
-    cmdClear = addButton(QStringLiteral("cmdClear"), Margin + 1500, buttonsTop, 1300, 450, QStringLiteral("&Clear"));
-    cmdExit = addButton(QStringLiteral("cmdExit"), Margin + 3000, buttonsTop, 1300, 450, QStringLiteral("&Return"));
-    setSizeTwips(answerLeft + rowWidth(answerTitle) + Margin, buttonsTop + 450 + Margin);
+    addSolverButtons(buttonsTop, answerLeft + rowWidth(answerTitle) + Margin,
+                     {QStringLiteral("cmdSolve"), [this] { cmdSolve_Click(); }},
+                     {QStringLiteral("cmdClear"), [this] { cmdClear_Click(); }},
+                     {QStringLiteral("cmdExit"), [this] { cmdExit_Click(); }});
 
     setEnterOrder({TextInputNumber}, [this] { cmdSolve_Click(); });
     connect(TextInputNumber, &TextBox::changed, this, &ScientificNotation::TextInputNumber_Change);
-    connect(cmdSolve, &QPushButton::clicked, this, &ScientificNotation::cmdSolve_Click);
-    connect(cmdClear, &QPushButton::clicked, this, &ScientificNotation::cmdClear_Click);
-    connect(cmdExit, &QPushButton::clicked, this, &ScientificNotation::cmdExit_Click);
 }
 
 void ScientificNotation::Form_Load() { centre(); }

@@ -22,7 +22,6 @@ private:
 
     TextBox* TextInputNumber;
     Label* LabelFinalAnswer;
-    CommandButton *cmdSolve, *cmdClear, *cmdExit;
 };
 
 } // namespace kt

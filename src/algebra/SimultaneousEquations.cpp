@@ -19,7 +19,6 @@ namespace {
 const QString UseAnInteger = QStringLiteral("Use an integer value.");
 const QStringList Names{"a1", "b1", "c1", "a2", "b2", "c2"};
 
-constexpr int Margin = 240;
 constexpr int Width = 11000;
 
 Piece t(const QString& fixed) { return text(fixed); }
@@ -99,16 +98,13 @@ SimultaneousEquations::SimultaneousEquations()
     texta2 = order[3], textb2 = order[4], textc2 = order[5];
 
     const int buttonsTop = bottom + 300;
-    CommandSolve = addButton("CommandSolve", Margin, buttonsTop, 1300, 450, "&Solve");
-    CmdClear = addButton("CmdClear", Margin + 1500, buttonsTop, 1300, 450, "&Clear");
-    CommandReturn = addButton("CommandReturn", Margin + 3000, buttonsTop, 1300, 450, "&Return");
-    setSizeTwips(width, buttonsTop + 450 + Margin);
+    const SolverButtons buttons = addSolverButtons(buttonsTop, width, {"CommandSolve", [this] { CommandSolve_Click(); }},
+                                                   {"CmdClear", [this] { CmdClear_Click(); }},
+                                                   {"CommandReturn", [this] { CommandReturn_Click(); }});
+    CommandSolve = buttons.solve;
 
     // Enter checks its box before the walk moves on; a refused value stays put.
     setEnterOrder(order, [this] { CommandSolve->setFocus(); }, [this](TextBox* box) { return validate(box); });
-    connect(CommandSolve, &QPushButton::clicked, this, &SimultaneousEquations::CommandSolve_Click);
-    connect(CmdClear, &QPushButton::clicked, this, &SimultaneousEquations::CmdClear_Click);
-    connect(CommandReturn, &QPushButton::clicked, this, &SimultaneousEquations::CommandReturn_Click);
 }
 
 void SimultaneousEquations::Form_Load()

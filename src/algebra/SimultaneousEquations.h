@@ -27,7 +27,7 @@ private:
     void ResetWorking();
 
     TextBox *texta1, *textb1, *textc1, *texta2, *textb2, *textc2;
-    CommandButton *CommandSolve, *CmdClear, *CommandReturn;
+    CommandButton* CommandSolve;
     Label *LabelInstructions, *LabelAnswerx, *LabelAnswery;
     // Every place of a coefficient in the worked rule, by coefficient.
     QList<std::pair<TextBox*, ControlArray<Label>*>> m_coefficients;

@@ -12,7 +12,6 @@ using namespace working;
 
 namespace {
 
-constexpr int Margin = 240;
 constexpr int RowGap = 180;
 constexpr int PanelWidth = 5400;
 constexpr int PanelFrame = 240; // the panel's room on both sides of its row
@@ -103,11 +102,7 @@ FractionsWithVariables::FractionsWithVariables()
 
     // Enter checks its box, then moves on: a, r, b, s, c, t, d, u, Solve.
     const QList<TextBox*> enterOrder{Texta, textR, Textb, textS, Textc, TextT, Textd, TextU};
-    setEnterOrder(enterOrder, [this] { CommandSolve->setFocus(); }, [this](TextBox* box) {
-        InputError = 0;
-        checkBox(box);
-        return InputError != -1;
-    });
+    setEnterOrder(enterOrder, [this] { CommandSolve->setFocus(); }, [this](TextBox* box) { return check(box); });
 }
 
 void FractionsWithVariables::Form_Load()
@@ -126,9 +121,7 @@ void FractionsWithVariables::Text_Change()
 void FractionsWithVariables::CommandSolve_Click()
 {
     for (TextBox* b : {Texta, Textb, textR, textS, Textc, Textd, TextT, TextU}) {
-        InputError = 0;
-        checkBox(b);
-        if (InputError == -1) {
+        if (!check(b)) {
             b->setFocus();
             return;
         }
@@ -164,16 +157,17 @@ void FractionsWithVariables::cmdClear_Click()
 
 void FractionsWithVariables::CommandReturn_Click() { unload(); }
 
-void FractionsWithVariables::checkBox(TextBox* box)
+bool FractionsWithVariables::check(TextBox* box)
 {
     const std::optional<float> v = typedSingle(box->text());
-    if (!v || (isDenominator(box) && *v == 0.0f))
-        refuse(box);
+    if (v && !(isDenominator(box) && *v == 0.0f))
+        return true;
+    refuse(box);
+    return false;
 }
 
 void FractionsWithVariables::refuse(TextBox* box)
 {
-    InputError = -1;
     if (isDenominator(box)) {
         LabelInstruction->setText(QStringLiteral("Magnitude must be greater than zero."));
         refuseEntry(box, QStringLiteral("Use magnitude greater than zero."));

@@ -25,9 +25,9 @@ private:
     void cmdClear_Click();
     void CommandReturn_Click();
 
-    // Checks one box; a refused box is emptied, InputError set and the
+    // Whether one box is taken; a refused box is emptied and the
     // instruction tells what the box needs.
-    void checkBox(TextBox* box);
+    bool check(TextBox* box);
     void refuse(TextBox* box);
     void HideResult();
     // Writes the coefficient and sets X, Y and their powers after it.
@@ -42,7 +42,6 @@ private:
     ControlArray<Label>& LabelSplusU;
     CommandButton *CommandSolve, *cmdClear, *CommandReturn;
 
-    qint16 InputError = 0;
 };
 
 } // namespace kt

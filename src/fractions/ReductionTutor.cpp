@@ -90,11 +90,8 @@ ReductionTutor::ReductionTutor() : Form(windows::ReductionTutor)
     connect(Text1, &TextBox::changed, this, &ReductionTutor::Text1_Change);
     connect(Text2, &TextBox::changed, this, &ReductionTutor::Text2_Change);
     // Enter checks the box first; a refused entry keeps the focus there.
-    setEnterOrder({Text1, Text2}, [this] { cmdSolve->setFocus(); }, [this](TextBox* box) {
-        InputError = 0;
-        box == Text1 ? checkNumerator() : checkDenominator();
-        return InputError != -1;
-    });
+    setEnterOrder({Text1, Text2}, [this] { cmdSolve->setFocus(); },
+                  [this](TextBox* box) { return box == Text1 ? checkNumerator() : checkDenominator(); });
     connect(cmdSolve, &QPushButton::clicked, this, &ReductionTutor::cmdSolve_Click);
     connect(cmdClear, &QPushButton::clicked, this, &ReductionTutor::cmdClear_Click);
     connect(CommandReturn, &QPushButton::clicked, this, &ReductionTutor::CommandReturn_Click);
@@ -116,15 +113,11 @@ void ReductionTutor::Text2_Change() { HideWorking(); }
 
 void ReductionTutor::cmdSolve_Click()
 {
-    InputError = 0;
-    checkNumerator();
-    if (InputError == -1) {
+    if (!checkNumerator()) {
         Text1->setFocus();
         return;
     }
-    InputError = 0;
-    checkDenominator();
-    if (InputError == -1) {
+    if (!checkDenominator()) {
         Text2->setFocus();
         return;
     }
@@ -167,7 +160,7 @@ void ReductionTutor::CommandReturn_Click() { unload(); }
 
 void ReductionTutor::Option1_DblClick(int index)
 {
-    if (ReductionDone == 1 || !dialogue)
+    if (ReductionDone || !dialogue)
         return;
     LabelRight->show();
     // Yes (0) is right when the answer is yes, No (1) when it is no.
@@ -186,7 +179,7 @@ void ReductionTutor::Option1_DblClick(int index)
     NextPrime();
     if (HideScore == 0)
         LabelScore->show();
-    if (ReductionDone == 1) {
+    if (ReductionDone) {
         for (OptionButton* option : Option1)
             option->hide();
         for (LineControl* line : std::as_const(frameLines))
@@ -215,28 +208,27 @@ void ReductionTutor::Timer2_Timer()
     Timer2->setEnabled(false);
 }
 
-void ReductionTutor::checkNumerator()
+bool ReductionTutor::checkNumerator()
 {
     HideWorking();
-    if (!readTypedWhole(Text1->text())) {
-        InputError = -1;
-        refuseEntry(Text1, QStringLiteral("Use an integer."));
-    }
+    if (readTypedWhole(Text1->text()))
+        return true;
+    refuseEntry(Text1, QStringLiteral("Use an integer."));
+    return false;
 }
 
-void ReductionTutor::checkDenominator()
+bool ReductionTutor::checkDenominator()
 {
     HideWorking();
-    const std::optional<qint16> d = readTypedWhole(Text2->text());
-    if (!d || *d < 1) {
-        InputError = -1;
-        refuseEntry(Text2, QStringLiteral("Use a positive integer."));
-    }
+    if (const std::optional<qint16> d = readTypedWhole(Text2->text()); d && *d >= 1)
+        return true;
+    refuseEntry(Text2, QStringLiteral("Use a positive integer."));
+    return false;
 }
 
 void ReductionTutor::stateAnswer(const QString& sentence, const QString& answer)
 {
-    ReductionDone = 1;
+    ReductionDone = true;
     LabelQuestion->setText(sentence);
     equal[0]->show();
     LabelOneAnswer->setText(answer);
@@ -250,13 +242,13 @@ void ReductionTutor::NextPrime()
     if (dialogue->done()) {
         LabelQuestion->setText(QStringLiteral("This fraction can not be reduced further."));
         LabelQuestion->show();
-        ReductionDone = 1;
+        ReductionDone = true;
         return;
     }
     LabelQuestion->setText(QStringLiteral("Can both the numerator and denominator be divided by ")
                            + spaced(dialogue->prime()) + QStringLiteral(" without a remainder?"));
     ShowYesNo();
-    ReductionDone = 0;
+    ReductionDone = false;
 }
 
 void ReductionTutor::ShowYesNo()
@@ -300,7 +292,7 @@ void ReductionTutor::HideWorking()
     // A question still due from the last answer belongs to working that is
     // gone, and hidden choices take no answers.
     Timer2->setEnabled(false);
-    ReductionDone = 1;
+    ReductionDone = true;
 }
 
 void ReductionTutor::showScore()

@@ -31,10 +31,10 @@ private:
     void Option1_KeyPress(int index, int keyAscii);
     void Timer2_Timer();
 
-    // The typed numerator and denominator; a refused box is emptied and
-    // InputError set.
-    void checkNumerator();
-    void checkDenominator();
+    // Whether the typed numerator or denominator is taken; a refused box is
+    // emptied and focused with its message.
+    bool checkNumerator();
+    bool checkDenominator();
     // The answer stated at once: "The answer is one!" and the like, with the
     // whole answer after the first equals sign.
     void stateAnswer(const QString& sentence, const QString& answer);
@@ -57,8 +57,7 @@ private:
     Timer* Timer2;
 
     std::optional<PrimeDialogue> dialogue;
-    qint16 ReductionDone = 1;
-    qint16 InputError = 0;
+    bool ReductionDone = true;
 };
 
 } // namespace kt

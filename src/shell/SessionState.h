@@ -19,6 +19,16 @@ struct ScoreRecord {
     std::array<qint16, 9> scores{}; // Numbers, Add, Sub, Mul, Div, Frac, Alph, Spel, Time
 };
 
+// What the word-list dialogs are doing, as the spelling bee's menus chose.
+enum class WordListAction : qint16 {
+    Create = 0,     // a new homework list
+    Practise = 1,   // pick a list for the drill
+    AddWords = 2,   // add words to the end of a list
+    DeleteList = 3, // delete a whole list
+    ChangeWord = 4, // find a word and change it
+    DeleteWord = 5, // find a word and delete it
+};
+
 struct SessionState {
     QString WindowsDir;   // the user's data location, ending in "/"
     QString WindowsDrive; // always "/" on Linux: the root is the only drive
@@ -52,7 +62,7 @@ struct SessionState {
     QString WordFileName;
     QStringList WordList;  // word slots of 16 characters, slot n at index n - 1 (at most 1000)
     qint16 WordCount = 0;
-    qint16 WordFileAction = 0;
+    WordListAction WordFileAction = WordListAction::Create;
 
     QString NounChoice;
     QString AdjectiveChoice;

@@ -274,4 +274,19 @@ void WorkedSolutionForm::setShown(const QList<QWidget*>& controls, bool shown)
         control->setVisible(shown);
 }
 
+WorkedSolutionForm::SolverButtons WorkedSolutionForm::addSolverButtons(int top, int width, const SolverButton& solve,
+                                                                    const SolverButton& clear, const SolverButton& back)
+{
+    const auto button = [&](const SolverButton& b, int left, const QString& caption) {
+        CommandButton* made = addButton(b.name, left, top, 1300, 450, caption);
+        connect(made, &QPushButton::clicked, this, b.clicked);
+        return made;
+    };
+    const SolverButtons row{button(solve, Margin, QStringLiteral("&Solve")),
+                            button(clear, Margin + 1500, QStringLiteral("&Clear")),
+                            button(back, Margin + 3000, QStringLiteral("&Return"))};
+    setSizeTwips(width, top + 450 + Margin);
+    return row;
+}
+
 } // namespace kt

@@ -7,6 +7,7 @@
 #include "shell/WorkingRow.h"
 #include "ui/Form.h"
 
+#include <functional>
 #include <map>
 
 namespace kt {
@@ -21,6 +22,22 @@ public:
     int fontPoints() const { return m_points; }
 
 protected:
+    // The room between the window's edge and the working or the buttons.
+    static constexpr int Margin = 240;
+
+    // The Solve, Clear and Return buttons of a solver, in a row at `top`
+    // under the working, named as the window names them and wired to its
+    // handlers; the window is `width` wide and ends a margin below them.
+    struct SolverButton {
+        QString name;
+        std::function<void()> clicked;
+    };
+    struct SolverButtons {
+        CommandButton *solve, *clear, *back;
+    };
+    SolverButtons addSolverButtons(int top, int width, const SolverButton& solve, const SolverButton& clear,
+                                   const SolverButton& back);
+
     // Places `row` with its left edge at `left` and its top at `top` (twips)
     // and returns every control it made, so a row can be hidden as a whole.
     QList<QWidget*> placeRow(const working::Row& row, int left, int top);

@@ -67,7 +67,7 @@ void HomeworkFileName::CommandOK_Click()
     }
     const QString path = homeworkPath(fileName);
     session().WordFileName = path;
-    if (m_action == 0 && wordFileExists(path)) {
+    if (m_action == WordListAction::Create && wordFileExists(path)) {
         m_askedPath = path;
         LabelInstructions->setText(QStringLiteral("That file already exists.  Do you want to replace it?"));
         Option1->show();

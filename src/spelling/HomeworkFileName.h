@@ -2,6 +2,7 @@
 #pragma once
 // "Homework File Name": names a new homework list and asks before an
 // existing list of that name is replaced.
+#include "shell/SessionState.h"
 #include "ui/Form.h"
 
 namespace kt {
@@ -28,7 +29,7 @@ private:
     // Goes on to typing the words of the list at `path`.
     void enterWords(const QString& path);
 
-    qint16 m_action = 0;   // the action this window was opened for
+    WordListAction m_action = WordListAction::Create;   // the action this window was opened for
     QString m_askedPath;   // the existing list the replace question is about
 };
 

@@ -30,15 +30,13 @@ HomeworkWords::HomeworkWords() : Form(windows::HomeworkWords)
     CommandDone = addButton(QStringLiteral("CommandDone"), 240, 2160, 5520, 480, QStringLiteral("Done -- &Return to main progam."));
     Command2 = addButton(QStringLiteral("Command2"), 2040, 2880, 1920, 480, QStringLiteral("&Cancel"));
     ProgressRecording = addProgressBar(QStringLiteral("ProgressRecording"), 240, 1260, 5520, 240);
-    ProgressRecording->hide();
-    m_recorder = new WordRecorder(this);
+    m_recording = new NewWordsRecording(ProgressRecording, this);
 
     connect(TextWord, &TextBox::keyPressed, this, &HomeworkWords::TextWord_KeyPress);
     connect(Command1, &QPushButton::clicked, this, &HomeworkWords::Command1_Click);
     connect(CommandDone, &QPushButton::clicked, this, &HomeworkWords::CommandDone_Click);
     connect(Command2, &QPushButton::clicked, this, &Form::unload);
-    connect(m_recorder, &WordRecorder::progress, this, &HomeworkWords::Recorder_Progress);
-    connect(m_recorder, &WordRecorder::finished, this, &HomeworkWords::Recorder_Finished);
+    connect(m_recording, &NewWordsRecording::progress, this, &HomeworkWords::Recorder_Progress);
 }
 
 void HomeworkWords::Form_Load()
@@ -46,7 +44,7 @@ void HomeworkWords::Form_Load()
     centre();
     m_fileName = session().WordFileName;
     WordCount = 1;
-    if (session().WordFileAction == 2) {
+    if (session().WordFileAction == WordListAction::AddWords) {
         const WordListRead read = LoadSpellingList(m_fileName, m_words);
         if (!read.editorProblem().isEmpty()) {
             // Adding to a list that cannot be read whole would lose its words.
@@ -67,8 +65,7 @@ void HomeworkWords::Form_Unload(bool& cancel)
 {
     Q_UNUSED(cancel);
     // The list is saved already; the word being recorded leaves no file.
-    m_afterRecording = {};
-    m_recorder->cancel();
+    m_recording->cancel();
 }
 
 void HomeworkWords::TextWord_KeyPress(int& ascii)
@@ -139,37 +136,18 @@ bool HomeworkWords::saveWords()
 
 void HomeworkWords::recordWordsThen(std::function<void()> next)
 {
-    const QList<WordToRecord> missing = missingRecordings(m_words, WordCount - 1, session().dataDirectory());
-    if (missing.isEmpty()) {
-        next();
-        return;
+    // Nothing more to type once the list is saved; Cancel stops the recording.
+    if (m_recording->start(m_words, WordCount - 1, std::move(next))) {
+        TextWord->setEnabled(false);
+        Command1->setEnabled(false);
+        CommandDone->setEnabled(false);
     }
-    m_afterRecording = std::move(next);
-    // Nothing more to type: the list is saved. Cancel stops the recording.
-    TextWord->setEnabled(false);
-    Command1->setEnabled(false);
-    CommandDone->setEnabled(false);
-    ProgressRecording->setRange(0, int(missing.size()));
-    ProgressRecording->setValue(0);
-    ProgressRecording->show();
-    Recorder_Progress(0, int(missing.size()));
-    m_recorder->start(missing, session().dataDirectory());
 }
 
 void HomeworkWords::Recorder_Progress(int done, int total)
 {
-    ProgressRecording->setValue(done);
     LabelInstructions->setText(
         QStringLiteral("Saved.  Recording the words so the computer can say them: %1 of %2.").arg(done).arg(total));
-}
-
-void HomeworkWords::Recorder_Finished()
-{
-    ProgressRecording->hide();
-    if (!m_recorder->problem().isEmpty())
-        msgBox(m_recorder->problem());
-    if (auto next = std::exchange(m_afterRecording, {}))
-        next();
 }
 
 } // namespace kt

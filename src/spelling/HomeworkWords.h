@@ -12,7 +12,7 @@ class QProgressBar;
 
 namespace kt {
 
-class WordRecorder;
+class NewWordsRecording;
 
 class HomeworkWords : public Form {
     Q_OBJECT
@@ -41,7 +41,6 @@ private:
     // window answering meanwhile, then does `next`.
     void recordWordsThen(std::function<void()> next);
     void Recorder_Progress(int done, int total);
-    void Recorder_Finished();
 
     // The list this window was opened on, and its words: kept here so a
     // drill opened meanwhile on another list cannot change what is saved.
@@ -49,8 +48,7 @@ private:
     QByteArray m_stamp; // what the file held when this window read it
     QStringList m_words;
     qint16 WordCount = 1; // the number of the next word to enter
-    WordRecorder* m_recorder;
-    std::function<void()> m_afterRecording;
+    NewWordsRecording* m_recording;
 };
 
 } // namespace kt

@@ -51,10 +51,10 @@ void SpellingBee::buildMenus()
         item(menuRandomWords, QStringLiteral("menuLevel%1").arg(level), QStringLiteral("&Level %1 Words").arg(level),
              [this, level] { menuLevel_Click(level); });
     QMenu* menuEditFile = addMenu(menuActions, QStringLiteral("menuEditFile"), QStringLiteral("&Edit Existing Homework File"));
-    item(menuEditFile, QStringLiteral("menuAddWords"), QStringLiteral("&Add Words to File"), [this] { editAction_Click(2); });
-    item(menuEditFile, QStringLiteral("menuChangeWord"), QStringLiteral("&Change a Word"), [this] { editAction_Click(4); });
-    item(menuEditFile, QStringLiteral("menuDeleteWord"), QStringLiteral("&Delete a Word"), [this] { editAction_Click(5); });
-    item(menuActions, QStringLiteral("menuDeleteFile"), QStringLiteral("&Delete a Word File"), [this] { editAction_Click(3); });
+    item(menuEditFile, QStringLiteral("menuAddWords"), QStringLiteral("&Add Words to File"), [this] { editAction_Click(WordListAction::AddWords); });
+    item(menuEditFile, QStringLiteral("menuChangeWord"), QStringLiteral("&Change a Word"), [this] { editAction_Click(WordListAction::ChangeWord); });
+    item(menuEditFile, QStringLiteral("menuDeleteWord"), QStringLiteral("&Delete a Word"), [this] { editAction_Click(WordListAction::DeleteWord); });
+    item(menuActions, QStringLiteral("menuDeleteFile"), QStringLiteral("&Delete a Word File"), [this] { editAction_Click(WordListAction::DeleteList); });
     item(menuActions, QStringLiteral("menuExit"), QStringLiteral("&Exit"), &SpellingBee::menuExit_Click);
 
     QMenu* menuOptions = addMenu(bar, QStringLiteral("menuOptions"), QStringLiteral("&Options"));
@@ -90,7 +90,7 @@ void SpellingBee::Form_Load()
 
 void SpellingBee::menuInputHomework_Click()
 {
-    session().WordFileAction = 0;
+    session().WordFileAction = WordListAction::Create;
     closeDrill();
     Forms::show(windows::HomeworkFileName);
 }
@@ -98,7 +98,7 @@ void SpellingBee::menuInputHomework_Click()
 void SpellingBee::menuLastHomework_Click()
 {
     closeDrill();
-    session().WordFileAction = 1;
+    session().WordFileAction = WordListAction::Practise;
     Forms::show(windows::WordFilePicker);
 }
 
@@ -109,7 +109,7 @@ void SpellingBee::menuLevel_Click(int level)
     Forms::show(windows::SpellingDrill);
 }
 
-void SpellingBee::editAction_Click(qint16 action)
+void SpellingBee::editAction_Click(WordListAction action)
 {
     session().WordFileAction = action;
     // A drill left open would grade against a list the editor changes.

@@ -3,6 +3,7 @@
 // "Spelling Beez", the home of the spelling activities: its menus choose a
 // level list or a homework list and open the drill or the list editors, and
 // set the word order and the picture rewards. A small bee wanders about.
+#include "shell/SessionState.h"
 #include "ui/Form.h"
 
 namespace kt {
@@ -29,7 +30,7 @@ private:
     void menuLastHomework_Click();
     void menuLevel_Click(int level);
     // Add words (2), delete a file (3), change a word (4), delete a word (5).
-    void editAction_Click(qint16 action);
+    void editAction_Click(WordListAction action);
     void menuExit_Click();
     void menuRandom_Click();
     void menuSequential_Click();

@@ -46,7 +46,7 @@ void WordFilePicker::Form_Load()
 {
     centre();
     m_action = session().WordFileAction;
-    if (m_action == 3)
+    if (m_action == WordListAction::DeleteList)
         LabelInstructions->setText(QStringLiteral("Select a file to delete."));
     Drive1->setDrive(session().WindowsDrive.isEmpty() ? QStringLiteral("/") : session().WindowsDrive);
     Dir1->setPath(session().dataDirectory());
@@ -84,18 +84,17 @@ void WordFilePicker::useFile(const QString& fileName)
     // The drill never goes on with a list that is about to change.
     Forms::unload(windows::SpellingDrill);
     switch (m_action) {
-    case 0:
-    case 2: Forms::show(windows::HomeworkWords); break;
-    case 1: Forms::show(windows::SpellingDrill); break;
-    case 3: {
+    case WordListAction::Create:
+    case WordListAction::AddWords: Forms::show(windows::HomeworkWords); break;
+    case WordListAction::Practise: Forms::show(windows::SpellingDrill); break;
+    case WordListAction::DeleteList: {
         const WordFileResult deleted = deleteWordFile(s.WordFileName);
         if (!deleted.ok)
             msgBox(deleted.message);
         break;
     }
-    case 4:
-    case 5: Forms::show(windows::WordSearch); break;
-    default: break;
+    case WordListAction::ChangeWord:
+    case WordListAction::DeleteWord: Forms::show(windows::WordSearch); break;
     }
 }
 

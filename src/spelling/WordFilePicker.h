@@ -2,6 +2,7 @@
 #pragma once
 // "Spell File Select": picks a homework list to practise, add words to,
 // correct, or delete.
+#include "shell/SessionState.h"
 #include "ui/Form.h"
 
 namespace kt {
@@ -34,7 +35,7 @@ private:
     // Goes on with the chosen file, as the action this window serves says.
     void useFile(const QString& fileName);
 
-    qint16 m_action = 0; // the action this window was opened for
+    WordListAction m_action = WordListAction::Create; // the action this window was opened for
 };
 
 } // namespace kt

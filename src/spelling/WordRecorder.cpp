@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "spelling/WordRecorder.h"
 
+#include "shell/SessionState.h"
 #include "spelling/WordFiles.h"
 #include "ui/Platform.h"
 
@@ -9,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QProgressBar>
 #include <QRandomGenerator>
 #include <QSet>
 #include <QTimer>
@@ -225,6 +227,57 @@ void WordRecorder::stop()
     if (m_done < m_words.size())
         QFile::remove(partialPath());
     m_scratch.reset();
+}
+
+NewWordsRecording::NewWordsRecording(QProgressBar* bar, QObject* parent)
+    : QObject(parent), m_bar(bar), m_recorder(new WordRecorder(this))
+{
+    m_bar->hide();
+    connect(m_recorder, &WordRecorder::progress, this, [this](int done, int total) {
+        m_bar->setValue(done);
+        emit progress(done, total);
+    });
+    connect(m_recorder, &WordRecorder::finished, this, &NewWordsRecording::recorderFinished);
+}
+
+bool NewWordsRecording::start(const QStringList& table, int count, std::function<void()> next)
+{
+    if (m_recorder->isRunning()) {
+        m_again = [this, table, count, next] { return start(table, count, next); };
+        return true;
+    }
+    const QString dir = session().dataDirectory();
+    const QList<WordToRecord> missing = missingRecordings(table, count, dir);
+    if (missing.isEmpty()) {
+        if (next)
+            next();
+        return false;
+    }
+    m_next = std::move(next);
+    m_bar->setRange(0, int(missing.size()));
+    m_bar->setValue(0);
+    m_bar->show();
+    emit progress(0, int(missing.size()));
+    m_recorder->start(missing, dir);
+    return true;
+}
+
+void NewWordsRecording::cancel()
+{
+    m_next = {};
+    m_again = {};
+    m_recorder->cancel();
+}
+
+void NewWordsRecording::recorderFinished()
+{
+    m_bar->hide();
+    if (!m_recorder->problem().isEmpty())
+        msgBox(m_recorder->problem());
+    if (auto again = std::exchange(m_again, {}))
+        again();
+    else if (auto next = std::exchange(m_next, {}))
+        next();
 }
 
 } // namespace kt

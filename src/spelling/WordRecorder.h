@@ -15,9 +15,11 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <functional>
 #include <memory>
 
 class QProcess;
+class QProgressBar;
 class QTimer;
 
 namespace kt {
@@ -86,6 +88,34 @@ private:
     QProcess* m_process = nullptr;
     std::unique_ptr<QTemporaryDir> m_scratch; // the voice's own working files
     QTimer* m_watchdog;
+};
+
+// What both list editors do after a save: record the words that have no
+// recording yet, showing the run in the editor's progress bar, tell once
+// what went wrong, then go on.
+class NewWordsRecording : public QObject {
+    Q_OBJECT
+public:
+    NewWordsRecording(QProgressBar* bar, QObject* parent);
+
+    // Records the words of slots 1..count of `table` that have no recording
+    // in the data directory, then calls `next`. Returns false, after calling
+    // `next` at once, when none is missing. While a run goes on, the request
+    // waits for its end and then records what is missing by then.
+    bool start(const QStringList& table, int count, std::function<void()> next = {});
+    // Stops the run and forgets what was to follow; no file is left half made.
+    void cancel();
+
+signals:
+    void progress(int done, int total);
+
+private:
+    void recorderFinished();
+
+    QProgressBar* m_bar;
+    WordRecorder* m_recorder;
+    std::function<void()> m_next;
+    std::function<bool()> m_again; // a request made while a run went on
 };
 
 } // namespace kt

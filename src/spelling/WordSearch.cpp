@@ -28,16 +28,13 @@ WordSearch::WordSearch() : Form(windows::WordSearch)
     Command1 = addButton(QStringLiteral("Command1"), 1080, 2760, 1800, 480, QStringLiteral("OK"));
     CommandCancel = addButton(QStringLiteral("CommandCancel"), 3240, 2760, 1800, 480, QStringLiteral("&Cancel"));
     ProgressRecording = addProgressBar(QStringLiteral("ProgressRecording"), 240, 2400, 5520, 240);
-    ProgressRecording->hide();
-    m_recorder = new WordRecorder(this);
+    m_recording = new NewWordsRecording(ProgressRecording, this);
 
     connect(Text1, &TextBox::keyPressed, this, &WordSearch::Text1_KeyPress);
     connect(Text1, &TextBox::changed, this, &WordSearch::Text1_Change);
     connect(Text2, &TextBox::keyPressed, this, &WordSearch::Text2_KeyPress);
     connect(Command1, &QPushButton::clicked, this, &WordSearch::Command1_Click);
     connect(CommandCancel, &QPushButton::clicked, this, &Form::unload);
-    connect(m_recorder, &WordRecorder::progress, ProgressRecording, &QProgressBar::setValue);
-    connect(m_recorder, &WordRecorder::finished, this, &WordSearch::Recorder_Finished);
 }
 
 void WordSearch::Form_Load()
@@ -65,14 +62,14 @@ void WordSearch::Form_Unload(bool& cancel)
 {
     Q_UNUSED(cancel);
     // The list is saved already; the word being recorded leaves no file.
-    m_recorder->cancel();
+    m_recording->cancel();
 }
 
 QString WordSearch::prompt() const
 {
     return QStringLiteral("Type the word or part of the word you want to %1 then press the ENTER key.  If it is spelled "
                           "wrong in the file then type it as it is in the file.")
-        .arg(m_action == 5 ? QStringLiteral("delete") : QStringLiteral("change"));
+        .arg(m_action == WordListAction::DeleteWord ? QStringLiteral("delete") : QStringLiteral("change"));
 }
 
 QString WordSearch::changedElsewhere() const
@@ -80,7 +77,7 @@ QString WordSearch::changedElsewhere() const
     return QStringLiteral("Someone else has saved this word file since you opened it, so your change was not saved.  "
                           "%1 again to save the list as you see it here, or close this window to leave the file as "
                           "it is.")
-        .arg(m_action == 5 ? QStringLiteral("Click on OK") : QStringLiteral("Press the ENTER key"));
+        .arg(m_action == WordListAction::DeleteWord ? QStringLiteral("Click on OK") : QStringLiteral("Press the ENTER key"));
 }
 
 // ---------------------------------------------------------------- events
@@ -122,7 +119,7 @@ void WordSearch::Text2_KeyPress(int& ascii)
         msgBox(saved.message);
     reload();
     if (saved.ok)
-        recordNewWords();
+        m_recording->start(m_words, WordCount);
     Text1->clear();
     Text2->clear();
     forgetFoundWord();
@@ -135,7 +132,7 @@ void WordSearch::Command1_Click()
     if (FoundNumber < 1 || FoundNumber > WordCount)
         return;
     const WordFileResult saved =
-        SaveSpellingList(wordFileTarget(m_fileName), m_words, WordCount, m_action == 5 ? FoundNumber : 0, &m_stamp);
+        SaveSpellingList(wordFileTarget(m_fileName), m_words, WordCount, m_action == WordListAction::DeleteWord ? FoundNumber : 0, &m_stamp);
     if (saved.changedOnDisk) {
         msgBox(changedElsewhere());
         return;
@@ -166,12 +163,12 @@ void WordSearch::findWord()
         return;
     }
     m_showingFound = true;
-    if (m_action == 4) {
+    if (m_action == WordListAction::ChangeWord) {
         LabelInstructions->setText(
             QStringLiteral("Found it!  Now type the word correctly in the lower box then press the ENTER key."));
         Text2->show();
         Text2->setFocus();
-    } else if (m_action == 5) {
+    } else if (m_action == WordListAction::DeleteWord) {
         LabelInstructions->setText(QStringLiteral("Found it!  Click on OK to delete it."));
         Command1->show();
         Command1->setFocus();
@@ -200,30 +197,6 @@ void WordSearch::reload()
     // The list as saved is the one the spelling windows share from now on.
     session().WordList = m_words;
     session().WordCount = WordCount;
-}
-
-void WordSearch::recordNewWords()
-{
-    if (m_recorder->isRunning()) {
-        m_recordAgain = true;
-        return;
-    }
-    const QList<WordToRecord> missing = missingRecordings(m_words, WordCount, session().dataDirectory());
-    if (missing.isEmpty())
-        return;
-    ProgressRecording->setRange(0, int(missing.size()));
-    ProgressRecording->setValue(0);
-    ProgressRecording->show();
-    m_recorder->start(missing, session().dataDirectory());
-}
-
-void WordSearch::Recorder_Finished()
-{
-    ProgressRecording->hide();
-    if (!m_recorder->problem().isEmpty())
-        msgBox(m_recorder->problem());
-    if (std::exchange(m_recordAgain, false))
-        recordNewWords();
 }
 
 } // namespace kt

@@ -2,6 +2,7 @@
 #pragma once
 // "Word Search": finds a word of a homework list by part of its spelling,
 // then changes it (typed correctly in the lower box) or deletes it (OK).
+#include "shell/SessionState.h"
 #include "ui/Form.h"
 
 class QProgressBar;
@@ -10,7 +11,7 @@ class QProgressBar;
 
 namespace kt {
 
-class WordRecorder;
+class NewWordsRecording;
 
 class WordSearch : public Form {
     Q_OBJECT
@@ -43,18 +44,15 @@ private:
     QString changedElsewhere() const;
     // Records, in the background, the words of the list that have no
     // recording of their own (a word just changed).
-    void recordNewWords();
-    void Recorder_Finished();
 
-    qint16 m_action = 4;  // 4 change a word, 5 delete a word
+    WordListAction m_action = WordListAction::ChangeWord; // or DeleteWord
     QString m_fileName;   // the list this window was opened on
     QByteArray m_stamp;   // what the file held when this window last read it
     QStringList m_words;
     qint16 WordCount = 0;
     qint16 FoundNumber = 0;
     bool m_showingFound = false;
-    WordRecorder* m_recorder;
-    bool m_recordAgain = false; // a word changed while another was recorded
+    NewWordsRecording* m_recording;
 };
 
 } // namespace kt

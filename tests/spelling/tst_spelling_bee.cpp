@@ -109,9 +109,9 @@ private slots:
         box->writeProgramFile(QStringLiteral("Level1.lib"), "\"cat\"\r\n");
         open();
         choose(QStringLiteral("menuLevel1"));
-        session().WordFileAction = 9;
+        session().WordFileAction = WordListAction(9);
         choose(item);
-        QCOMPARE(session().WordFileAction, qint16(action));
+        QCOMPARE(int(session().WordFileAction), action);
         QVERIFY(!isOpen(windows::SpellingDrill));
         QVERIFY(isOpen(dialog));
     }

@@ -91,7 +91,7 @@ class TestWordEditors : public QObject {
     void waitForRecordings() { QTRY_VERIFY_WITH_TIMEOUT(!Forms::find(w::HomeworkWords), 10000); }
     void start(int action, const QString& form)
     {
-        session().WordFileAction = qint16(action);
+        session().WordFileAction = WordListAction(action);
         Forms::show(form);
     }
     void pickFor(int action, const QString& file)

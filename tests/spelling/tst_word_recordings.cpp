@@ -82,7 +82,7 @@ class TestWordRecordings : public QObject {
     // Opens the editor on a new list and types the words in.
     void typeWords(const QStringList& words)
     {
-        session().WordFileAction = 0;
+        session().WordFileAction = WordListAction::Create;
         session().WordFileName = box->dataDir() + QStringLiteral("/week.shw");
         Forms::show(w::HomeworkWords);
         auto* wordBox = control<QWidget>(editor(), QStringLiteral("TextWord"));
@@ -301,7 +301,7 @@ private slots:
         box->writeDataFile(QStringLiteral("week.shw"), "\"cat\"\r\n\"dog\"\r\n");
         box->writeDataFile(QStringLiteral("cat.wav"), "a parent's own");
         box->writeDataFile(QStringLiteral("dog.wav"), "a parent's own");
-        session().WordFileAction = 4;
+        session().WordFileAction = WordListAction::ChangeWord;
         session().WordFileName = box->dataDir() + QStringLiteral("/week.shw");
         Form* search = Forms::show(w::WordSearch);
         for (const char* name : {"Text1", "Text2"}) {
