@@ -79,6 +79,7 @@ public:
     // when the queue is empty).
     QList<MessageRequest> messages;
     QList<MsgResult> answers;
+    QStringList messageTexts() const;
     int endProgramCalls = 0;
 
 private:
@@ -88,6 +89,9 @@ private:
 
 // Lets deferred deletes and queued calls run.
 void processEvents();
+// The texts of a window's labels (or buttons) by name, and the focused control's name.
+QStringList texts(const QObject* form, const QStringList& names);
+QString focusedName();
 
 // Thrown once a missing control has failed the test: the test cannot go on.
 struct MissingControl : std::runtime_error {
