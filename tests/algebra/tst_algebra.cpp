@@ -80,6 +80,7 @@ private slots:
         setUiScale(1.0);
     }
 
+    // Number texts are Str's own (tst_numbers); here each formula, focus and refusal.
     void equations_data()
     {
         QTest::addColumn<int>("type");
@@ -93,8 +94,6 @@ private slots:
                       leg = "b must be equal or smaller than a.";
         QTest::newRow("1: b/a with its blank") << 1 << L{"2", "5"} << "" << " 2.5" << "" << "Texta";
         QTest::newRow("1: typed 0 for b") << 1 << L{"2", "0"} << "" << " 0" << "" << "Texta";
-        QTest::newRow("1: fifteen digits") << 1 << L{"3", "1"} << "" << " .333333333333333" << "" << "Texta";
-        QTest::newRow("1: exponent form") << 1 << L{"1e-10", "1e10"} << "" << " 1E+20" << "" << "Texta";
         QTest::newRow("2: b a") << 2 << L{"4", "2"} << "" << " 8" << "" << "Texta";
         QTest::newRow("3: (c - b) / a") << 3 << L{"4", "1", "2"} << "" << " .25" << "" << "Texta";
         QTest::newRow("4: (c - b) a") << 4 << L{"2", "1", "4"} << "" << " 6" << "" << "Texta";
@@ -115,7 +114,6 @@ private slots:
         QTest::newRow("5: empty a") << 5 << L{"", "4"} << "" << "" << number << "Texta";
         QTest::newRow("5: squares beyond a double") << 5 << L{"1e200", "1"} << "" << "" << number << "Texta";
         QTest::newRow("6: leg longer") << 6 << L{"3", "5"} << "" << "" << leg << "Textb";
-        QTest::newRow("6: longer negative leg") << 6 << L{"5", "-7"} << "" << "" << leg << "Textb";
         QTest::newRow("6: both negative") << 6 << L{"-3", "-5"} << "" << "" << leg << "Textb";
     }
     void equations()
@@ -140,30 +138,22 @@ private slots:
         QCOMPARE(entry("Texta")->text(), abc[0]); // a refused value stays for the child to mend
     }
 
-    void numberTexts_data()
+    // The sum of squares keeps its 0 before the point (whole sums: the rows above;
+    // the seven-digit texts are the single's own, tst_numbers).
+    void sumOfSquaresTexts_data()
     {
-        QTest::addColumn<QString>("form");
         QTest::addColumn<double>("value");
         QTest::addColumn<QString>("text");
-        QTest::newRow("zero before the point") << "plainWithZero" << 0.5 << "0.5";
-        QTest::newRow("negative below one") << "plainWithZero" << -0.25 << "-0.25";
-        QTest::newRow("whole") << "plainWithZero" << 25.0 << "25";
-        QTest::newRow("zero") << "plainWithZero" << 0.0 << "0";
-        QTest::newRow("exponent form") << "plainWithZero" << 1e20 << "1E+20";
-        QTest::newRow("small exponent form") << "plainWithZero" << -1.5e-7 << "-1.5E-07";
-        QTest::newRow("seven digits, exponent") << "spacedSeven" << 12345678.0 << " 1.234568E+07";
-        QTest::newRow("plain seven, negative") << "plainSeven" << -5.0 << "-5";
-        QTest::newRow("plain seven, minus of a negative") << "plainSeven" << 3.0 << "3";
+        QTest::newRow("zero before the point") << 0.5 << "0.5";
+        QTest::newRow("negative below one") << -0.25 << "-0.25";
+        QTest::newRow("exponent form") << 1e20 << "1E+20";
+        QTest::newRow("small exponent form") << -1.5e-7 << "-1.5E-07";
     }
-    void numberTexts()
+    void sumOfSquaresTexts()
     {
-        QFETCH(QString, form);
         QFETCH(double, value);
         QFETCH(QString, text);
-        QCOMPARE(form == "plainWithZero" ? algebra::plainWithZero(value)
-                 : form == "spacedSeven" ? algebra::spacedSeven(value)
-                                         : algebra::plainSeven(value),
-                 text);
+        QCOMPARE(algebra::plainWithZero(value), text);
     }
 
     void type8WalksBAThenCAndComesBackToB()
@@ -209,12 +199,10 @@ private slots:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown"); // "" when refused
-        QTest::newRow("0.000123") << "0.000123" << "1.23E-04";
         QTest::newRow("rounding carry") << "9.995" << "1.00E+01";
         QTest::newRow("rounds down") << "1.2349" << "1.23E+00";
         QTest::newRow("half rounds up") << "-1.235" << "-1.24E+00";
         QTest::newRow("leading zeros and point") << "  007.50  " << "7.50E+00";
-        QTest::newRow("fraction only") << ".5" << "5.00E-01";
         QTest::newRow("typed exponent") << "12.5e3" << "1.25E+04";
         QTest::newRow("three exponent digits") << "1e100" << "1.00E+100";
         QTest::newRow("tiny") << "-3.456E-250" << "-3.46E-250";
@@ -222,8 +210,6 @@ private slots:
         QTest::newRow("plus sign") << "+42" << "4.20E+01";
         QTest::newRow("zero") << "0" << "";
         QTest::newRow("empty") << "" << "";
-        QTest::newRow("no number") << "abc" << "";
-        QTest::newRow("trailing letters") << "12abc" << "";
         QTest::newRow("exponent without digits") << "3e" << "";
         QTest::newRow("beyond a double") << "1e999" << "";
         QTest::newRow("reads as zero") << "1e-999" << "";

@@ -382,7 +382,7 @@ private slots:
         closes("AddReturnCommand", windows::AddingFractions);
     }
 
-    // The yes/no questions over the primes and the chain of fractions written.
+    // The yes/no questions over the primes and the chain written (12/18: the window test).
     void reductionDialogues_data()
     {
         QTest::addColumn<int>("n");
@@ -390,7 +390,6 @@ private slots:
         QTest::addColumn<QString>("questions");
         QTest::addColumn<QString>("chain");
         const QString to47 = "2n 3n 5n 7n 11n 13n 17n 19n 23n 29n 31n 37n 41n 43n 47n";
-        QTest::newRow("12/18") << 12 << 18 << "2y 3y" << "12/18 6/9 2/3";
         QTest::newRow("6/3") << 6 << 3 << "2n 3y" << "6/3 2/1";
         QTest::newRow("3/4") << 3 << 4 << "2n 3n" << "3/4";
         QTest::newRow("5/1 ends at once") << 5 << 1 << "" << "5/1";
@@ -476,7 +475,6 @@ private slots:
         QTest::newRow("one") << "4" << "4" << "The answer is one!" << "1";
         QTest::newRow("4 over 04") << "4" << "04" << "The answer is 1." << " 1";
         QTest::newRow("zero") << "0" << "7" << "The answer is zero!" << "0";
-        QTest::newRow("00") << "00" << "7" << "The answer is zero!" << "0";
         QTest::newRow("-0") << "-0" << "7" << "The answer is zero!" << "0";
         QTest::newRow("2/4") << "2" << "4" << "The answer is .5." << " .5";
         QTest::newRow("negative") << "-3" << "4" << "The answer is-.75." << "-.75";
