@@ -354,16 +354,14 @@ private slots:
         QCOMPARE(texts({"F1Answer", "F2Answer"}), (QStringList{" 2", "-2"}));
     }
 
-    // Cramer's rule in 32 bits, shown in seven digits.
+    // Cramer's rule in 32 bits (the plain and the singular system: the window tests).
     void cramer_data()
     {
         QTest::addColumn<QList<int>>("coefficients"); // a1 b1 c1 a2 b2 c2
         QTest::addColumn<int>("determinant");
         QTest::addColumn<QString>("x");
         QTest::addColumn<QString>("y");
-        QTest::newRow("2x + 3y = 8, x - y = -1") << QList<int>{2, 3, 8, 1, -1, -1} << -5 << " 1" << " 2";
         QTest::newRow("thirds") << QList<int>{3, 0, 1, 0, 3, -2} << 9 << " .3333333" << "-.6666667";
-        QTest::newRow("singular") << QList<int>{1, 2, 5, 2, 4, 7} << 0 << "" << "";
         // Products beyond 16 bits: 32767 * 32767 and friends stay exact.
         QTest::newRow("16-bit extremes") << QList<int>{32767, -32768, 32767, -32768, 32767, -32768} << -65535 << " 1" << " 0";
     }

@@ -25,12 +25,9 @@ using namespace kt;
 namespace {
 
 // A caption as read: access-key marks are not shown.
-QString shownText(const QString& caption)
+QString shownText(QString caption)
 {
-    QString text = caption;
-    text.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
-    text.remove(QLatin1Char('&'));
-    return text.replace(QLatin1Char('\x01'), QLatin1Char('&'));
+    return caption.replace(QStringLiteral("&&"), QStringLiteral("\x01")).remove(QLatin1Char('&')).replace(QLatin1Char('\x01'), QLatin1Char('&'));
 }
 
 // The size the text of a label needs, wrapped as the label wraps it.
