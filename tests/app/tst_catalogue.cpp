@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Every window of the program, taken from the window catalogue: opened on its
-// own and through every main-menu entry that reaches it (so at each of its
-// levels), it carries its name, keeps its designed size, shows the program's
-// icon, shows every caption whole in its font, and closes cleanly.
+// Every window of the catalogue, opened on its own and through every main-menu
+// entry (so at each of its levels), at size factors 1 and 2: its name, its
+// designed size, the program's icon, every caption whole, a clean close.
 #include "TestKit.h"
 
 #include "shell/WindowNames.h"
@@ -25,13 +24,10 @@ using namespace kt;
 
 namespace {
 
-// What of a caption the user reads: access-key marks are not shown.
-QString shownText(const QString& caption)
+// A caption as read: access-key marks are not shown.
+QString shownText(QString caption)
 {
-    QString text = caption;
-    text.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
-    text.remove(QLatin1Char('&'));
-    return text.replace(QLatin1Char('\x01'), QLatin1Char('&'));
+    return caption.replace(QStringLiteral("&&"), QStringLiteral("\x01")).remove(QLatin1Char('&')).replace(QLatin1Char('\x01'), QLatin1Char('&'));
 }
 
 // The size the text of a label needs, wrapped as the label wraps it.
@@ -54,10 +50,8 @@ QSize neededSize(const QLabel* label, int width)
     return metrics.boundingRect(QRect(0, 0, label->wordWrap() ? width : 1 << 20, 1 << 20), flags, text).size();
 }
 
-// Whether the ink of a one-line plain label lies inside it. A big digit
-// cell's box is smaller than its font's line (ascent plus descent), yet a
-// digit or capital, which has no descender, is drawn whole in it: the line
-// is only a reserve for letters the label never shows.
+// Whether the ink of a one-line plain label lies inside it: a big digit cell
+// is lower than its font's line, yet a digit has no descender and shows whole.
 bool inkFits(const QLabel* label)
 {
     const QString text = label->text();
@@ -77,8 +71,7 @@ bool inkFits(const QLabel* label)
     return ink.top() >= box.top() && ink.bottom() <= box.bottom();
 }
 
-// Why captions of `form` are cut short, all of them at once, or empty when
-// every caption is whole.
+// Why captions of `form` are cut short, or empty when every caption is whole.
 QString clippedCaption(const Form* form)
 {
     QStringList clipped;
@@ -139,8 +132,7 @@ class TestCatalogue : public QObject {
     std::unique_ptr<test::Sandbox> box;
     Form* main = nullptr;
 
-    // The real media set and random source, so windows load their pictures
-    // and lists and draw questions as they do for a child.
+    // The real media set and random source, as a child gets them.
     void openProgram()
     {
         box = std::make_unique<test::Sandbox>();
@@ -174,7 +166,6 @@ class TestCatalogue : public QObject {
         const QString where = how + QStringLiteral(": ") + name;
         QCOMPARE(form->objectName(), name);
         QVERIFY2(form->isVisible() && form->isLoaded(), qPrintable(where + " is not shown"));
-        // A fixed picture window: its designed size, no resizing, no maximising.
         QVERIFY2(form->widthTwips() > 0 && form->heightTwips() > 0, qPrintable(where + " has no designed size"));
         QCOMPARE(form->surface()->size(), QSize(px(form->widthTwips()), px(form->heightTwips())));
         QCOMPARE(form->minimumSize(), form->maximumSize());
@@ -195,26 +186,21 @@ private slots:
 
     void mainWindow() { checkWindow(main, windows::MainWindow, QStringLiteral("start")); }
 
-    // The version the project declares is the one the program tells; --say plays
-    // a recording of the media set through the sound module, or names what is missing.
+    // --version tells the project's version; --say plays a recording or names what is missing.
     void versionComesFromTheProject()
     {
         QProcess program;
-        program.start(QCoreApplication::applicationDirPath() + QStringLiteral("/../bin/kite-tutor"),
-                      {QStringLiteral("--version")});
-        QVERIFY(program.waitForFinished(20000));
+        const auto run = [&program](const QStringList& arguments) { // the exit code, -1 when it hangs
+            program.start(QCoreApplication::applicationDirPath() + QStringLiteral("/../bin/kite-tutor"), arguments);
+            return program.waitForFinished(20000) ? program.exitCode() : -1;
+        };
+        QCOMPARE(run({"--version"}), 0);
         QCOMPARE(program.readAllStandardOutput(), QByteArray("Kite-Tutor ") + ProgramVersion + '\n');
-        program.start(program.program(), {QStringLiteral("--scale"), QStringLiteral("0.5")});
-        QVERIFY(program.waitForFinished(20000));
-        QCOMPARE(program.exitCode(), 2);
+        QCOMPARE(run({"--scale", "0.5"}), 2);
         QVERIFY(program.readAllStandardError().contains("--scale takes a factor from 1 to 4"));
-        program.start(program.program(), {QStringLiteral("--say"), QStringLiteral("CLAP.WAV")});
-        QVERIFY(program.waitForFinished(20000));
-        QCOMPARE(program.exitCode(), 0);
+        QCOMPARE(run({"--say", "CLAP.WAV"}), 0);
         QVERIFY(program.readAllStandardOutput().endsWith("/clap.wav\n"));
-        program.start(program.program(), {QStringLiteral("--say"), QStringLiteral("nosuch.wav")});
-        QVERIFY(program.waitForFinished(20000));
-        QCOMPARE(program.exitCode(), 1);
+        QCOMPARE(run({"--say", "nosuch.wav"}), 1);
         QVERIFY(program.readAllStandardError().contains("no recording \"nosuch.wav\""));
     }
 
@@ -257,8 +243,6 @@ private slots:
     }
 };
 
-// Once at the designed size and once twice as large: captions must fit at
-// every size factor.
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);

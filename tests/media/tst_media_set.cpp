@@ -1,16 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The generated media set in KITE_MEDIA_DIR: every recording name the program forms resolves
-// (without regard to case) to real audio, every picture loads, the word lists are well formed.
+// (without regard to case) to real audio, every picture loads, the word lists are well formed;
+// and the sound module, opened at the first sound, not at start-up.
 #include "TestKit.h"
 
 #include "shell/SessionState.h"
 #include "shell/Speech.h"
 #include "ui/DataFile.h"
+#include "ui/SoundModule.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QImage>
+#include <QProcess>
 #include <QSet>
 #include <QTest>
 #include <QtEndian>
@@ -19,10 +23,6 @@
 
 namespace {
 
-const QStringList kWords = {"plus", "minus", "times", "divide", "equals", "what", "goes", "how"};
-const QStringList kLevelLists = {"Level1.lib", "Level2.lib", "Level3.lib", "Level4.lib"};
-const QStringList kEnglishLists = {"s_noun.dat", "s_verb.dat", "p_noun.dat", "p_verb.dat", "Adject.dat", "Adverb.dat"};
-
 // What the checks need to know of a sound file.
 struct WaveFacts {
     QString problem; // empty when it is 0.1 to 5 s of audible 16-bit audio
@@ -30,8 +30,7 @@ struct WaveFacts {
     double leadMs = 0, trailMs = 0; // silence (below -50 dBFS) before the first and after the last sound
 };
 
-// The level under which a recording counts as silent: 47 dB under the common
-// peak of -3 dBFS, below what a child hears from a speaker.
+// Silent: 47 dB under the common peak of -3 dBFS, below what a child hears.
 constexpr int kSilence = 104; // -50 dBFS
 
 WaveFacts readWave(const QByteArray& b)
@@ -87,8 +86,7 @@ QSet<QString> recordingNames()
 {
     kt::test::Sandbox sandbox(false);
     kt::session().SoundOn = 1;
-    QStringList texts = kWords;
-    texts << "0.5";
+    QStringList texts{"plus", "minus", "times", "divide", "equals", "what", "goes", "how", "0.5"};
     // Every whole number the drills can show, and far beyond: all spoken from recordings there are.
     for (int n = -1200; n <= 1200; ++n)
         texts << QString::number(n);
@@ -138,6 +136,29 @@ class TestMediaSet : public QObject {
     }
 
 private slots:
+    // The program itself needs none of the sound libraries; the first play opens the module.
+    void programStartsWithoutTheSoundLibraries()
+    {
+        QProcess ldd;
+        ldd.start(QStringLiteral("ldd"), {QCoreApplication::applicationDirPath() + QStringLiteral("/../bin/kite-tutor")});
+        QVERIFY(ldd.waitForFinished(20000));
+        const QString needed = QString::fromLocal8Bit(ldd.readAllStandardOutput());
+        QVERIFY2(needed.contains(QStringLiteral("libQt6Widgets")), qPrintable(needed));
+        for (const char* library : {"libQt6Multimedia", "libsndfile", "libpulse"})
+            QVERIFY2(!needed.contains(QLatin1String(library)), library);
+    }
+    void firstPlayOpensTheModule()
+    {
+        QVERIFY2(QFileInfo::exists(kt::soundModulePath()), qPrintable(kt::soundModulePath()));
+        qputenv("PULSE_SERVER", "unix:/nonexistent/kite-tutor-test"); // no server: play returns at once
+        kt::platform().paths.programDirs = {qEnvironmentVariable("KITE_MEDIA_DIR")};
+        const std::unique_ptr<kt::WavePlayer> player = kt::makeDesktopWavePlayer();
+        QVERIFY(!kt::soundModuleLoaded());
+        player->play(QStringLiteral("7.WAV"));
+        QVERIFY(kt::soundModuleLoaded());
+        player->play(QStringLiteral("plus.WAV"));
+    }
+
     void initTestCase()
     {
         const QDir dir(qEnvironmentVariable("KITE_MEDIA_DIR"));
@@ -184,7 +205,7 @@ private slots:
     {
         const QSet<QString> fixed = recordingNames();
         QHash<QString, QString> owner;
-        for (const QString& list : kEnglishLists) {
+        for (const QString& list : {"s_noun.dat", "s_verb.dat", "p_noun.dat", "p_verb.dat", "Adject.dat", "Adverb.dat"}) {
             QStringList words;
             readList(list, &words);
             QVERIFY2(words.size() >= 10, qPrintable(list));
@@ -201,7 +222,7 @@ private slots:
     void levelListsGrowHarder()
     {
         double previous = 0;
-        for (const QString& list : kLevelLists) {
+        for (const QString& list : {"Level1.lib", "Level2.lib", "Level3.lib", "Level4.lib"}) {
             QStringList words;
             readList(list, &words);
             for (const QByteArray& line : readAll(list).split('\n'))

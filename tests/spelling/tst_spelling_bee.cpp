@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The spelling bee window: its menus with their check marks, the windows they
-// open, the drill they close, the reward pictures it looks for, and the bee
-// that wanders about.
+// open, the drill they close, the reward pictures, and the wandering bee.
 #include "TestKit.h"
 #include "shell/SessionState.h"
 #include "shell/WindowNames.h"
@@ -121,9 +120,7 @@ private slots:
         open();
         choose(QStringLiteral("menuVisualOn"));
         QCOMPARE(box->messages.size(), 1);
-        QCOMPARE(box->messages.at(0).text,
-                 QStringLiteral("I can't find any bitmap graphic files.  You must create your own and place them in the ")
-                     + box->dataDir() + QStringLiteral(" directory."));
+        QVERIFY(box->messages.at(0).text.endsWith(" them in the " + box->dataDir() + " directory."));
         QVERIFY(!session().VisualRewardsOn);
         QVERIFY(checked("menuVisualOn") && !checked("menuVisualOff"));
         choose(QStringLiteral("menuVisualOff"));
@@ -164,8 +161,7 @@ private slots:
         QCOMPARE(beez->imageTop(), 2675);
         QCOMPARE(beez->Image1->pos(), QPoint(px(3625), px(2675)));
         // Steps of -50 up to the top edge, then back to the middle.
-        box->random->values = {0.0};
-        box->random->position = 0;
+        box->random->values = {0.0}, box->random->position = 0;
         for (int i = 0; i < 52; ++i)
             beez->Timer1->fire();
         QCOMPARE(beez->imageTop(), 75);

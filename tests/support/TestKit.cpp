@@ -5,7 +5,7 @@
 #include "app/WindowCatalog.h"
 #include "ui/Forms.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QMouseEvent>
@@ -23,10 +23,27 @@ double ScriptedRandom::next()
         qFatal("the scripted random source ran far past its script of %d values", int(values.size()));
     if (values.isEmpty())
         return 0.0;
-    const double value = values.at(qMin(position, int(values.size()) - 1));
-    ++position;
-    return value;
+    return values.at(qMin(position++, int(values.size()) - 1));
 }
+
+namespace {
+// Puts a fake in the platform's slot and hands back a pointer to it.
+template <typename Fake, typename Slot> Fake* install(Slot& slot)
+{
+    auto fake = std::make_unique<Fake>();
+    Fake* raw = fake.get();
+    slot = std::move(fake);
+    return raw;
+}
+
+QString writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
+    return path;
+}
+} // namespace
 
 Sandbox::Sandbox(bool registerProgramWindows)
 {
@@ -34,18 +51,10 @@ Sandbox::Sandbox(bool registerProgramWindows)
     processEvents();
     resetSession();
     Platform& p = platform();
-    auto recorder = std::make_unique<RecordingWavePlayer>();
-    player = recorder.get();
-    p.wavePlayer = std::move(recorder);
-    auto scripted = std::make_unique<ScriptedRandom>();
-    random = scripted.get();
-    p.random = std::move(scripted);
-    auto fixed = std::make_unique<FixedClock>();
-    clock = fixed.get();
-    p.clock = std::move(fixed);
-    auto counter = std::make_unique<RecordingBeeper>();
-    beeper = counter.get();
-    p.beeper = std::move(counter);
+    player = install<RecordingWavePlayer>(p.wavePlayer);
+    random = install<ScriptedRandom>(p.random);
+    clock = install<FixedClock>(p.clock);
+    beeper = install<RecordingBeeper>(p.beeper);
     p.paths.programDirs = {m_programDir.path()};
     p.paths.windowsDir = windowsDir();
     p.messageHandler = [this](const MessageRequest& request) {
@@ -75,26 +84,26 @@ void Sandbox::makeDataDir() { QDir().mkpath(dataDir()); }
 QString Sandbox::writeDataFile(const QString& name, const QByteArray& bytes)
 {
     makeDataDir();
-    const QString path = dataDir() + QLatin1Char('/') + name;
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(bytes);
-    return path;
+    return writeFile(dataDir() + QLatin1Char('/') + name, bytes);
 }
 
 QString Sandbox::writeProgramFile(const QString& name, const QByteArray& bytes)
 {
-    const QString path = programDir() + QLatin1Char('/') + name;
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(bytes);
-    return path;
+    return writeFile(programDir() + QLatin1Char('/') + name, bytes);
 }
 
 QByteArray Sandbox::readDataFile(const QString& name) const
 {
     QFile file(dataDir() + QLatin1Char('/') + name);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QStringList Sandbox::messageTexts() const
+{
+    QStringList texts;
+    for (const MessageRequest& m : messages)
+        texts << m.text;
+    return texts;
 }
 
 void processEvents()
@@ -104,11 +113,20 @@ void processEvents()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+QStringList texts(const QObject* form, const QStringList& names)
+{
+    QStringList all;
+    for (const QString& name : names)
+        all << control<QWidget>(const_cast<QObject*>(form), name)->property("text").toString();
+    return all;
+}
+
+QString focusedName() { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(); }
+
 QPoint clickPoint(QWidget* widget)
 {
-    // An option button takes clicks only on its circle and caption, so a
-    // child aims there; the centre of a wide button with a short caption is
-    // empty space that a real mouse click would miss.
+    // An option button takes clicks only on its circle and caption: the
+    // centre of a wide button with a short caption is empty space.
     if (auto* option = qobject_cast<QRadioButton*>(widget)) {
         QStyleOptionButton look;
         look.initFrom(option);
@@ -168,8 +186,7 @@ void drag(QWidget* picture, QWidget* target, QPoint targetPixel)
     const QPoint end = picture->mapFromGlobal(target->mapToGlobal(targetPixel));
     QTest::mousePress(picture, Qt::LeftButton, Qt::NoModifier, start);
     QTest::mouseMove(picture, end);
-    // The pressed picture keeps the mouse until the button comes up.
-    QTest::mouseRelease(picture, Qt::LeftButton, Qt::NoModifier, end);
+    QTest::mouseRelease(picture, Qt::LeftButton, Qt::NoModifier, end); // the picture keeps the mouse till then
 }
 
 QColor drawnColour(const Form* form, double x, double y) { return form->pixelAt(x, y); }

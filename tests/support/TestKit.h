@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// What a window test needs: a sandbox with temporary program and data
-// directories, a recording wave player, a scripted random source, a fixed
-// clock, a message-box answerer, and helpers that drive controls the way a
-// mouse and keyboard do.
+// A sandbox of fakes and temporary directories, and helpers that drive
+// controls the way a mouse and keyboard do.
 #include "ui/Controls.h"
 #include "ui/Form.h"
 #include "ui/Platform.h"
@@ -25,8 +23,7 @@ public:
     QStringList played;
 };
 
-// Returns the scripted values in order, then repeats the last one (0 when
-// none was given). Reseeding is counted, not acted on.
+// The scripted values in order, then the last one again (0 when none).
 class ScriptedRandom : public RandomSource {
 public:
     double next() override;
@@ -52,8 +49,8 @@ public:
     int beeps = 0;
 };
 
-// Installs the fakes, fresh temporary directories, a fresh session and
-// every window of the program; undoes it all when destroyed.
+// Installs the fakes, temporary directories, a fresh session and every
+// window of the program; undoes it all when destroyed.
 class Sandbox {
 public:
     explicit Sandbox(bool registerProgramWindows = true);
@@ -64,9 +61,7 @@ public:
     QString programDir() const { return m_programDir.path(); }
     QString windowsDir() const { return m_windowsDir.path() + QLatin1Char('/'); }
     QString dataDir() const { return windowsDir() + QStringLiteral("kitetu"); }
-    // Creates the data directory, as start-up does.
-    void makeDataDir();
-    // Writes a file (bytes as given) into the data or program directory.
+    void makeDataDir(); // as start-up does
     QString writeDataFile(const QString& name, const QByteArray& bytes);
     QString writeProgramFile(const QString& name, const QByteArray& bytes);
     QByteArray readDataFile(const QString& name) const;
@@ -75,10 +70,10 @@ public:
     ScriptedRandom* random;
     FixedClock* clock;
     RecordingBeeper* beeper;
-    // Message boxes shown, and the answers to give (Ok / the default button
-    // when the queue is empty).
+    // Message boxes shown, and the answers to give (then Ok or the default).
     QList<MessageRequest> messages;
     QList<MsgResult> answers;
+    QStringList messageTexts() const;
     int endProgramCalls = 0;
 
 private:
@@ -88,14 +83,16 @@ private:
 
 // Lets deferred deletes and queued calls run.
 void processEvents();
+// The texts of a window's labels (or buttons) by name, and the focused control's name.
+QStringList texts(const QObject* form, const QStringList& names);
+QString focusedName();
 
-// Thrown once a missing control has failed the test: the test cannot go on.
+// Thrown once a missing control has failed the test.
 struct MissingControl : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-// A control of a window by name. A missing one fails the test with its name
-// (and ends the test program) instead of handing back null.
+// A control of a window by name; a missing one fails the test with its name.
 template <typename T>
 T* control(QObject* form, const QString& name)
 {
@@ -109,25 +106,18 @@ T* control(QObject* form, const QString& name)
     return found;
 }
 
-// Where a child aims the mouse: the caption and circle of an option button,
-// the centre of any other control.
+// Where a child aims: an option button's circle and caption, else the centre.
 QPoint clickPoint(QWidget* widget);
-// A double-click the way a mouse makes one: press, release, double-click,
-// release, at the click point.
-void doubleClick(QWidget* widget);
+void doubleClick(QWidget* widget); // press, release, double-click, release
 void click(QWidget* widget);
-// Enter, Space, or any key on the focused control.
 void pressKey(QWidget* widget, Qt::Key key, const QString& text = QString());
 void pressEnter(QWidget* widget);
 void typeText(QWidget* widget, const QString& text);
-// Drags a picture with the mouse and lets go over `target` at `targetPixel`
-// (in the target's own pixels).
+// Drags a picture and lets go over `target` at `targetPixel` (its own pixels).
 void drag(QWidget* picture, QWidget* target, QPoint targetPixel);
 
-// The colour of a pixel of a window's drawing, at user coordinates.
-QColor drawnColour(const Form* form, double x, double y);
-// Where a label's text stands in its window: its advance wide and its font's
-// line high, placed as the label aligns it.
+QColor drawnColour(const Form* form, double x, double y); // at user coordinates
+// Where a label's text stands in its window, as the label aligns it.
 QRect textRect(const QLabel* label);
 
 } // namespace kt::test

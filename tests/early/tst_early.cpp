@@ -1,0 +1,362 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The early-learning rules (letters of an alphabet question, clock times,
+// phrases and hands, the sentence builder's lists, dots and recordings), the
+// alphabet window and the telling-time windows.
+#include "EarlyTest.h"
+#include "early/ClockFace.h"
+#include "early/LetterChoice.h"
+#include "early/SentenceRules.h"
+#include "shell/MainWindow.h"
+#include "shell/SessionState.h"
+#include "shell/WindowNames.h"
+#include "ui/Controls.h"
+
+using namespace kt;
+using namespace kt::test;
+
+namespace {
+// Returns the values in order, then the last one again, counting the draws.
+struct Draws {
+    QList<double> values;
+    int used = 0;
+    double operator()() { return values.at(qMin(used++, int(values.size()) - 1)); }
+};
+
+enum Colour { LightBlue = 9, Red = 4, White = 15 };
+
+// The draws of one clock: minute and hour of each time, then the right choice.
+QList<double> clockDraws(const QList<std::pair<int, int>>& hourMinutes, int rightChoice)
+{
+    QList<double> draws;
+    for (const auto& [hour, minute] : hourMinutes)
+        draws << draw(minute, 60) << draw(hour, 12, 1);
+    return draws << draw(rightChoice, 3, 1);
+}
+
+// A point a fraction of the way along a hand or tick.
+QPointF along(double angle, double length, double fraction)
+{
+    const QPointF end = handEnd(angle, length);
+    return {ClockCentreX + fraction * (end.x() - ClockCentreX), ClockCentreY + fraction * (end.y() - ClockCentreY)};
+}
+
+// An alphabet question: the right letter at button 1, then the two letters after the capital's own.
+QList<double> question(int number)
+{
+    return {draw(0, 3), letterDraw(char('a' + number % 26)), letterDraw(char('a' + (number + 1) % 26))};
+}
+} // namespace
+
+class TestEarly : public QObject, public EarlyFixture {
+    Q_OBJECT
+
+    // The alphabet's three buttons or reward labels.
+    QStringList row(const char* name) const
+    {
+        return {text(QStringLiteral("%1%2").arg(name).arg(1)), text(QStringLiteral("%1%2").arg(name).arg(2)),
+                text(QStringLiteral("%1%2").arg(name).arg(3))};
+    }
+    OptionButton* choice(int i) const { return control<OptionButton>(form, elementName(QStringLiteral("TimeChoice"), i)); }
+    QStringList choices() const { return {choice(1)->text(), choice(2)->text(), choice(3)->text()}; }
+    // The colour painted on screen at a point of the drawing.
+    QColor shown(QPointF at) const
+    {
+        return form->surface()->grab().toImage().pixelColor(form->toPixels(at.x(), at.y()).toPoint());
+    }
+    // The quiz at `level` showing the second choice, 8:23 made to fit the
+    // level (8 o'clock at level 1); the others are 3:07 and 11:40.
+    void openEightTwentyThree(int level)
+    {
+        session().ClockLevel = qint16(level);
+        open(windows::ClockQuiz, clockDraws({{3, 7}, {3, 20}, {8, 23}, {11, 40}}, 2) << 3.5 / 7);
+        QVERIFY(form);
+    }
+
+private slots:
+    void init() { start(); }
+    void cleanup() { stop(); }
+
+    void threeLetters_data()
+    {
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QList<double>>("values");
+        QTest::addColumn<QString>("letters"); // capital, then buttons 1..3
+        QTest::addColumn<int>("draws");
+        QTest::newRow("right at 1: 2 then 3") << 1 << QList{draw(0, 3), letterDraw('q'), letterDraw('d')} << "Aaqd" << 3;
+        QTest::newRow("right at 2: 3 then 1") << 2 << QList{draw(1, 3), letterDraw('q'), letterDraw('d')} << "Bdbq" << 3;
+        QTest::newRow("right at 3: 1 then 2") << 26 << QList{draw(2, 3), letterDraw('q'), letterDraw('d')} << "Zqdz" << 3;
+        QTest::newRow("right letter drawn again")
+            << 3 << QList{draw(0, 3), letterDraw('c'), letterDraw('e'), letterDraw('f')} << "Ccef" << 4;
+        QTest::newRow("second equal to first drawn again")
+            << 5 << QList{draw(0, 3), letterDraw('g'), letterDraw('g'), letterDraw('h')} << "Eegh" << 4;
+    }
+    void threeLetters()
+    {
+        QFETCH(int, number);
+        QFETCH(QList<double>, values);
+        QFETCH(QString, letters);
+        QFETCH(int, draws);
+        Draws next{values};
+        const LetterChoice choice = chooseLetters(number, std::ref(next));
+        QCOMPARE(QString(choice.capital) + QString(choice.letters.data(), 3), letters);
+        QCOMPARE(QString(choice.letters[choice.rightPlace - 1]), letters.at(0).toLower());
+        QCOMPARE(next.used, draws);
+    }
+
+    void timePhrases_data()
+    {
+        QTest::addColumn<int>("hour");
+        QTest::addColumn<int>("minute");
+        QTest::addColumn<QString>("phrase");
+        QTest::newRow("3:00") << 3 << 0 << "3 o'clock";
+        QTest::newRow("3:01") << 3 << 1 << "1 minute after 3 o'clock";
+        QTest::newRow("3:30") << 3 << 30 << "30 minutes after 3 o'clock";
+        QTest::newRow("3:31") << 3 << 31 << "29 minutes till 4 o'clock";
+        QTest::newRow("11:45 names 12") << 11 << 45 << "15 minutes till 12 o'clock";
+        QTest::newRow("12:59") << 12 << 59 << "One minute till 1 o'clock";
+    }
+    void timePhrases()
+    {
+        QFETCH(int, hour);
+        QFETCH(int, minute);
+        QFETCH(QString, phrase);
+        QCOMPARE(timePhrase(minute, hour), phrase);
+    }
+
+    void clockTimes()
+    {
+        // Minute and hour draws: the second time repeats hour 4, the third
+        // repeats 4 and then 9, so both are drawn again.
+        const QList<double> values{draw(7, 60), draw(3, 12), draw(20, 60), draw(3, 12), draw(34, 60), draw(8, 12),
+                                   draw(40, 60), draw(3, 12), draw(50, 60), draw(8, 12), draw(59, 60), draw(11, 12)};
+        const QList<std::array<ClockTime, 3>> byLevel{{{{4, 0}, {9, 0}, {12, 0}}},
+                                                     {{{4, 0}, {9, 30}, {12, 45}}},
+                                                     {{{4, 5}, {9, 30}, {12, 55}}},
+                                                     {{{4, 7}, {9, 34}, {12, 59}}}};
+        for (int level = 1; level <= 4; ++level)
+            QCOMPARE(threeTimes(level, Draws{values}), byLevel[level - 1]);
+        QCOMPARE(correctVerdict({3, 5}), QStringLiteral("Correct  -  3:05")); // the minutes in two digits
+    }
+
+    void handEnds_data()
+    {
+        QTest::addColumn<double>("angle");
+        QTest::addColumn<double>("length");
+        QTest::addColumn<QPointF>("end");
+        // 57.296 is a little more than 180 / pi, so 90 degrees falls just short
+        // of straight up: the floor takes 74.99999 to 74, a sine of -0.00001
+        // to -1, and a cosine of 0.500005 keeps 50.
+        QTest::newRow("minute 0") << minuteHandAngle(0) << MinuteHandLength << QPointF(-119, 31);
+        QTest::newRow("minute 45") << minuteHandAngle(45) << MinuteHandLength << QPointF(-194, -44);
+        QTest::newRow("hour 3:30") << hourHandAngle(3, 30) << HourHandLength << QPointF(-71, -56);
+        QTest::newRow("tick at 1") << 60.0 << TickRadius << QPointF(-69, 43);
+    }
+    void handEnds()
+    {
+        QFETCH(double, angle);
+        QFETCH(double, length);
+        QFETCH(QPointF, end);
+        QCOMPARE(handEnd(angle, length), end);
+    }
+
+    void wordLists_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QStringList>("words");
+        QTest::newRow("quoted, CR LF, byte order mark") << QByteArray("\xEF\xBB\xBF\"puppy\"\r\n\"kitten\"\r\n")
+                                                        << QStringList{"puppy", "kitten"};
+        QTest::newRow("commas inside quotes") << QByteArray("\"slowly, slowly\",fast\n") << QStringList{"slowly, slowly", "fast"};
+        QTest::newRow("blanks and empty lines") << QByteArray("   big\r\n\r\n  small") << QStringList{"big", "small"};
+        QTest::newRow("empty file") << QByteArray() << QStringList{};
+    }
+    void wordLists()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QStringList, words);
+        QCOMPARE(readWordList(file), words);
+    }
+
+    void sentenceAndDots()
+    {
+        const QString s = makeSentence("That", "fast", "dog", "runs", "fast");
+        QCOMPARE(s, QStringLiteral("That fast dog runs fast.")); // 24 characters
+        QCOMPARE(dotX(s, "That"), 4 * (1 + 2 - 12.0) - 3);
+        QCOMPARE(dotX(s, "dog"), 4 * (11 + 1.5 - 12.0) - 3);
+        QCOMPARE(dotX(s, "fast"), 4 * (6 + 2 - 12.0) - 3); // the first "fast", even for the adverb
+    }
+
+    void recordings_data()
+    {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QString>("recording");
+        QTest::newRow("short") << "puppy" << "puppy.wav";
+        QTest::newRow("first 8 characters") << "elephants" << "elephant.wav";
+        QTest::newRow("empty") << "" << "";
+        QTest::newRow("path") << "..\\../x" << "";
+    }
+    void recordings()
+    {
+        QFETCH(QString, word);
+        QFETCH(QString, recording);
+        QCOMPARE(wordRecording(word), recording);
+    }
+
+    void alphabetWrongThenRightScoresOnce()
+    {
+        session().SoundOn = 1;
+        session().AlphabetScore = 5;
+        QImage(8, 8, QImage::Format_RGB32).save(box->programDir() + QStringLiteral("/WORM.BMP"), "BMP");
+        // Right letter on button 2; button 3 gets q, then button 1 d; the
+        // praise draw makes 7 r + 1 = 3.
+        open(windows::Alphabet, {draw(1, 3), letterDraw('q'), letterDraw('d'), 2.0 / 7});
+        QVERIFY(form->surface()->hasPicture());
+        QCOMPARE(box->random->reseeds, 1);
+        QCOMPARE(text("UpperCaseLetterCommand") + row("Letter").join(""), QStringLiteral("Adaq"));
+        QCOMPARE(played(), QStringList{"A.WAV"});
+        QCOMPARE(text("ScoreLabel"), QStringLiteral(" ")); // the earlier score waits for a right answer
+
+        forgetPlayed();
+        clickOn("Letter1");
+        clickOn("Letter3");
+        clickOn("Letter2");
+        QCOMPARE(row("RewardLabel"), (QStringList{"NO", "YES", "NO"}));
+        QCOMPARE(played(), (QStringList{"d.WAV", "tryagain.wav", "q.WAV", "tryagain.wav", "a.WAV", "yougotit.wav"}));
+        QCOMPARE(session().AlphabetScore, qint16(6));
+        QCOMPARE(text("ScoreLabel"), QStringLiteral(" 6"));
+        QCOMPARE(form->focusWidget(), control<QWidget>(form, "TryAnotherCommand"));
+
+        // Later clicks say their letter, with neither praise nor score.
+        forgetPlayed();
+        clickOn("Letter2");
+        clickOn("Letter1");
+        clickOn("UpperCaseLetterCommand");
+        QCOMPARE(played(), (QStringList{"a.WAV", "d.WAV", "A.WAV"}));
+        QCOMPARE(session().AlphabetScore, qint16(6));
+        trigger("ExitItem");
+        processEvents();
+        QVERIFY(!Forms::find(windows::Alphabet));
+    }
+
+    void alphabetCapitalsComeInOrderAndWrapAfterZ()
+    {
+        open(windows::Alphabet, question(1));
+        QVERIFY(!form->surface()->hasPicture());
+        clickOn("Letter2");
+        clickOn("Letter1");
+        QCOMPARE(row("RewardLabel"), (QStringList{"YES", "NO", ""}));
+        script(question(2));
+        clickOn("TryAnotherCommand");
+        QCOMPARE(row("RewardLabel"), QStringList(3, QString()));
+        QCOMPARE(text("UpperCaseLetterCommand") + row("Letter").join(""), QStringLiteral("Bbcd"));
+        for (int n = 3; n <= 26; ++n) {
+            script(question(n));
+            clickOn("TryAnotherCommand");
+        }
+        QCOMPARE(text("UpperCaseLetterCommand") + row("Letter").join(""), QStringLiteral("Zzab"));
+        script(question(1));
+        clickOn("TryAnotherCommand");
+        QCOMPARE(text("UpperCaseLetterCommand"), QStringLiteral("A"));
+        QVERIFY(played().isEmpty()); // the sound is off
+        QCOMPARE(session().AlphabetScore, qint16(1));
+        clickOn("Command1");
+        processEvents();
+        QVERIFY(!Forms::find(windows::Alphabet));
+    }
+
+    void tellTimeLevelMenuAndStart()
+    {
+        session().ClockLevel = 3;
+        Forms::get<MainWindow>(windows::MainWindow)->findChild<QAction*>(QStringLiteral("mnuTellTime"))->trigger();
+        form = Forms::find(windows::TellTime);
+        QCOMPARE(session().ClockLevel, qint16(1));
+        trigger("MenLevel3");
+        QCOMPARE(session().ClockLevel, qint16(3));
+        QVERIFY(control<QAction>(form, QStringLiteral("MenLevel3"))->isChecked());
+        QVERIFY(!control<QAction>(form, QStringLiteral("MenLevel1"))->isChecked());
+        script(clockDraws({{4, 37}, {9, 2}, {12, 59}}, 1));
+        clickOn("TellTimeBeginCommand");
+        Form* quiz = Forms::find(windows::ClockQuiz);
+        QVERIFY(quiz);
+        QVERIFY(quiz->caption().startsWith(QStringLiteral("Clock Level  3.")));
+        clickOn("Command1");
+        processEvents();
+        QVERIFY(!Forms::find(windows::TellTime) && Forms::find(windows::ClockQuiz));
+    }
+
+    // The times themselves and their phrases are the clock rules' (above):
+    // here the quiz shows them, a level's worth, and puts the focus on the first.
+    void clockChoicesShowTheLevelsPhrases()
+    {
+        session().TimeScore = 7;
+        openEightTwentyThree(3);
+        QCOMPARE(box->random->reseeds, 1);
+        QCOMPARE(choices(), (QStringList{"5 minutes after 3 o'clock", "20 minutes after 8 o'clock",
+                                         "20 minutes till 12 o'clock"}));
+        QCOMPARE(text("LabelScore"), QStringLiteral("Score =  7"));
+        timer("Timer1")->fire();
+        QCOMPARE(form->focusWidget(), choice(1));
+    }
+
+    void clockHandsShownAndErasedWhateverRepaints()
+    {
+        openEightTwentyThree(1);
+        // 8:00: minute hand up in red, hour hand towards 8 in light blue;
+        // ticks from radius 90 to 100 with the plain face inside.
+        QCOMPARE(shown(along(minuteHandAngle(0), MinuteHandLength, 0.7)), qbColor(Red));
+        QCOMPARE(shown(along(hourHandAngle(8, 0), HourHandLength, 0.6)), qbColor(LightBlue));
+        QCOMPARE(shown(along(60, TickRadius, 0.95)), qbColor(LightBlue));
+        QCOMPARE(shown(along(60, TickRadius, 0.8)), qbColor(White));
+
+        // 8:23 has neither hand on a tick's spoke, which clearing the ticks
+        // would wipe anyway: only the erase takes them away.
+        form->unload();
+        openEightTwentyThree(4);
+        const QPointF oldMinute = along(minuteHandAngle(23), MinuteHandLength, 0.7);
+        const QPointF oldHour = along(hourHandAngle(8, 23), HourHandLength, 0.6);
+        QCOMPARE(shown(oldMinute), qbColor(Red));
+        doubleClick(choice(2));
+        choice(3)->setValue(true);
+        session().ClockLevel = 3; // applies from the next clock
+        script(clockDraws({{3, 15}, {5, 0}, {7, 0}}, 1) << 0.0);
+        clickOn("DoAgainComButton");
+        form->repaint();
+        QCOMPARE(shown(oldMinute), qbColor(White));
+        QCOMPARE(shown(oldHour), qbColor(White));
+        QCOMPARE(shown(along(minuteHandAngle(15), MinuteHandLength, 0.7)), qbColor(Red));
+        QCOMPARE(shown(along(hourHandAngle(3, 15), HourHandLength, 0.6)), qbColor(LightBlue));
+        QVERIFY(!choice(3)->isChecked());
+        QCOMPARE(form->focusWidget(), choice(1));
+        doubleClick(choice(1)); // a new clock scores again
+        QCOMPARE(session().TimeScore, qint16(4));
+        clickOn("ReturnComButton");
+        processEvents();
+        QVERIFY(!Forms::find(windows::ClockQuiz));
+    }
+
+    void clockScoreRisesByTwoAndFallsNotBelowZero()
+    {
+        session().SoundOn = 1;
+        session().TimeScore = 1;
+        openEightTwentyThree(1);
+        doubleClick(choice(1));
+        doubleClick(choice(3));
+        QCOMPARE(text("Label13"), QStringLiteral("Wrong"));
+        QCOMPARE(text("LabelScore"), QStringLiteral("Score =  0"));
+        pressKey(choice(2), Qt::Key_Space, QStringLiteral(" ")); // Space does not answer
+        pressEnter(choice(2));
+        QCOMPARE(text("Label13"), QStringLiteral("Correct  -  8:00"));
+        QCOMPARE(text("LabelScore"), QStringLiteral("Score =  2"));
+        QCOMPARE(played(), (QStringList{"tryagain.wav", "tryagain.wav", "excell.wav"}));
+        QCOMPARE(form->focusWidget(), control<QWidget>(form, "DoAgainComButton"));
+
+        // Answered: the verdict still changes, nothing else does.
+        doubleClick(choice(3));
+        QCOMPARE(text("Label13"), QStringLiteral("Wrong"));
+        doubleClick(choice(2));
+        QCOMPARE(session().TimeScore, qint16(2));
+        QCOMPARE(played().size(), 3);
+    }
+};
+
+QTEST_MAIN(TestEarly)
+#include "tst_early.moc"
