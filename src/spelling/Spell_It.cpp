@@ -88,7 +88,6 @@ void Spell_It::CommandAnother_Click()
     FreshWord = true;
     ReadyPressed = false;
     NextWord();
-    CommandReady->setFocus();
 }
 
 void Spell_It::CommandSeeAgain_Click()
@@ -119,7 +118,9 @@ void Spell_It::TextSpelledWord_KeyPress(int& ascii)
 
 void Spell_It::Timer1_Timer()
 {
-    LabelInstructions->setText(ReadyPrompt);
+    // Ready pressed before the word was said: the child is spelling already.
+    if (!ReadyPressed)
+        LabelInstructions->setText(ReadyPrompt);
     Timer1->setEnabled(false);
     PronounceWord();
 }
@@ -149,6 +150,8 @@ void Spell_It::NextWord()
             s.WordCount = 1;
     }
     TextSpelledWord->setText(wordOnShow());
+    // Enter means Ready while the word is on show; typing would add to it.
+    CommandReady->setFocus();
     if (s.SoundOn == 1)
         Timer1->setEnabled(true);
     else
