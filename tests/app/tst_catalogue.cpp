@@ -5,6 +5,7 @@
 // icon, shows every caption whole in its font, and closes cleanly.
 #include "TestKit.h"
 
+#include "app/WindowCatalog.h"
 #include "shell/WindowNames.h"
 #include "ui/Forms.h"
 #include "ui/Version.h"
@@ -138,6 +139,7 @@ class TestCatalogue : public QObject {
 
     std::unique_ptr<test::Sandbox> box;
     Form* main = nullptr;
+    static inline QSize largestSeen; // of every window checked, menu bar included
 
     // The real media set and random source, so windows load their pictures
     // and lists and draw questions as they do for a child.
@@ -178,6 +180,7 @@ class TestCatalogue : public QObject {
         QVERIFY2(form->widthTwips() > 0 && form->heightTwips() > 0, qPrintable(where + " has no designed size"));
         QCOMPARE(form->surface()->size(), QSize(px(form->widthTwips()), px(form->heightTwips())));
         QCOMPARE(form->minimumSize(), form->maximumSize());
+        largestSeen = largestSeen.expandedTo(form->size());
         QVERIFY2(!(form->windowFlags() & Qt::WindowMaximizeButtonHint), qPrintable(where + " can be maximised"));
         QVERIFY2(!form->windowIcon().isNull(), qPrintable(where + " has no icon"));
         QCOMPARE(form->windowIcon().cacheKey(), Form::programIcon().cacheKey());
@@ -245,6 +248,12 @@ private slots:
         test::processEvents();
         checkAndCloseOpenWindows(QStringLiteral("menu ") + entry);
         QVERIFY(Forms::find(windows::MainWindow));
+    }
+
+    // The size factor is chosen so that this window fits the screen.
+    void theLargestWindowIsTheOneTheSizeFactorMakesRoomFor()
+    {
+        QCOMPARE(largestSeen, QSize(px(LargestWindowWidthTwips), px(LargestWindowHeightTwips)));
     }
 };
 

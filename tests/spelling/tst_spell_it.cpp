@@ -184,6 +184,7 @@ private slots:
         s.VisualRewardsOn = 1;
         s.SpellingScore = 42;
         open("cat");
+        processEvents(); // the drill has the keyboard
         // No attempt counted yet: the score stays and there is no reward.
         spell(QString());
         QCOMPARE(s.SpellingScore, qint16(42));
@@ -194,6 +195,8 @@ private slots:
         type(QStringLiteral("cat"));
         QCOMPARE(s.SpellingScore, qint16(99));
         QVERIFY(Forms::find(windows::VisualRewards));
+        processEvents();
+        QCOMPARE(QApplication::activeWindow(), form); // the next word is typed here
 
         Forms::unload(windows::VisualRewards);
         s.VisualRewardsOn = 0;
