@@ -113,10 +113,13 @@ void Form::showForm()
     raise();
     takeKeyboard();
     // Under a window manager the first request can come before the window is
-    // mapped, or lose to the window that was closed a moment ago.
+    // mapped, or lose to the window that was closed a moment ago. A window
+    // shown after this one keeps the keyboard.
+    static quint64 windowsShown = 0;
+    const quint64 shownAs = ++windowsShown;
     if (m_typingBox)
-        QTimer::singleShot(0, this, [this] {
-            if (isVisible() && !isActiveWindow())
+        QTimer::singleShot(0, this, [this, shownAs] {
+            if (shownAs == windowsShown && isVisible() && !isActiveWindow())
                 takeKeyboard();
         });
 }
