@@ -34,7 +34,8 @@ double readCommandLine(int argc, char* argv[], int& exitCode, QString& say)
     const QCommandLineOption version(QStringLiteral("version"), QStringLiteral("Shows the program's version."));
     const QCommandLineOption scale(QStringLiteral("scale"),
                                    QStringLiteral("Shows every window <factor> times its designed size, from 1 to 4 "
-                                                  "(by default the main window takes about two thirds of the screen)."),
+                                                  "(by default the main window takes about two thirds of the screen "
+                                                  "and the largest window fits it)."),
                                    QStringLiteral("factor"));
     // An installed program's check that its media, its sound module and the
     // sound server work together, without opening a window.
@@ -115,8 +116,10 @@ int main(int argc, char* argv[])
         app.installEventFilter(&interactions);
     if (factor == 0) {
         const QScreen* screen = QGuiApplication::primaryScreen();
-        factor = screen ? kt::scaleForScreen(screen->availableGeometry().height(),
-                                             kt::MainWindow::HeightTwips / kt::TwipsPerPixel)
+        factor = screen ? kt::scaleForScreen(screen->availableGeometry().size(),
+                                             kt::MainWindow::HeightTwips / kt::TwipsPerPixel,
+                                             QSize(kt::LargestWindowWidthTwips, kt::LargestWindowHeightTwips)
+                                                 / kt::TwipsPerPixel)
                         : 1.0;
     }
     kt::setUiScale(factor);

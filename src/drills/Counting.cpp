@@ -87,7 +87,7 @@ Counting::Counting() : Form(windows::Counting)
     Label3 = addLabel(QStringLiteral("Label3"), 1260, 960, 2000, 300, QStringLiteral("Groups of 100"));
     Label4 = addLabel(QStringLiteral("Label4"), 3860, 960, 2000, 300, QStringLiteral("Groups of 10"));
     Label2 = addLabel(QStringLiteral("Label2"), 1200, 5940, 3600, 480);
-    Label2->setForeColor(12);
+    Label2->setForeColor(4);
     Label2->setFontSize(16, true);
     lblTotalNumber = addLabel(QStringLiteral("lblTotalNumber"), 8280, 4440, 1200, 600);
     lblTotalNumber->setScriptFont(24, true);

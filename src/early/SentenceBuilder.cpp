@@ -24,14 +24,14 @@ constexpr int BackColour = 15;
 constexpr int DotColour = 1;
 
 // A fixed-pitch face whose characters advance exactly 4 drawing units (a
-// fiftieth of the window's width), so each dot lands under its word.
-QFont sentenceFont()
+// fiftieth of the window's width), so each dot lands under its word; or
+// `advance` pixels, for a sentence too long for that face.
+QFont sentenceFont(double advance = px(FormWidth) / 50.0)
 {
     QFont font(QStringLiteral("DejaVu Sans Mono"));
     font.setFamilies({QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Liberation Mono"), QStringLiteral("Monospace")});
     font.setStyleHint(QFont::TypeWriter);
     font.setBold(true);
-    const double advance = px(FormWidth) / 50.0;
     font.setPixelSize(qMax(8, int(advance / 0.62)));
     font.setLetterSpacing(QFont::AbsoluteSpacing, advance - QFontMetricsF(font).horizontalAdvance(QLatin1Char('M')));
     return font;
@@ -103,7 +103,8 @@ SentenceBuilder::SentenceBuilder() : Form(windows::SentenceBuilder)
     Shape1->setStyleSheet(QStringLiteral("color: #0000ff"));
     Shape1->setGeometry(px(120), px(3480), px(FormWidth - 240), px(1500));
     Shape1->lower();
-    FinishedSentenceLabel = addLabel(QStringLiteral("FinishedSentenceLabel"), 180, 3720, FormWidth - 360, 540);
+    // Two lines of the sentence fit above the row of dots.
+    FinishedSentenceLabel = addLabel(QStringLiteral("FinishedSentenceLabel"), 180, 3540, FormWidth - 360, 810);
     FinishedSentenceLabel->setFont(sentenceFont());
     FinishedSentenceLabel->setAlignment(Qt::AlignCenter);
     FinishedSentenceLabel->setForeColor(0);
@@ -157,8 +158,25 @@ void SentenceBuilder::MakeSentence_Click()
     stopSpeaking();
     SessionState& s = session();
     s.Sentence = makeSentence(s.Determiner, s.AdjectiveChoice, s.NounChoice, s.VerbChoice, s.AdverbChoice);
-    FinishedSentenceLabel->setText(s.Sentence);
+    showSentence(s.Sentence);
     Timer1->setEnabled(true);
+}
+
+void SentenceBuilder::showSentence(const QString& sentence)
+{
+    // Wrapped in the label; a sentence that even so does not fit (long typed
+    // words) is set smaller until all of it shows.
+    const QRect room = FinishedSentenceLabel->contentsRect();
+    QFont font = sentenceFont();
+    for (double advance = px(FormWidth) / 50.0; advance >= 3; advance *= 0.9) {
+        font = sentenceFont(advance);
+        const QRect needed =
+            QFontMetrics(font).boundingRect(room, Qt::AlignCenter | Qt::TextWordWrap, sentence);
+        if (needed.width() <= room.width() && needed.height() <= room.height())
+            break;
+    }
+    FinishedSentenceLabel->setFont(font);
+    FinishedSentenceLabel->setText(sentence);
 }
 
 void SentenceBuilder::Timer1_Timer()

@@ -68,6 +68,7 @@ private:
     // Dot under the word, its recording, then the pause (or at once the next word).
     void SayWord(const QString& word);
     void eraseDot();
+    void showSentence(const QString& sentence);
     void stopSpeaking();
 
     QStringList m_wordsToSay;

@@ -68,7 +68,8 @@ void PreviousScores::Form_Load()
 {
     centre();
     const QString user = session().UserName.toLower();
-    QString preselected;
+    // The user's own name first; else a name that differs only by blanks.
+    QString preselected, sameButBlanks;
     {
         // Filling the list chooses nothing by itself; only the user's own
         // name is shown at once.
@@ -83,8 +84,12 @@ void PreviousScores::Form_Load()
             CboNames->addItem(stem);
             if (stem.toLower() == user)
                 preselected = stem;
+            else if (stem.trimmed().toLower() == user)
+                sameButBlanks = stem;
         }
     }
+    if (preselected.isEmpty())
+        preselected = sameButBlanks;
     clearChoice();
     if (!preselected.isEmpty())
         CboNames->setText(preselected);

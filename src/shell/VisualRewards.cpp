@@ -22,6 +22,8 @@ VisualRewards::VisualRewards() : Form(windows::VisualRewards)
     setCaption(QStringLiteral("Visual Reward"));
     setSizeTwips(6960, 5940);
     setBackColor(15);
+    // The child goes on spelling while the picture shows.
+    showWithoutFocus();
     Image1 = addImage(QStringLiteral("Image1"), PictureLeft, PictureTop, PictureWidth, PictureHeight);
     Label1 = addLabel(QStringLiteral("Label1"), PictureLeft, 5280, PictureWidth, 480);
     Label1->setTextFormat(Qt::PlainText);

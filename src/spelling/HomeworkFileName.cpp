@@ -36,6 +36,15 @@ HomeworkFileName::HomeworkFileName() : Form(windows::HomeworkFileName)
     connect(TextFileName, &TextBox::keyPressed, this, &HomeworkFileName::TextFileName_KeyPress);
     connect(Option1, &OptionButton::doubleClicked, this, &HomeworkFileName::Option1_DblClick);
     connect(Option2, &OptionButton::doubleClicked, this, &HomeworkFileName::Option2_DblClick);
+    // Enter on a focused answer gives it, as on the drills' choices.
+    connect(Option1, &OptionButton::keyPressed, this, [this](int, int ascii) {
+        if (ascii == KeyEnter)
+            Option1_DblClick();
+    });
+    connect(Option2, &OptionButton::keyPressed, this, [this](int, int ascii) {
+        if (ascii == KeyEnter)
+            Option2_DblClick();
+    });
 }
 
 void HomeworkFileName::Form_Load()
@@ -56,6 +65,14 @@ void HomeworkFileName::TextFileName_KeyPress(int& ascii)
 
 void HomeworkFileName::CommandOK_Click()
 {
+    // OK after a click on an answer gives that answer rather than asking again.
+    if (!m_askedPath.isEmpty() && (Option1->isChecked() || Option2->isChecked())) {
+        if (Option1->isChecked())
+            Option1_DblClick();
+        else
+            Option2_DblClick();
+        return;
+    }
     if (TextFileName->text().isEmpty()) {
         TextFileName->setFocus();
         return;
@@ -72,6 +89,8 @@ void HomeworkFileName::CommandOK_Click()
         LabelInstructions->setText(QStringLiteral("That file already exists.  Do you want to replace it?"));
         Option1->show();
         Option2->show();
+        // The keyboard starts on the answer that loses nothing.
+        Option2->setFocus();
         beep();
         return;
     }

@@ -88,7 +88,6 @@ void SpellingDrill::CommandAnother_Click()
     FreshWord = true;
     ReadyPressed = false;
     NextWord();
-    CommandReady->setFocus();
 }
 
 void SpellingDrill::CommandSeeAgain_Click()
@@ -119,7 +118,9 @@ void SpellingDrill::TextSpelledWord_KeyPress(int& ascii)
 
 void SpellingDrill::Timer1_Timer()
 {
-    LabelInstructions->setText(ReadyPrompt);
+    // Ready pressed before the word was said: the child is spelling already.
+    if (!ReadyPressed)
+        LabelInstructions->setText(ReadyPrompt);
     Timer1->setEnabled(false);
     PronounceWord();
 }
@@ -149,6 +150,8 @@ void SpellingDrill::NextWord()
             s.WordCount = 1;
     }
     TextSpelledWord->setText(wordOnShow());
+    // Enter means Ready while the word is on show; typing would add to it.
+    CommandReady->setFocus();
     if (soundOn())
         Timer1->setEnabled(true);
     else

@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QBuffer>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
 #include <QFileInfo>
@@ -22,6 +23,7 @@
 #include <QPainter>
 #include <QProgressBar>
 #include <QScreen>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -108,10 +110,58 @@ void Form::showForm()
     if (!m_loaded) {
         m_loaded = true;
         Form_Load();
+        if (auto* box = qobject_cast<QLineEdit*>(focusWidget()))
+            m_typingBox = box;
+    }
+    if (testAttribute(Qt::WA_ShowWithoutActivating)) {
+        // Should a window system activate it all the same, it hands the
+        // keyboard straight back.
+        m_keyboardOwner = QApplication::activeWindow();
+        show();
+        raise();
+        return;
     }
     show();
     raise();
+    takeKeyboard();
+    // Under a window manager the first request can come before the window is
+    // mapped, or lose to the window that was closed a moment ago. A window
+    // shown after this one keeps the keyboard.
+    static quint64 windowsShown = 0;
+    const quint64 shownAs = ++windowsShown;
+    if (m_typingBox)
+        QTimer::singleShot(0, this, [this, shownAs] {
+            if (shownAs == windowsShown && isVisible() && !isActiveWindow())
+                takeKeyboard();
+        });
+}
+
+void Form::takeKeyboard()
+{
+    raise();
     activateWindow();
+    if (m_typingBox && m_typingBox->isVisible() && m_typingBox->isEnabled() && !focusWidget())
+        m_typingBox->setFocus(Qt::ActiveWindowFocusReason);
+}
+
+void Form::showWithoutFocus()
+{
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setWindowFlag(Qt::WindowDoesNotAcceptFocus);
+}
+
+bool Form::event(QEvent* event)
+{
+    const bool handled = QWidget::event(event);
+    if (event->type() == QEvent::WindowActivate && testAttribute(Qt::WA_ShowWithoutActivating) && m_keyboardOwner
+        && m_keyboardOwner->isVisible())
+        m_keyboardOwner->activateWindow();
+    // Activated with the focus nowhere (its control was hidden meanwhile):
+    // a window that expects typing puts it back in its box.
+    if (event->type() == QEvent::WindowActivate && m_typingBox && !focusWidget() && m_typingBox->isVisible()
+        && m_typingBox->isEnabled())
+        m_typingBox->setFocus(Qt::ActiveWindowFocusReason);
+    return handled;
 }
 
 void Form::unload() { close(); }
@@ -173,9 +223,14 @@ void Form::centre()
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    const QRect area = screen->geometry();
-    const QSize frame = size();
-    move(area.left() + (area.width() - frame.width()) / 2, area.top() + (area.height() - frame.height()) / 2);
+    // The screen's free area: a desktop panel must not cover the window.
+    const QRect area = screen->availableGeometry();
+    // Before the window manager has framed the window, room for its title bar.
+    QSize frame = frameGeometry().size();
+    if (frame.height() <= height())
+        frame = size() + QSize(0, WindowFrameAllowance);
+    move(area.left() + qMax(0, (area.width() - frame.width()) / 2),
+         area.top() + qMax(0, (area.height() - frame.height()) / 2));
 }
 
 void Form::setBackColor(int qbIndex) { setBackColor(qbColor(qbIndex)); }

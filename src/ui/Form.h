@@ -7,6 +7,7 @@
 #include <QIcon>
 #include <QImage>
 #include <QPointF>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
@@ -47,9 +48,17 @@ public:
     explicit Form(const QString& name, QWidget* parent = nullptr);
     ~Form() override;
 
-    // Loads the window on first use (Form_Load), then shows it and brings it
-    // to the front. A loaded window is only brought to the front.
+    // Loads the window on first use (Form_Load), then shows it, brings it to
+    // the front and gives it the keyboard. A loaded window is only brought to
+    // the front. A window whose load put the focus in an entry box expects
+    // typing first: it asks for the keyboard again once it is on screen (a
+    // window manager may not have mapped it at the first request) and
+    // the focus goes back to that box whenever the window is activated with
+    // the focus nowhere.
     void showForm();
+    // A window shown beside the one in use (a reward picture): it never takes
+    // the keyboard, so typing goes on where it was. Set before it is shown.
+    void showWithoutFocus();
     // Closes the window as its close box would; the window is destroyed.
     void unload();
     bool isLoaded() const { return m_loaded; }
@@ -149,8 +158,11 @@ protected:
     void refuseEntry(TextBox* box, const QString& message);
 
     void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
+    void takeKeyboard();
+
     Surface* m_surface;
     QVBoxLayout* m_layout;
     QMenuBar* m_menuBar = nullptr;
@@ -159,6 +171,8 @@ private:
     double m_scaleLeft = 0, m_scaleTop = 0, m_scaleWidth = 0, m_scaleHeight = 0;
     int m_drawWidth = 1;
     ImageBox* m_dragSource = nullptr;
+    QPointer<QWidget> m_typingBox;
+    QPointer<QWidget> m_keyboardOwner; // the window a window shown without focus leaves it with
 };
 
 // Builds a menu entry named as the window refers to it (its objectName).

@@ -27,11 +27,13 @@ void setUiScale(double factor)
     }
 }
 
-double scaleForScreen(int screenHeight, int designedHeight)
+double scaleForScreen(QSize available, int mainHeight, QSize largest)
 {
-    if (designedHeight <= 0)
-        return 1.0;
-    const double wanted = 2.0 * screenHeight / 3.0 / designedHeight;
+    double wanted = mainHeight > 0 ? 2.0 * available.height() / 3.0 / mainHeight : 1.0;
+    if (largest.height() > 0)
+        wanted = qMin(wanted, double(available.height() - WindowFrameAllowance) / largest.height());
+    if (largest.width() > 0)
+        wanted = qMin(wanted, double(available.width() - WindowFrameAllowance) / largest.width());
     return qMax(1.0, std::floor(wanted * 4.0) / 4.0);
 }
 

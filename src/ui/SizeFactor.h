@@ -4,6 +4,7 @@
 // of the windows' text, and pictures. Windows are written in designed units
 // (twips, points, designed pixels); these turn them into what is shown.
 #include <QFont>
+#include <QSize>
 
 class QImage;
 
@@ -16,9 +17,14 @@ constexpr int TwipsPerPixel = 15;
 // many times larger. Chosen once at start, before the first window is made.
 double uiScale();
 void setUiScale(double factor);
-// The factor that makes a picture `designedHeight` pixels high about two
-// thirds of a screen `screenHeight` pixels high: quarter steps, never below 1.
-double scaleForScreen(int screenHeight, int designedHeight);
+// Room a window manager's title bar and frame take around a window, in
+// screen pixels.
+constexpr int WindowFrameAllowance = 48;
+// The factor for a screen whose free area (without desktop panels) is
+// `available` pixels: a picture `mainHeight` designed pixels high takes about
+// two thirds of its height, and the largest window (`largest`, in designed
+// pixels) fits it whole with its frame. Quarter steps, never below 1.
+double scaleForScreen(QSize available, int mainHeight, QSize largest);
 
 // Twips to screen pixels at the program's size factor, and back.
 int px(int twips);

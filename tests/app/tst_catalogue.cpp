@@ -4,6 +4,7 @@
 // designed size, the program's icon, every caption whole, a clean close.
 #include "TestKit.h"
 
+#include "app/WindowCatalog.h"
 #include "shell/WindowNames.h"
 #include "ui/Forms.h"
 #include "ui/Version.h"
@@ -131,6 +132,7 @@ class TestCatalogue : public QObject {
 
     std::unique_ptr<test::Sandbox> box;
     Form* main = nullptr;
+    static inline QSize largestSeen; // of every window checked, menu bar included
 
     // The real media set and random source, as a child gets them.
     void openProgram()
@@ -169,6 +171,7 @@ class TestCatalogue : public QObject {
         QVERIFY2(form->widthTwips() > 0 && form->heightTwips() > 0, qPrintable(where + " has no designed size"));
         QCOMPARE(form->surface()->size(), QSize(px(form->widthTwips()), px(form->heightTwips())));
         QCOMPARE(form->minimumSize(), form->maximumSize());
+        largestSeen = largestSeen.expandedTo(form->size());
         QVERIFY2(!(form->windowFlags() & Qt::WindowMaximizeButtonHint), qPrintable(where + " can be maximised"));
         QVERIFY2(!form->windowIcon().isNull(), qPrintable(where + " has no icon"));
         QCOMPARE(form->windowIcon().cacheKey(), Form::programIcon().cacheKey());
@@ -240,6 +243,12 @@ private slots:
         test::processEvents();
         checkAndCloseOpenWindows(QStringLiteral("menu ") + entry);
         QVERIFY(Forms::find(windows::MainWindow));
+    }
+
+    // The size factor is chosen so that this window fits the screen.
+    void theLargestWindowIsTheOneTheSizeFactorMakesRoomFor()
+    {
+        QCOMPARE(largestSeen, QSize(px(LargestWindowWidthTwips), px(LargestWindowHeightTwips)));
     }
 };
 

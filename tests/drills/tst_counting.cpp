@@ -81,6 +81,7 @@ private slots:
         ImageBox* ten = picture("imgTenFace", 0);
         dropAt(ten, 1500, 4620);
         QCOMPARE(texts({"lblTotalNumber", "Label2"}), (QStringList{"310", "Too much!"}));
+        QCOMPARE(colour("Label2"), qbColor(4)); // red, as the drills' scores
         QVERIFY(looks(ten, "Image4"));
         dropAt(ten, 4000, 3000);
         QCOMPARE(texts({"lblTotalNumber", "Label2"}), (QStringList{"300", "Not enough"}));

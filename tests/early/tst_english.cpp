@@ -147,6 +147,26 @@ private slots:
         QCOMPARE(heard->dots.size(), 3);
     }
 
+    // However long the typed words, the whole sentence shows in its label.
+    void theWholeSentenceShows_data()
+    {
+        QTest::addColumn<QString>("noun");
+        QTest::newRow("a long typed word") << QStringLiteral("hippopotamuses-and-crocodiles-together");
+        QTest::newRow("longer than a line") << QString(120, QLatin1Char('w'));
+    }
+    void theWholeSentenceShows()
+    {
+        QFETCH(QString, noun);
+        openBuilder();
+        type("Noun", noun);
+        say();
+        const auto* label = control<QLabel>(form, QStringLiteral("FinishedSentenceLabel"));
+        QCOMPARE(label->text(), session().Sentence);
+        const QRect room = label->contentsRect();
+        QVERIFY(room.contains(QFontMetrics(label->font()).boundingRect(room, int(label->alignment()) | Qt::TextWordWrap,
+                                                                       label->text())));
+    }
+
     void pauseGrowsWithTheSettingAndKeepsTheWindowAnswering()
     {
         openBuilder();

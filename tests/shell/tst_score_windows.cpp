@@ -224,21 +224,32 @@ private slots:
         QVERIFY(form->Text1->text().isEmpty());
     }
 
+    // A name's blanks do not hide the user's file, but the user's own file
+    // comes first.
+    void aNameWithABlankIsShownAndDeleted_data()
+    {
+        QTest::addColumn<bool>("ownFileToo");
+        QTest::addColumn<QString>("preselected");
+        QTest::newRow("beside the user's own file") << true << "Ann";
+        QTest::newRow("alone") << false << "Ann ";
+    }
     void aNameWithABlankIsShownAndDeleted()
     {
+        QFETCH(bool, ownFileToo);
+        QFETCH(QString, preselected);
         Sandbox sandbox;
-        PreviousScores* form = openPreviousScores(sandbox, "Ann",
-                                             {{"Ann.scr", recordBytes(QDate(2026, 12, 24), {})},
-                                              {"Ann .scr", annRecords()}});
-        QCOMPARE(form->CboNames->text(), QStringLiteral("Ann")); // the user's own file, not "Ann "
+        if (ownFileToo)
+            sandbox.writeDataFile(QStringLiteral("Ann.scr"), recordBytes(QDate(2026, 12, 24), {}));
+        PreviousScores* form = openPreviousScores(sandbox, "Ann", {{"Ann .scr", annRecords()}});
+        QCOMPARE(form->CboNames->text(), preselected);
         form->CboNames->setCurrentIndex(0);
         QCOMPARE(form->CboNames->text(), QStringLiteral("Ann "));
         QCOMPARE(shownLines(form), annLines);
         sandbox.answers << MsgResult::Yes;
         kt::test::click(form->cmdDelete);
         QVERIFY(!QFileInfo::exists(sandbox.dataDir() + QStringLiteral("/Ann .scr")));
-        QVERIFY(QFileInfo::exists(sandbox.dataDir() + QStringLiteral("/Ann.scr")));
-        QCOMPARE(listed(form), QStringList{QStringLiteral("Ann")});
+        QCOMPARE(QFileInfo::exists(sandbox.dataDir() + QStringLiteral("/Ann.scr")), ownFileToo);
+        QCOMPARE(listed(form), ownFileToo ? QStringList{QStringLiteral("Ann")} : QStringList());
     }
 
     void failedDeleteIsReported()

@@ -8,6 +8,8 @@
 #include "ui/Forms.h"
 #include "ui/Timer.h"
 
+#include <QApplication>
+
 using namespace kt;
 using namespace kt::test;
 
@@ -44,6 +46,13 @@ class TestSpellingDrill : public QObject {
         pressEnter(edit);
     }
     void spell(const QString& answer) const { press("CommandReady"), type(answer); }
+    // Keys go wherever the focus is, as a child's keyboard sends them.
+    void keys(const QString& typed) const
+    {
+        processEvents();
+        typeText(QApplication::focusWidget(), typed);
+        pressEnter(QApplication::focusWidget());
+    }
 
 private slots:
     void init() { box = std::make_unique<Sandbox>(); }
@@ -82,6 +91,33 @@ private slots:
         press("CommandAnother");
         press("CommandAnother");
         QCOMPARE(shown().trimmed(), QStringLiteral("cat")); // after the last word, the first
+    }
+
+    // Every word is shown with the focus on Ready, and Ready pressed before
+    // the word is said keeps its instruction.
+    void theKeyboardAloneSpellsWordAfterWord_data()
+    {
+        QTest::addColumn<bool>("sound");
+        QTest::newRow("sound off") << false;
+        QTest::newRow("sound on, Ready before the word is said") << true;
+    }
+    void theKeyboardAloneSpellsWordAfterWord()
+    {
+        QFETCH(bool, sound);
+        session().SoundOn = sound;
+        box->writeProgramFile(QStringLiteral("d.wav"), "RIFF");
+        open("cat,dog");
+        for (const QString word : {"cat", "dog"}) {
+            keys(QString()); // Ready
+            if (sound)
+                control<Timer>(form, QStringLiteral("Timer1"))->fire();
+            QCOMPARE(shown() + instruction(), QStringLiteral("Now spell the word then press ENTER."));
+            keys(word);
+            QCOMPARE(instruction(), QStringLiteral("Right!  Now press ENTER to try another word."));
+            keys(QString()); // a new word
+        }
+        QCOMPARE(session().SpellRight, qint16(2));
+        QCOMPARE(box->player->played.contains(QStringLiteral("d.wav")), sound); // still said
     }
 
     void theWordIsSaidThenSpelledLetterByLetter()
@@ -148,6 +184,7 @@ private slots:
         s.VisualRewardsOn = 1;
         s.SpellingScore = 42;
         open("cat");
+        processEvents(); // the drill has the keyboard
         // No attempt counted yet: the score stays and there is no reward.
         spell(QString());
         QCOMPARE(s.SpellingScore, qint16(42));
@@ -158,6 +195,8 @@ private slots:
         type(QStringLiteral("cat"));
         QCOMPARE(s.SpellingScore, qint16(99));
         QVERIFY(Forms::find(windows::VisualRewards));
+        processEvents();
+        QCOMPARE(QApplication::activeWindow(), form); // the next word is typed here
 
         Forms::unload(windows::VisualRewards);
         s.VisualRewardsOn = 0;

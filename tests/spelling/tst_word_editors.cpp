@@ -9,6 +9,7 @@
 #include "ui/Forms.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QListWidget>
@@ -144,6 +145,41 @@ private slots:
         QCOMPARE(wordsOf("week3.shw"), QStringList{"bird"});
         waitForRecordings();
         QCOMPARE(textOf(w::SpellingDrill, "TextSpelledWord").trimmed(), QStringLiteral("bird"));
+    }
+
+    // The keyboard starts on No; Enter on an answer, or OK after a click on
+    // one, answers as a double-click does.
+    void theReplaceQuestionTakesEnterOrOk_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<bool>("replaced");
+        QTest::newRow("Enter where the focus is") << "Enter" << false;
+        QTest::newRow("Enter on Yes") << "Option1 Enter" << true;
+        QTest::newRow("No, then OK") << "Option2 OK" << false;
+        QTest::newRow("Yes, then OK") << "Option1 OK" << true;
+    }
+    void theReplaceQuestionTakesEnterOrOk()
+    {
+        QFETCH(QString, how);
+        QFETCH(bool, replaced);
+        list("week3.shw", {"old"});
+        start(0, w::HomeworkFileName);
+        enterIn(w::HomeworkFileName, "TextFileName", QStringLiteral("week3"));
+        const QStringList steps = how.split(QLatin1Char(' '));
+        QWidget* answer = steps.size() > 1 ? in(w::HomeworkFileName, qPrintable(steps.first())) : nullptr;
+        if (!answer) {
+            QCOMPARE(QApplication::focusWidget(), in(w::HomeworkFileName, "Option2"));
+            pressEnter(QApplication::focusWidget());
+        } else if (steps.last() == QLatin1String("Enter")) {
+            pressEnter(answer);
+        } else {
+            click(answer);
+            press(w::HomeworkFileName, "CommandOK");
+        }
+        QCOMPARE(box->beeper->beeps, 1); // not asked again
+        QCOMPARE(bool(window(w::HomeworkWords)), replaced);
+        if (!replaced)
+            QCOMPARE(textOf(w::HomeworkFileName, "LabelInstructions"), FirstInstruction);
     }
 
     void hostileNamesAndFailedSaves()

@@ -8,6 +8,7 @@
 #include "ui/Timer.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QTemporaryDir>
 #include <QPointer>
 #include <QScopeGuard>
@@ -143,18 +144,27 @@ private slots:
         window->close();
     }
 
+    // The main window takes about two thirds of the free height, and the
+    // largest window (672 pixels high as designed) fits with its frame.
     void sizeFactorFromTheScreen_data()
     {
-        QTest::addColumn<int>("screenHeight");
+        QTest::addColumn<QSize>("available");
         QTest::addColumn<double>("factor");
-        for (const auto& [height, factor] : {std::pair{600, 1.0}, {768, 1.0}, {1024, 1.25}, {1080, 1.5}, {1440, 2.0}, {2160, 3.0}})
-            QTest::addRow("%d", height) << height << factor;
+        QTest::newRow("small screen") << QSize(800, 600) << 1.0;
+        QTest::newRow("768") << QSize(1366, 768) << 1.0;
+        QTest::newRow("1024") << QSize(1280, 1024) << 1.25;
+        QTest::newRow("1080") << QSize(1920, 1080) << 1.5;
+        QTest::newRow("1080 with a panel") << QSize(1920, 1040) << 1.25;
+        QTest::newRow("1440") << QSize(2560, 1440) << 2.0;
+        QTest::newRow("1440 with a panel") << QSize(2560, 1390) << 1.75;
+        QTest::newRow("2160") << QSize(3840, 2160) << 3.0;
+        QTest::newRow("narrow and tall") << QSize(1080, 1920) << 1.5;
     }
     void sizeFactorFromTheScreen()
     {
-        QFETCH(int, screenHeight);
+        QFETCH(QSize, available);
         QFETCH(double, factor);
-        QCOMPARE(scaleForScreen(screenHeight, 480), factor);
+        QCOMPARE(scaleForScreen(available, 480, QSize(660, 672)), factor);
     }
 
     // Geometry, fonts, pen widths, pictures and drawing grow together; user
@@ -297,6 +307,53 @@ private slots:
         QVERIFY(!Forms::find(QStringLiteral("Closable")));
         Form* fresh = Forms::show(QStringLiteral("Closable"));
         QVERIFY(fresh && fresh->isLoaded());
+    }
+
+    // A window whose load puts the focus in a box gets the keyboard and that
+    // box when shown, even when the window it replaces (closed just before)
+    // hands the keyboard to another window after the request; a reward
+    // picture shown over it takes neither.
+    void aWindowThatExpectsTypingTakesTheKeyboard_data()
+    {
+        QTest::addColumn<bool>("otherWindowActivatedAfter");
+        QTest::newRow("shown") << false;
+        QTest::newRow("another window activated after the request") << true;
+    }
+    void aWindowThatExpectsTypingTakesTheKeyboard()
+    {
+        QFETCH(bool, otherWindowActivatedAfter);
+        test::Sandbox sandbox(false);
+        class Window : public Form {
+        public:
+            Window(const QString& name, bool typing) : Form(name), typing(typing)
+            {
+                setSizeTwips(3000, 1500);
+                addButton(QStringLiteral("Command1"), 0, 0, 1500, 450, QStringLiteral("OK"));
+                box = addTextBox(QStringLiteral("Text1"), 0, 600, 1500, 450);
+            }
+            void Form_Load() override
+            {
+                if (typing)
+                    box->setFocus();
+            }
+            const bool typing;
+            TextBox* box;
+        };
+        auto* other = new Window(QStringLiteral("Other"), false);
+        other->showForm();
+        auto* typing = new Window(QStringLiteral("Typing"), true);
+        typing->showForm();
+        if (otherWindowActivatedAfter)
+            other->activateWindow();
+        test::processEvents();
+        QCOMPARE(QApplication::activeWindow(), typing);
+        QCOMPARE(QApplication::focusWidget(), typing->box);
+        auto* reward = new Window(QStringLiteral("Reward"), false);
+        reward->showWithoutFocus();
+        reward->showForm();
+        test::processEvents();
+        QVERIFY(reward->isVisible());
+        QCOMPARE(QApplication::focusWidget(), typing->box);
     }
 
     void filesAreFoundWithoutRegardToCase()
