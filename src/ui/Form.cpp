@@ -9,6 +9,7 @@
 #include "ui/Timer.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
 #include <QFileInfo>
@@ -437,6 +438,105 @@ QAction* addMenuItem(QMenu* menu, const QString& name, const QString& caption, b
     action->setObjectName(name);
     setMenuChecked(action, checked);
     return action;
+}
+
+namespace {
+
+// The entries of a submenu wait here until its pop-up is built.
+class Submenu : public QAction {
+public:
+    Submenu(const QString& name, const QString& caption, QObject* parent, std::function<void()> onOpen = {})
+        : QAction(caption, parent), m_onOpen(std::move(onOpen))
+    {
+        setObjectName(name);
+    }
+    void append(QAction* entry) { m_entries << entry; }
+
+    QMenu* popup(QWidget* parentWidget)
+    {
+        if (menu())
+            return menu();
+        auto* popup = new QMenu(text(), parentWidget);
+        popup->setObjectName(objectName());
+        popup->addActions(m_entries);
+        // Its own submenus can be opened only from it: they are built as it opens.
+        QObject::connect(popup, &QMenu::aboutToShow, popup, [this, popup] {
+            for (QAction* entry : std::as_const(m_entries))
+                if (auto* inner = dynamic_cast<Submenu*>(entry))
+                    inner->popup(popup);
+        });
+        if (m_onOpen)
+            QObject::connect(popup, &QMenu::aboutToShow, popup, m_onOpen);
+        setMenu(popup);
+        return popup;
+    }
+
+private:
+    QList<QAction*> m_entries;
+    std::function<void()> m_onOpen;
+};
+
+// Builds the menu bar's pop-ups when its window first gets a key or a press.
+// Not later: giving a bar entry its pop-up renews the bar's access keys, so a
+// pop-up built on the access key itself would miss it.
+class BarPopupBuilder : public QObject {
+public:
+    explicit BarPopupBuilder(QMenuBar* bar) : QObject(bar), m_bar(bar) { qApp->installEventFilter(this); }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        const QEvent::Type type = event->type();
+        if ((type == QEvent::ShortcutOverride || type == QEvent::KeyPress || type == QEvent::MouseButtonPress) &&
+            watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == m_bar->window()) {
+            qApp->removeEventFilter(this);
+            for (QAction* action : m_bar->actions())
+                if (auto* submenu = dynamic_cast<Submenu*>(action))
+                    submenu->popup(m_bar);
+        }
+        return false;
+    }
+
+private:
+    QMenuBar* m_bar;
+};
+
+} // namespace
+
+QAction* addSubmenu(QMenuBar* bar, const QString& name, const QString& caption)
+{
+    if (!bar->property("popupBuilder").toBool()) {
+        new BarPopupBuilder(bar);
+        bar->setProperty("popupBuilder", true);
+    }
+    auto* submenu = new Submenu(name, caption, bar);
+    bar->addAction(submenu);
+    return submenu;
+}
+
+QAction* addSubmenu(QAction* submenu, const QString& name, const QString& caption, std::function<void()> onOpen)
+{
+    auto* inner = new Submenu(name, caption, submenu, std::move(onOpen));
+    static_cast<Submenu*>(submenu)->append(inner);
+    return inner;
+}
+
+QAction* addMenuItem(QAction* submenu, const QString& name, const QString& caption, bool checked)
+{
+    auto* action = new QAction(caption, submenu);
+    action->setObjectName(name);
+    setMenuChecked(action, checked);
+    static_cast<Submenu*>(submenu)->append(action);
+    return action;
+}
+
+QMenu* submenuPopup(QAction* submenu)
+{
+    auto* lazy = dynamic_cast<Submenu*>(submenu);
+    if (!lazy)
+        return submenu->menu();
+    auto* holder = dynamic_cast<Submenu*>(submenu->parent());
+    QWidget* parent = holder ? submenuPopup(holder) : qobject_cast<QWidget*>(submenu->parent());
+    return lazy->popup(parent);
 }
 
 void setMenuChecked(QAction* action, bool checked)

@@ -165,6 +165,18 @@ private:
 QMenu* addMenu(QMenuBar* bar, const QString& name, const QString& caption);
 QMenu* addMenu(QMenu* parent, const QString& name, const QString& caption);
 QAction* addMenuItem(QMenu* menu, const QString& name, const QString& caption, bool checked = false);
+
+// A submenu whose entries exist from the start (found by name, ticked and
+// enabled like any other) while its pop-up, a QMenu that is costly to make,
+// is built only when needed: a menu-bar menu's at the first press, key or
+// access key on the bar, a submenu's when the menu holding it opens.
+// `onOpen` runs each time the pop-up is about to show.
+QAction* addSubmenu(QMenuBar* bar, const QString& name, const QString& caption);
+QAction* addSubmenu(QAction* submenu, const QString& name, const QString& caption,
+                    std::function<void()> onOpen = {});
+QAction* addMenuItem(QAction* submenu, const QString& name, const QString& caption, bool checked = false);
+// The pop-up of a submenu made by addSubmenu, built now if it was not yet.
+QMenu* submenuPopup(QAction* submenu);
 // The check mark of a menu entry.
 void setMenuChecked(QAction* action, bool checked);
 
