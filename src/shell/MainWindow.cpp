@@ -165,11 +165,12 @@ void MainWindow::enableAvailableEntries()
 
 void MainWindow::Form_Load()
 {
-    setSizeTwips(WidthTwips, HeightTwips);
-    centre();
+    // The picture is read while the rest of the window is made.
     const QString picture = platform().paths.findProgramFile(QStringLiteral("dog.bmp"));
     if (!picture.isEmpty())
         setPicture(picture);
+    setSizeTwips(WidthTwips, HeightTwips);
+    centre();
 
     SessionState& s = session();
     s.AddLevel = s.SubLevel = s.MulLevel = s.DivLevel = 1;

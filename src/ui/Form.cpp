@@ -5,6 +5,7 @@
 
 #include "ui/Controls.h"
 #include "ui/Forms.h"
+#include "ui/Pictures.h"
 #include "ui/Sound.h"
 #include "ui/Timer.h"
 
@@ -15,7 +16,6 @@
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QGuiApplication>
-#include <QImageReader>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
@@ -24,30 +24,9 @@
 #include <QVBoxLayout>
 
 #include <cmath>
+#include <future>
 
 namespace kt {
-
-QColor qbColor(int index)
-{
-    static const QRgb palette[16] = {
-        qRgb(0, 0, 0),       qRgb(0, 0, 128),     qRgb(0, 128, 0),   qRgb(0, 128, 128),
-        qRgb(128, 0, 0),     qRgb(128, 0, 128),   qRgb(128, 128, 0), qRgb(192, 192, 192),
-        qRgb(128, 128, 128), qRgb(0, 0, 255),     qRgb(0, 255, 0),   qRgb(0, 255, 255),
-        qRgb(255, 0, 0),     qRgb(255, 0, 255),   qRgb(255, 255, 0), qRgb(255, 255, 255)};
-    return QColor(palette[index & 15]);
-}
-
-QImage readPicture(const QString& path)
-{
-    QImageReader reader(path, QFileInfo(path).suffix().toLower().toLatin1());
-    QImage image = reader.read();
-    if (image.isNull()) {
-        // A picture whose content does not match its name is still shown.
-        QImageReader probing(path);
-        image = probing.read();
-    }
-    return image;
-}
 
 // ---------------------------------------------------------------- Form
 
@@ -155,8 +134,6 @@ int Form::widthTwips() const { return m_widthTwips ? m_widthTwips : twips(width(
 
 int Form::heightTwips() const { return m_heightTwips ? m_heightTwips : twips(height()); }
 
-void Form::moveTwips(int left, int top) { move(px(left), px(top)); }
-
 void Form::centre()
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -175,11 +152,12 @@ void Form::setBackColor(const QColor& colour)
     cls();
 }
 
-bool Form::setPicture(const QString& path)
+void Form::setPicture(const QString& path)
 {
-    const QImage image = scaledPicture(readPicture(path));
-    m_surface->setPicture(image);
-    return !image.isNull();
+    const double factor = uiScale();
+    m_surface->setPicture(std::async(std::launch::async, [path, factor] {
+        return scaledPicture(readPicture(path), factor);
+    }));
 }
 
 void Form::scale(double x1, double y1, double x2, double y2)

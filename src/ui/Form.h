@@ -11,6 +11,7 @@
 #include <QWidget>
 
 #include "ui/ControlArray.h"
+#include "ui/Palette.h"
 #include "ui/SizeFactor.h"
 #include "ui/Surface.h"
 
@@ -34,13 +35,6 @@ class ImageBox;
 class ComboBox;
 class Timer;
 
-// The classic 16-colour palette by index (0 black .. 15 bright white).
-QColor qbColor(int index);
-
-// Reads a picture file trusting its extension first: probing every image
-// plug-in for a plain BMP costs start-up time. Null when unreadable.
-QImage readPicture(const QString& path);
-
 class Form : public QWidget {
     Q_OBJECT
 public:
@@ -60,16 +54,16 @@ public:
     void setWidthTwips(int width);
     int widthTwips() const;
     int heightTwips() const;
-    void moveTwips(int left, int top);
     void centre();
 
     void setCaption(const QString& caption) { setWindowTitle(caption); }
     QString caption() const { return windowTitle(); }
     void setBackColor(int qbIndex);
     void setBackColor(const QColor& colour);
-    // Loads a BMP picture as the background, shown at the size factor; false
-    // (and no picture) when it cannot be read.
-    bool setPicture(const QString& path);
+    // Loads a BMP picture as the background, shown at the size factor (none
+    // when it cannot be read). It is read and scaled in the background: the
+    // window's first paint waits for it, the building of the window does not.
+    void setPicture(const QString& path);
 
     Surface* surface() const { return m_surface; }
     // Every window shows the program's icon; null when the program directory lacks it.
