@@ -139,7 +139,8 @@ bool act(kt::Form* form, const QString& action, QMenu** opened)
         return choice != nullptr;
     }
     if (verb == QLatin1String("menu")) {
-        auto* menu = form->findChild<QMenu*>(target);
+        auto* entry = form->findChild<QAction*>(target);
+        auto* menu = entry ? kt::submenuPopup(entry) : nullptr;
         auto* bar = form->findChild<QMenuBar*>();
         if (!menu || !bar)
             return false;

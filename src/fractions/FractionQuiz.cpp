@@ -4,6 +4,7 @@
 #include "shell/WindowNames.h"
 #include "ui/Controls.h"
 #include "ui/Numbers.h"
+#include "ui/Pictures.h"
 #include "ui/Platform.h"
 #include "ui/Timer.h"
 

@@ -26,109 +26,133 @@ MainWindow::MainWindow() : Form(windows::MainWindow)
     buildMenus();
 }
 
+namespace {
+const QString NoWindow;
+} // namespace
+
+// A menu entry that opens a window (or acts, when `window` is empty).
+struct MainWindow::Entry {
+    const char* name;
+    const char* caption;
+    const QString& window;
+    void (MainWindow::*handler)();
+    bool ticked = false;
+};
+
 void MainWindow::buildMenus()
 {
     QMenuBar* bar = menuBar();
-    // Each entry that opens a window remembers it, to be disabled while that
-    // window is not part of the program.
-    auto entry = [this](QMenu* menu, const QString& name, const QString& caption, const QString& window,
-                        auto handler, bool checked = false) {
-        QAction* action = addMenuItem(menu, name, caption, checked);
-        connect(action, &QAction::triggered, this, handler);
-        if (!window.isEmpty())
-            m_windowEntries.append({action, window});
-        return action;
+    QAction* options = addSubmenu(bar, QStringLiteral("menuOptions"), QStringLiteral("&Options"));
+    addEntry(options, {"menuAbout", "&About Kite-Tutor", windows::About, &MainWindow::menuAbout_Click});
+    QAction* sound = addSubmenu(options, QStringLiteral("menSound"), QStringLiteral("&Sound"));
+    menuSoundOn = addEntry(sound, {"menuSoundOn", "&On", NoWindow, &MainWindow::menuSoundOn_Click, true});
+    menuSoundOff = addEntry(sound, {"menuSoundOff", "O&ff", NoWindow, &MainWindow::menuSoundOff_Click});
+    addEntry(options, {"menuEssay", "&Learning at Home", windows::Essay, &MainWindow::menuEssay_Click});
+    addEntry(options, {"menuExit", "&Exit", NoWindow, &MainWindow::menuExit_Click});
+
+    QAction* math = addSubmenu(bar, QStringLiteral("menuMath"), QStringLiteral("&Math"));
+    addEntry(math, {"mnuNumbers", "&Numbers", windows::Counting, &MainWindow::mnuNumbers_Click});
+    buildLevelMenus(math);
+    buildAlgebraMenu(math);
+    addEntry(math, {"mnuScientific", "&Scientific Notation", windows::ScientificNotation, &MainWindow::mnuScientific_Click});
+
+    // Top-level entries that act at once.
+    const Entry topEntries[] = {
+        {"mnuAlphabet", "&Alphabet", windows::Alphabet, &MainWindow::mnuAlphabet_Click},
+        {"mnuSpelling", "&Spelling", windows::SpellingBee, &MainWindow::mnuSpelling_Click},
+        {"mnuEnglish", "&English", windows::English, &MainWindow::mnuEnglish_Click},
+        {"mnuTellTime", "&Tell Time", windows::TellTime, &MainWindow::mnuTellTime_Click},
     };
+    for (const Entry& entry : topEntries) {
+        QAction* action = bar->addAction(QString::fromLatin1(entry.caption));
+        action->setObjectName(QString::fromLatin1(entry.name));
+        connect(action, &QAction::triggered, this, entry.handler);
+        m_windowEntries.append({action, entry.window});
+    }
 
-    QMenu* menuOptions = addMenu(bar, QStringLiteral("menuOptions"), QStringLiteral("&Options"));
-    entry(menuOptions, QStringLiteral("menuAbout"), QStringLiteral("&About Kite-Tutor"), windows::About,
-          &MainWindow::menuAbout_Click);
-    QMenu* menSound = addMenu(menuOptions, QStringLiteral("menSound"), QStringLiteral("&Sound"));
-    menuSoundOn = entry(menSound, QStringLiteral("menuSoundOn"), QStringLiteral("&On"), {},
-                        &MainWindow::menuSoundOn_Click, true);
-    menuSoundOff = entry(menSound, QStringLiteral("menuSoundOff"), QStringLiteral("O&ff"), {},
-                         &MainWindow::menuSoundOff_Click);
-    entry(menuOptions, QStringLiteral("menuEssay"), QStringLiteral("&Learning at Home"), windows::Essay,
-          &MainWindow::menuEssay_Click);
-    entry(menuOptions, QStringLiteral("menuExit"), QStringLiteral("&Exit"), {}, &MainWindow::menuExit_Click);
+    QAction* scores = addSubmenu(bar, QStringLiteral("menuScores"), QStringLiteral("&Scores"));
+    addEntry(scores, {"mnuCurrentScores", "See &Current Scores", windows::CurrentScores, &MainWindow::mnuCurrentScores_Click});
+    addEntry(scores, {"mnuPreviousScores", "See &All Previous Scores", windows::PreviousScores,
+                      &MainWindow::mnuPreviousScores_Click});
+    addEntry(scores, {"mnuChangeUser", "Change &User Name", windows::UserNameEntry, &MainWindow::mnuChangeUser_Click});
+}
 
-    QMenu* menuMath = addMenu(bar, QStringLiteral("menuMath"), QStringLiteral("&Math"));
-    entry(menuMath, QStringLiteral("mnuNumbers"), QStringLiteral("&Numbers"), windows::Counting,
-          &MainWindow::mnuNumbers_Click);
+QAction* MainWindow::addEntry(QAction* submenu, const Entry& entry)
+{
+    QAction* action = addMenuItem(submenu, QString::fromLatin1(entry.name), QString::fromLatin1(entry.caption),
+                                  entry.ticked);
+    connect(action, &QAction::triggered, this, entry.handler);
+    // Disabled while its window is not part of the program.
+    if (!entry.window.isEmpty())
+        m_windowEntries.append({action, entry.window});
+    return action;
+}
 
-    // A level submenu: entries "Level&1".."Level&n" named prefix1..prefixn.
-    auto levels = [&](QMenu* menu, const QString& prefix, int count, const QString& window,
-                      void (MainWindow::*handler)(int), const QStringList& captions = {}) {
-        QList<QAction*> group;
-        for (int level = 1; level <= count; ++level) {
-            const QString caption = captions.isEmpty() ? QStringLiteral("Level&%1").arg(level) : captions.at(level - 1);
-            QAction* action = addMenuItem(menu, prefix + QString::number(level), caption, level == 1);
-            connect(action, &QAction::triggered, this, [this, handler, level] { (this->*handler)(level); });
+void MainWindow::buildLevelMenus(QAction* math)
+{
+    // Each level submenu: entries "Level&1".."Level&n" named prefix1..prefixn.
+    const struct {
+        const char* name;
+        const char* caption;
+        const char* prefix;
+        QList<QAction*> MainWindow::*group;
+        void (MainWindow::*handler)(int);
+        QStringList windows; // one for the whole submenu, or one per level
+    } levelMenus[] = {
+        {"menuAdd", "&Addition", "menuAddLevel", &MainWindow::menuAddLevel, &MainWindow::menuAddLevel_Click,
+         {windows::Addition, windows::Addition}},
+        {"menSub", "&Subtraction", "menuSubLevel", &MainWindow::menuSubLevel, &MainWindow::menuSubLevel_Click,
+         {windows::Subtraction, windows::Subtraction}},
+        {"menuMultiply", "&Multiplication", "menuMulLevel", &MainWindow::menuMulLevel, &MainWindow::menuMulLevel_Click,
+         QStringList(4, windows::Multiplication)},
+        {"menuDivision", "&Division", "menuDivLevel", &MainWindow::menuDivLevel, &MainWindow::menuDivLevel_Click,
+         QStringList(3, windows::Division)},
+        {"menuFraction", "&Fractions", "menuFractLevel", &MainWindow::menuFractLevel, &MainWindow::menuFractLevel_Click,
+         {windows::FractionQuiz, windows::AddingFractions, windows::AddingFractions, windows::ReductionTutor,
+          windows::FractionsWithVariables}},
+    };
+    const char* const fractionCaptions[] = {"Level&1 (Basic Fractions)", "Level&2 (Add Fractions)",
+                                            "Level&3 (Subtract Fractions)", "Level&4 (Fraction Reduction #1)",
+                                            "Level&5 (Fraction Reduction #2)"};
+    for (const auto& levels : levelMenus) {
+        QAction* submenu = addSubmenu(math, QString::fromLatin1(levels.name), QString::fromLatin1(levels.caption));
+        const bool fractions = levels.group == &MainWindow::menuFractLevel;
+        QList<QAction*>& group = this->*levels.group;
+        for (int level = 1; level <= levels.windows.size(); ++level) {
+            const QString caption = fractions ? QString::fromLatin1(fractionCaptions[level - 1])
+                                              : QStringLiteral("Level&%1").arg(level);
+            QAction* action = addMenuItem(submenu, QString::fromLatin1(levels.prefix) + QString::number(level),
+                                          caption, level == 1);
+            connect(action, &QAction::triggered, this, [this, handler = levels.handler, level] {
+                (this->*handler)(level);
+            });
             group << action;
+            // A drill's levels share one window: its submenu stands for them all.
+            if (fractions)
+                m_windowEntries.append({action, levels.windows.at(level - 1)});
         }
-        m_windowEntries.append({menu->menuAction(), window});
-        return group;
-    };
-    menuAddLevel = levels(addMenu(menuMath, QStringLiteral("menuAdd"), QStringLiteral("&Addition")),
-                          QStringLiteral("menuAddLevel"), 2, windows::Addition, &MainWindow::menuAddLevel_Click);
-    menuSubLevel = levels(addMenu(menuMath, QStringLiteral("menSub"), QStringLiteral("&Subtraction")),
-                          QStringLiteral("menuSubLevel"), 2, windows::Subtraction, &MainWindow::menuSubLevel_Click);
-    menuMulLevel = levels(addMenu(menuMath, QStringLiteral("menuMultiply"), QStringLiteral("&Multiplication")),
-                          QStringLiteral("menuMulLevel"), 4, windows::Multiplication, &MainWindow::menuMulLevel_Click);
-    menuDivLevel = levels(addMenu(menuMath, QStringLiteral("menuDivision"), QStringLiteral("&Division")),
-                          QStringLiteral("menuDivLevel"), 3, windows::Division, &MainWindow::menuDivLevel_Click);
-    menuFractLevel = levels(addMenu(menuMath, QStringLiteral("menuFraction"), QStringLiteral("&Fractions")),
-                            QStringLiteral("menuFractLevel"), 5, QString(), &MainWindow::menuFractLevel_Click,
-                            {QStringLiteral("Level&1 (Basic Fractions)"), QStringLiteral("Level&2 (Add Fractions)"),
-                             QStringLiteral("Level&3 (Subtract Fractions)"),
-                             QStringLiteral("Level&4 (Fraction Reduction #1)"),
-                             QStringLiteral("Level&5 (Fraction Reduction #2)")});
-    m_windowEntries.removeLast(); // each fraction level has a window of its own
-    const QStringList fractionWindows{windows::FractionQuiz, windows::AddingFractions, windows::AddingFractions,
-                                      windows::ReductionTutor, windows::FractionsWithVariables};
-    for (int i = 0; i < menuFractLevel.size(); ++i)
-        m_windowEntries.append({menuFractLevel.at(i), fractionWindows.at(i)});
+        if (!fractions)
+            m_windowEntries.append({submenu, levels.windows.first()});
+    }
+}
 
-    QMenu* menuAlgebra = addMenu(menuMath, QStringLiteral("menuAlgebra"), QStringLiteral("&Algebra"));
-    mnuEquations = addMenu(menuAlgebra, QStringLiteral("mnuEquations"), QStringLiteral("Solve &Equations"));
-    connect(mnuEquations, &QMenu::aboutToShow, this, &MainWindow::mnuEquations_Click);
-    const QStringList equationCaptions{
-        QStringLiteral("Type #&1, aX=b"), QStringLiteral("Type #&2, X/a=b"), QStringLiteral("Type #&3, aX+b=c"),
-        QStringLiteral("Type #&4, X/a+b=c"), QStringLiteral("Type #&5, Hypotenuse of Right Triangle"),
-        QStringLiteral("Type #&6, Leg of Right Triangle"), QStringLiteral("Type #&7, a(X+b)=c"),
-        QStringLiteral("Type #&8, (x+b)/a=c")};
+void MainWindow::buildAlgebraMenu(QAction* math)
+{
+    QAction* algebra = addSubmenu(math, QStringLiteral("menuAlgebra"), QStringLiteral("&Algebra"));
+    mnuEquations = addSubmenu(algebra, QStringLiteral("mnuEquations"), QStringLiteral("Solve &Equations"),
+                              [this] { mnuEquations_Click(); });
+    const char* const equationCaptions[] = {
+        "Type #&1, aX=b",     "Type #&2, X/a=b", "Type #&3, aX+b=c", "Type #&4, X/a+b=c", "Type #&5, Hypotenuse of Right Triangle",
+        "Type #&6, Leg of Right Triangle", "Type #&7, a(X+b)=c", "Type #&8, (x+b)/a=c"};
     for (int type = 1; type <= 8; ++type) {
         QAction* action = addMenuItem(mnuEquations, QStringLiteral("mnuEquations%1").arg(type),
-                                      equationCaptions.at(type - 1));
+                                      QString::fromLatin1(equationCaptions[type - 1]));
         connect(action, &QAction::triggered, this, [this, type] { mnuEquationsType_Click(type); });
         m_windowEntries.append({action, windows::equation(type)});
     }
-    menuFactor = entry(menuAlgebra, QStringLiteral("menuFactor"), QStringLiteral("Factor &Polynomials"),
-                       windows::QuadraticFactoring, &MainWindow::menuFactor_Click, true);
-    menuSimultaneous = entry(menuAlgebra, QStringLiteral("menuSimultaneous"), QStringLiteral("&Solve Simultaneous Eq."),
-                             windows::SimultaneousEquations, &MainWindow::menuSimultaneous_Click);
-    entry(menuMath, QStringLiteral("mnuScientific"), QStringLiteral("&Scientific Notation"), windows::ScientificNotation,
-          &MainWindow::mnuScientific_Click);
-
-    // Top-level entries that act at once.
-    auto topEntry = [&](const QString& name, const QString& caption, const QString& window, auto handler) {
-        QAction* action = bar->addAction(caption);
-        action->setObjectName(name);
-        connect(action, &QAction::triggered, this, handler);
-        m_windowEntries.append({action, window});
-    };
-    topEntry(QStringLiteral("mnuAlphabet"), QStringLiteral("&Alphabet"), windows::Alphabet, &MainWindow::mnuAlphabet_Click);
-    topEntry(QStringLiteral("mnuSpelling"), QStringLiteral("&Spelling"), windows::SpellingBee, &MainWindow::mnuSpelling_Click);
-    topEntry(QStringLiteral("mnuEnglish"), QStringLiteral("&English"), windows::English, &MainWindow::mnuEnglish_Click);
-    topEntry(QStringLiteral("mnuTellTime"), QStringLiteral("&Tell Time"), windows::TellTime, &MainWindow::mnuTellTime_Click);
-
-    QMenu* menuScores = addMenu(bar, QStringLiteral("menuScores"), QStringLiteral("&Scores"));
-    entry(menuScores, QStringLiteral("mnuCurrentScores"), QStringLiteral("See &Current Scores"), windows::CurrentScores,
-          &MainWindow::mnuCurrentScores_Click);
-    entry(menuScores, QStringLiteral("mnuPreviousScores"), QStringLiteral("See &All Previous Scores"),
-          windows::PreviousScores, &MainWindow::mnuPreviousScores_Click);
-    entry(menuScores, QStringLiteral("mnuChangeUser"), QStringLiteral("Change &User Name"), windows::UserNameEntry,
-          &MainWindow::mnuChangeUser_Click);
+    menuFactor = addEntry(algebra, {"menuFactor", "Factor &Polynomials", windows::QuadraticFactoring, &MainWindow::menuFactor_Click, true});
+    menuSimultaneous = addEntry(algebra, {"menuSimultaneous", "&Solve Simultaneous Eq.", windows::SimultaneousEquations,
+                                          &MainWindow::menuSimultaneous_Click});
 }
 
 void MainWindow::enableAvailableEntries()
@@ -141,11 +165,12 @@ void MainWindow::enableAvailableEntries()
 
 void MainWindow::Form_Load()
 {
-    setSizeTwips(WidthTwips, HeightTwips);
-    centre();
+    // The picture is read while the rest of the window is made.
     const QString picture = platform().paths.findProgramFile(QStringLiteral("dog.bmp"));
     if (!picture.isEmpty())
         setPicture(picture);
+    setSizeTwips(WidthTwips, HeightTwips);
+    centre();
 
     SessionState& s = session();
     s.AddLevel = s.SubLevel = s.MulLevel = s.DivLevel = 1;
@@ -269,7 +294,7 @@ void MainWindow::menuFactor_Click()
     UnloadActivityWindows();
     setMenuChecked(menuFactor, true);
     setMenuChecked(menuSimultaneous, false);
-    setMenuChecked(mnuEquations->menuAction(), false);
+    setMenuChecked(mnuEquations, false);
     setHideScore(windows::QuadraticFactoring, -1);
     Forms::show(windows::QuadraticFactoring);
 }
@@ -279,7 +304,7 @@ void MainWindow::menuSimultaneous_Click()
     UnloadActivityWindows();
     setMenuChecked(menuSimultaneous, true);
     setMenuChecked(menuFactor, false);
-    setMenuChecked(mnuEquations->menuAction(), false);
+    setMenuChecked(mnuEquations, false);
     setHideScore(windows::SimultaneousEquations, -1);
     Forms::show(windows::SimultaneousEquations);
 }

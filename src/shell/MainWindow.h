@@ -8,7 +8,6 @@
 #include <QList>
 
 class QAction;
-class QMenu;
 
 namespace kt {
 
@@ -28,7 +27,11 @@ protected:
     void Form_Unload(bool& cancel) override;
 
 private:
+    struct Entry;
     void buildMenus();
+    QAction* addEntry(QAction* submenu, const Entry& entry);
+    void buildLevelMenus(QAction* math);
+    void buildAlgebraMenu(QAction* math);
 
     // Options
     void menuAbout_Click();
@@ -74,7 +77,7 @@ private:
     QAction* menuSoundOn = nullptr;
     QAction* menuSoundOff = nullptr;
     QList<QAction*> menuAddLevel, menuSubLevel, menuMulLevel, menuDivLevel, menuFractLevel;
-    QMenu* mnuEquations = nullptr;
+    QAction* mnuEquations = nullptr;
     QAction* menuFactor = nullptr;
     QAction* menuSimultaneous = nullptr;
     QList<QPair<QAction*, QString>> m_windowEntries;

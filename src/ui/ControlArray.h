@@ -16,7 +16,6 @@ public:
     explicit ControlArray(QString name = QString()) : m_name(std::move(name)) {}
 
     const QString& name() const { return m_name; }
-    void setName(const QString& name) { m_name = name; }
 
     void add(int index, Control* control) { m_elements.insert(index, control); }
     // The element with this index, or null when there is none.
@@ -25,7 +24,6 @@ public:
     bool contains(int index) const { return m_elements.contains(index); }
     int count() const { return int(m_elements.size()); }
     int lowerBound() const { return m_elements.isEmpty() ? 0 : m_elements.firstKey(); }
-    int upperBound() const { return m_elements.isEmpty() ? -1 : m_elements.lastKey(); }
     QList<int> indices() const { return m_elements.keys(); }
     // The index of an element, or -1.
     int indexOf(const Control* control) const

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/Controls.h"
 
-#include "ui/Form.h"
+#include "ui/Palette.h"
+#include "ui/Pictures.h"
+#include "ui/SizeFactor.h"
 
 #include <QImageReader>
 #include <QKeyEvent>

@@ -6,18 +6,17 @@
 #include "ui/Controls.h"
 #include "ui/DataFile.h"
 #include "ui/Forms.h"
+#include "ui/Pictures.h"
 #include "ui/Sound.h"
 #include "ui/Timer.h"
 
 #include <QAction>
-#include <QBuffer>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QGuiApplication>
-#include <QImageReader>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
@@ -27,40 +26,9 @@
 #include <QVBoxLayout>
 
 #include <cmath>
+#include <future>
 
 namespace kt {
-
-QColor qbColor(int index)
-{
-    static const QRgb palette[16] = {
-        qRgb(0, 0, 0),       qRgb(0, 0, 128),     qRgb(0, 128, 0),   qRgb(0, 128, 128),
-        qRgb(128, 0, 0),     qRgb(128, 0, 128),   qRgb(128, 128, 0), qRgb(192, 192, 192),
-        qRgb(128, 128, 128), qRgb(0, 0, 255),     qRgb(0, 255, 0),   qRgb(0, 255, 255),
-        qRgb(255, 0, 0),     qRgb(255, 0, 255),   qRgb(255, 255, 0), qRgb(255, 255, 255)};
-    return QColor(palette[index & 15]);
-}
-
-QImage readPicture(const QString& path)
-{
-    // Through the one reader of data files: a plain file only, never more
-    // than 16 MB of it, and never a picture that would take more than 64 MB.
-    const std::optional<QByteArray> bytes = readWholeFile(path);
-    if (!bytes)
-        return {};
-    QBuffer buffer;
-    buffer.setData(*bytes);
-    QImageReader reader(&buffer, QFileInfo(path).suffix().toLower().toLatin1());
-    reader.setAllocationLimit(64);
-    QImage image = reader.read();
-    if (image.isNull()) {
-        // A picture whose content does not match its name is still shown.
-        buffer.seek(0);
-        QImageReader probing(&buffer);
-        probing.setAllocationLimit(64);
-        image = probing.read();
-    }
-    return image;
-}
 
 // ---------------------------------------------------------------- Form
 
@@ -216,8 +184,6 @@ int Form::widthTwips() const { return m_widthTwips ? m_widthTwips : twips(width(
 
 int Form::heightTwips() const { return m_heightTwips ? m_heightTwips : twips(height()); }
 
-void Form::moveTwips(int left, int top) { move(px(left), px(top)); }
-
 void Form::centre()
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -241,11 +207,12 @@ void Form::setBackColor(const QColor& colour)
     cls();
 }
 
-bool Form::setPicture(const QString& path)
+void Form::setPicture(const QString& path)
 {
-    const QImage image = scaledPicture(readPicture(path));
-    m_surface->setPicture(image);
-    return !image.isNull();
+    const double factor = uiScale();
+    m_surface->setPicture(std::async(std::launch::async, [path, factor] {
+        return scaledPicture(readPicture(path), factor);
+    }));
 }
 
 void Form::scale(double x1, double y1, double x2, double y2)
@@ -504,6 +471,105 @@ QAction* addMenuItem(QMenu* menu, const QString& name, const QString& caption, b
     action->setObjectName(name);
     setMenuChecked(action, checked);
     return action;
+}
+
+namespace {
+
+// The entries of a submenu wait here until its pop-up is built.
+class Submenu : public QAction {
+public:
+    Submenu(const QString& name, const QString& caption, QObject* parent, std::function<void()> onOpen = {})
+        : QAction(caption, parent), m_onOpen(std::move(onOpen))
+    {
+        setObjectName(name);
+    }
+    void append(QAction* entry) { m_entries << entry; }
+
+    QMenu* popup(QWidget* parentWidget)
+    {
+        if (menu())
+            return menu();
+        auto* popup = new QMenu(text(), parentWidget);
+        popup->setObjectName(objectName());
+        popup->addActions(m_entries);
+        // Its own submenus can be opened only from it: they are built as it opens.
+        QObject::connect(popup, &QMenu::aboutToShow, popup, [this, popup] {
+            for (QAction* entry : std::as_const(m_entries))
+                if (auto* inner = dynamic_cast<Submenu*>(entry))
+                    inner->popup(popup);
+        });
+        if (m_onOpen)
+            QObject::connect(popup, &QMenu::aboutToShow, popup, m_onOpen);
+        setMenu(popup);
+        return popup;
+    }
+
+private:
+    QList<QAction*> m_entries;
+    std::function<void()> m_onOpen;
+};
+
+// Builds the menu bar's pop-ups when its window first gets a key or a press.
+// Not later: giving a bar entry its pop-up renews the bar's access keys, so a
+// pop-up built on the access key itself would miss it.
+class BarPopupBuilder : public QObject {
+public:
+    explicit BarPopupBuilder(QMenuBar* bar) : QObject(bar), m_bar(bar) { qApp->installEventFilter(this); }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        const QEvent::Type type = event->type();
+        if ((type == QEvent::ShortcutOverride || type == QEvent::KeyPress || type == QEvent::MouseButtonPress) &&
+            watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == m_bar->window()) {
+            qApp->removeEventFilter(this);
+            for (QAction* action : m_bar->actions())
+                if (auto* submenu = dynamic_cast<Submenu*>(action))
+                    submenu->popup(m_bar);
+        }
+        return false;
+    }
+
+private:
+    QMenuBar* m_bar;
+};
+
+} // namespace
+
+QAction* addSubmenu(QMenuBar* bar, const QString& name, const QString& caption)
+{
+    if (!bar->property("popupBuilder").toBool()) {
+        new BarPopupBuilder(bar);
+        bar->setProperty("popupBuilder", true);
+    }
+    auto* submenu = new Submenu(name, caption, bar);
+    bar->addAction(submenu);
+    return submenu;
+}
+
+QAction* addSubmenu(QAction* submenu, const QString& name, const QString& caption, std::function<void()> onOpen)
+{
+    auto* inner = new Submenu(name, caption, submenu, std::move(onOpen));
+    static_cast<Submenu*>(submenu)->append(inner);
+    return inner;
+}
+
+QAction* addMenuItem(QAction* submenu, const QString& name, const QString& caption, bool checked)
+{
+    auto* action = new QAction(caption, submenu);
+    action->setObjectName(name);
+    setMenuChecked(action, checked);
+    static_cast<Submenu*>(submenu)->append(action);
+    return action;
+}
+
+QMenu* submenuPopup(QAction* submenu)
+{
+    auto* lazy = dynamic_cast<Submenu*>(submenu);
+    if (!lazy)
+        return submenu->menu();
+    auto* holder = dynamic_cast<Submenu*>(submenu->parent());
+    QWidget* parent = holder ? submenuPopup(holder) : qobject_cast<QWidget*>(submenu->parent());
+    return lazy->popup(parent);
 }
 
 void setMenuChecked(QAction* action, bool checked)

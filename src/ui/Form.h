@@ -12,6 +12,7 @@
 #include <QWidget>
 
 #include "ui/ControlArray.h"
+#include "ui/Palette.h"
 #include "ui/SizeFactor.h"
 #include "ui/Surface.h"
 
@@ -34,13 +35,6 @@ class LineControl;
 class ImageBox;
 class ComboBox;
 class Timer;
-
-// The classic 16-colour palette by index (0 black .. 15 bright white).
-QColor qbColor(int index);
-
-// Reads a picture file trusting its extension first: probing every image
-// plug-in for a plain BMP costs start-up time. Null when unreadable.
-QImage readPicture(const QString& path);
 
 class Form : public QWidget {
     Q_OBJECT
@@ -69,16 +63,16 @@ public:
     void setWidthTwips(int width);
     int widthTwips() const;
     int heightTwips() const;
-    void moveTwips(int left, int top);
     void centre();
 
     void setCaption(const QString& caption) { setWindowTitle(caption); }
     QString caption() const { return windowTitle(); }
     void setBackColor(int qbIndex);
     void setBackColor(const QColor& colour);
-    // Loads a BMP picture as the background, shown at the size factor; false
-    // (and no picture) when it cannot be read.
-    bool setPicture(const QString& path);
+    // Loads a BMP picture as the background, shown at the size factor (none
+    // when it cannot be read). It is read and scaled in the background: the
+    // window's first paint waits for it, the building of the window does not.
+    void setPicture(const QString& path);
 
     Surface* surface() const { return m_surface; }
     // Every window shows the program's icon; null when the program directory lacks it.
@@ -179,6 +173,18 @@ private:
 QMenu* addMenu(QMenuBar* bar, const QString& name, const QString& caption);
 QMenu* addMenu(QMenu* parent, const QString& name, const QString& caption);
 QAction* addMenuItem(QMenu* menu, const QString& name, const QString& caption, bool checked = false);
+
+// A submenu whose entries exist from the start (found by name, ticked and
+// enabled like any other) while its pop-up, a QMenu that is costly to make,
+// is built only when needed: a menu-bar menu's at the first press, key or
+// access key on the bar, a submenu's when the menu holding it opens.
+// `onOpen` runs each time the pop-up is about to show.
+QAction* addSubmenu(QMenuBar* bar, const QString& name, const QString& caption);
+QAction* addSubmenu(QAction* submenu, const QString& name, const QString& caption,
+                    std::function<void()> onOpen = {});
+QAction* addMenuItem(QAction* submenu, const QString& name, const QString& caption, bool checked = false);
+// The pop-up of a submenu made by addSubmenu, built now if it was not yet.
+QMenu* submenuPopup(QAction* submenu);
 // The check mark of a menu entry.
 void setMenuChecked(QAction* action, bool checked);
 

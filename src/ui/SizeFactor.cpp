@@ -70,13 +70,15 @@ QFont monoFont(int pointSize)
                       pointSize, false);
 }
 
-QImage scaledPicture(const QImage& picture)
+QImage scaledPicture(const QImage& picture) { return scaledPicture(picture, g_uiScale); }
+
+QImage scaledPicture(const QImage& picture, double factor)
 {
-    if (picture.isNull() || g_uiScale == 1.0)
+    if (picture.isNull() || factor == 1.0)
         return picture;
     // Whole factors keep the drawn pixels crisp; others are smoothed.
-    const bool whole = g_uiScale == std::floor(g_uiScale);
-    return picture.scaled(qRound(picture.width() * g_uiScale), qRound(picture.height() * g_uiScale),
+    const bool whole = factor == std::floor(factor);
+    return picture.scaled(qRound(picture.width() * factor), qRound(picture.height() * factor),
                           Qt::IgnoreAspectRatio, whole ? Qt::FastTransformation : Qt::SmoothTransformation);
 }
 

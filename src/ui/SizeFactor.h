@@ -35,7 +35,8 @@ int twips(int pixels);
 QFont scriptFont(int pointSize, bool bold = false);
 QFont sansFont(int pointSize, bool bold = false);
 QFont monoFont(int pointSize);
-// A picture as shown at the size factor.
+// A picture as shown at the size factor (or at `factor`).
 QImage scaledPicture(const QImage& picture);
+QImage scaledPicture(const QImage& picture, double factor);
 
 } // namespace kt

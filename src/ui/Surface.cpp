@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/Surface.h"
 
-#include "ui/Form.h"
+#include "ui/Palette.h"
 
 #include <QPainter>
 #include <QPaintEvent>
@@ -21,8 +21,23 @@ void Surface::setBackground(const QColor& colour)
 
 void Surface::setPicture(const QImage& picture)
 {
+    m_pendingPicture = {};
     m_picture = picture;
     update();
+}
+
+void Surface::setPicture(std::future<QImage> picture)
+{
+    m_pendingPicture = std::move(picture);
+    m_picture = QImage();
+    update();
+}
+
+const QImage& Surface::picture() const
+{
+    if (m_pendingPicture.valid())
+        m_picture = m_pendingPicture.get();
+    return m_picture;
 }
 
 QImage& Surface::canvas()
@@ -54,8 +69,8 @@ QImage Surface::render() const
     QImage image(size().expandedTo(minimumSize()).expandedTo(QSize(1, 1)), QImage::Format_RGB32);
     QPainter painter(&image);
     painter.fillRect(image.rect(), m_background);
-    if (!m_picture.isNull())
-        painter.drawImage(0, 0, m_picture);
+    if (!picture().isNull())
+        painter.drawImage(0, 0, picture());
     if (!m_canvas.isNull())
         painter.drawImage(0, 0, m_canvas);
     return image;
@@ -66,8 +81,8 @@ void Surface::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     const QRect area = event->rect();
     painter.fillRect(area, m_background);
-    if (!m_picture.isNull())
-        painter.drawImage(area, m_picture, area);
+    if (!picture().isNull())
+        painter.drawImage(area, picture(), area);
     if (!m_canvas.isNull())
         painter.drawImage(area, m_canvas, area);
 }

@@ -4,6 +4,8 @@
 #include <QImage>
 #include <QWidget>
 
+#include <future>
+
 namespace kt {
 
 // The client area: background colour, optional picture and the drawing
@@ -15,7 +17,9 @@ public:
     QColor background() const { return m_background; }
     void setBackground(const QColor& colour);
     void setPicture(const QImage& picture);
-    bool hasPicture() const { return !m_picture.isNull(); }
+    // A picture still being read: the first paint or look waits for it.
+    void setPicture(std::future<QImage> picture);
+    bool hasPicture() const { return !picture().isNull(); }
     // The drawing, made on first use at the surface's size.
     QImage& canvas();
     void clearCanvas();
@@ -27,8 +31,11 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    const QImage& picture() const;
+
     QColor m_background;
-    QImage m_picture;
+    mutable std::future<QImage> m_pendingPicture;
+    mutable QImage m_picture;
     QImage m_canvas;
 };
 

@@ -117,8 +117,8 @@ QList<QAction*> entries(const QList<QAction*>& actions)
 {
     QList<QAction*> all;
     for (QAction* action : actions) {
-        if (action->menu())
-            all << entries(action->menu()->actions());
+        if (QMenu* submenu = submenuPopup(action))
+            all << entries(submenu->actions());
         else if (!action->isSeparator())
             all << action;
     }

@@ -178,7 +178,7 @@ private slots:
         QVERIFY(!checked("menuFactor"));
         QCOMPARE(Forms::find<StandInWindow>(windows::SimultaneousEquations)->hideScoreAtLoad, qint16(-1));
         g_log.clear();
-        QMenu* equations = main->findChild<QMenu*>(QStringLiteral("mnuEquations"));
+        QMenu* equations = submenuPopup(action("mnuEquations"));
         QVERIFY(equations);
         emit equations->aboutToShow();
         QCOMPARE(g_log, QStringList{"unload SimultaneousLinearEquations"});
