@@ -12,9 +12,9 @@ Addition::Addition()
                    QStringLiteral("Count the suns to find the answer."), 33, &SessionState::AddLevel,
                    &SessionState::AddScore})
 {
-    Line3 = addLine(QStringLiteral("Line3"), 3000, 1680, 3000, 2160, 15, 3);
+    Line3 = addLine(QStringLiteral("Line3"), 3000, 1680, 3000, 2160, Colour::White, 3);
     Label_Carry = addLabel(QStringLiteral("Label_Carry"), 4155, 240, 2400, 240);
-    Label_Carry->setForeColor(15);
+    Label_Carry->setForeColor(Colour::White);
     Label_Carry->setFontSize(8);
 }
 
@@ -72,7 +72,7 @@ void Addition::DrawSuns()
 {
     const auto row = [this](int count, double y) {
         for (int i = 1; i <= count; ++i)
-            drawSun(30 + 7 * i, y, 14);
+            drawSun(30 + 7 * i, y, Colour::Yellow);
     };
     row(topSuns(), 73);
     row(middleSuns(), 55);

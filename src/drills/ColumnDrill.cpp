@@ -34,7 +34,7 @@ const ChoiceLayout choiceLayout{
 ColumnDrill::ColumnDrill(const ColumnDrillKind& kind) : ChoiceDrill(kind.name), m_kind(kind)
 {
     setSizeTwips(WindowWidth, WindowHeight);
-    setBackColor(0);
+    setBackColor(Colour::Black);
 
     // The working, top row first, each row from the thousands column to the
     // ones ({} leaves a column blank); the carries are written small.
@@ -59,18 +59,18 @@ ColumnDrill::ColumnDrill(const ColumnDrillKind& kind) : ChoiceDrill(kind.name), 
                 Label* label = addLabel(QLatin1String(cell.name), left, row.top, DigitWidth, row.small ? 480 : 660);
                 label->setScriptFont(row.small ? 16 : 28, true);
                 label->setAlignment(Qt::AlignCenter);
-                label->setForeColor(15);
+                label->setForeColor(Colour::White);
                 *cell.label = label;
             }
             left += DigitWidth;
         }
     }
 
-    Line1 = addLine(QStringLiteral("Line1"), 2760, 1920, 3240, 1920, 15, 3);
-    Line2 = addLine(QStringLiteral("Line2"), 2760, 2400, 5160, 2400, 15, 3);
+    Line1 = addLine(QStringLiteral("Line1"), 2760, 1920, 3240, 1920, Colour::White, 3);
+    Line2 = addLine(QStringLiteral("Line2"), 2760, 2400, 5160, 2400, Colour::White, 3);
 
     SunLabel = addLabel(QStringLiteral("SunLabel"), 5760, 0, 3720, 480, kind.sunText);
-    SunLabel->setForeColor(14);
+    SunLabel->setForeColor(Colour::Yellow);
     SunLabel->setFontSize(10, true);
 
     addChoiceControls(choiceLayout);
@@ -110,7 +110,7 @@ void ColumnDrill::ClearWorking()
     SunLabel->hide();
     for (Label* label : {A1, A2, A3, N1, N2, N3, Y1, Y2, Y3, Y4, C1, C2}) {
         label->setText(QString());
-        label->setForeColor(15);
+        label->setForeColor(Colour::White);
     }
 }
 
@@ -121,7 +121,7 @@ void ColumnDrill::askColumn(const QList<Label*>& operands, int rightAnswer)
     QStringList digits;
     for (Label* operand : operands) {
         digits << operand->text();
-        operand->setForeColor(14);
+        operand->setForeColor(Colour::Yellow);
     }
     // The first column's question has no space before the question mark.
     QuestionLabel->setText(digits.join(QLatin1Char(' ') + m_kind.sign + QLatin1Char(' '))
@@ -136,7 +136,7 @@ void ColumnDrill::closeColumn()
 {
     step = qint16(step + 1);
     for (Label* operand : std::as_const(m_operands))
-        operand->setForeColor(15);
+        operand->setForeColor(Colour::White);
 }
 
 void ColumnDrill::writeAnswer(Label* ones, Label* tens, bool zeroWhenSmall)
@@ -193,7 +193,7 @@ void ColumnDrill::Timer3_Timer()
 
 void ColumnDrill::wipePicture()
 {
-    fillBox(m_kind.wipeLeft, 80, 99, 15, qbColor(0));
+    fillBox(m_kind.wipeLeft, 80, 99, 15, qbColor(Colour::Black));
     SunLabel->hide();
 }
 

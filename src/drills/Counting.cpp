@@ -77,17 +77,17 @@ Counting::Counting() : Form(windows::Counting)
     draggable(imgTenFace, 1);
     draggable(img100faces, 2);
 
-    Line1 = addLine(QStringLiteral("Line1"), BoxLeft, BoxTop, BoxRight, BoxTop, 15, 4);
-    Line2 = addLine(QStringLiteral("Line2"), BoxLeft, BoxTop, BoxLeft, BoxBottom, 15, 4);
-    Line3 = addLine(QStringLiteral("Line3"), BoxLeft, BoxBottom, BoxRight, BoxBottom, 15, 4);
-    Line4 = addLine(QStringLiteral("Line4"), BoxRight, BoxTop, BoxRight, BoxBottom, 15, 4);
+    Line1 = addLine(QStringLiteral("Line1"), BoxLeft, BoxTop, BoxRight, BoxTop, Colour::White, 4);
+    Line2 = addLine(QStringLiteral("Line2"), BoxLeft, BoxTop, BoxLeft, BoxBottom, Colour::White, 4);
+    Line3 = addLine(QStringLiteral("Line3"), BoxLeft, BoxBottom, BoxRight, BoxBottom, Colour::White, 4);
+    Line4 = addLine(QStringLiteral("Line4"), BoxRight, BoxTop, BoxRight, BoxBottom, Colour::White, 4);
 
     Label1 = addLabel(QStringLiteral("Label1"), 240, 240, 9140, 600);
     Label1->setFontSize(11, true);
     Label3 = addLabel(QStringLiteral("Label3"), 1260, 960, 2000, 300, QStringLiteral("Groups of 100"));
     Label4 = addLabel(QStringLiteral("Label4"), 3860, 960, 2000, 300, QStringLiteral("Groups of 10"));
     Label2 = addLabel(QStringLiteral("Label2"), 1200, 5940, 3600, 480);
-    Label2->setForeColor(4);
+    Label2->setForeColor(Colour::Red);
     Label2->setFontSize(16, true);
     lblTotalNumber = addLabel(QStringLiteral("lblTotalNumber"), 8280, 4440, 1200, 600);
     lblTotalNumber->setScriptFont(24, true);

@@ -51,13 +51,13 @@ ChoiceRules divideRules()
 Division::Division() : StepDrill(windows::Division, divideRules())
 {
     setSizeTwips(WindowWidth, WindowHeight);
-    setBackColor(0);
+    setBackColor(Colour::Black);
 
     const auto cell = [this](const QString& name, int left, int top) {
         Label* label = addLabel(name, left, top, DigitWidth, 600);
         label->setScriptFont(26, true);
         label->setAlignment(Qt::AlignCenter);
-        label->setForeColor(15);
+        label->setForeColor(Colour::White);
         return label;
     };
     D1 = cell(QStringLiteral("D1"), DivisorLeft[1], DividendTop);
@@ -75,20 +75,20 @@ Division::Division() : StepDrill(windows::Division, divideRules())
     row("Z", SecondProductTop, Z1, Z2, Z3);
     row("R", RemainderTop, R1, R2, R3);
 
-    Line1 = addLine(QStringLiteral("Line1"), 4920, 1260, 4920, 1980, 15, 3);
-    Line2 = addLine(QStringLiteral("Line2"), 4920, 1260, 6960, 1260, 15, 3);
-    Line3 = addLine(QStringLiteral("Line3"), 5040, 2640, 6960, 2640, 15, 3);
-    Line4 = addLine(QStringLiteral("Line4"), 5040, 4020, 6960, 4020, 15, 3);
+    Line1 = addLine(QStringLiteral("Line1"), 4920, 1260, 4920, 1980, Colour::White, 3);
+    Line2 = addLine(QStringLiteral("Line2"), 4920, 1260, 6960, 1260, Colour::White, 3);
+    Line3 = addLine(QStringLiteral("Line3"), 5040, 2640, 6960, 2640, Colour::White, 3);
+    Line4 = addLine(QStringLiteral("Line4"), 5040, 4020, 6960, 4020, Colour::White, 3);
     // Down arrows for the digit brought down, beside its column.
-    Line5 = addLine(QStringLiteral("Line5"), 6200, 1920, 6200, 2700, 10, 2);
-    Line6 = addLine(QStringLiteral("Line6"), 6120, 2580, 6200, 2700, 10, 2);
-    Line7 = addLine(QStringLiteral("Line7"), 6280, 2580, 6200, 2700, 10, 2);
-    Line8 = addLine(QStringLiteral("Line8"), 6800, 1920, 6800, 2700, 10, 2);
-    Line9 = addLine(QStringLiteral("Line9"), 6720, 2580, 6800, 2700, 10, 2);
-    Line10 = addLine(QStringLiteral("Line10"), 6880, 2580, 6800, 2700, 10, 2);
+    Line5 = addLine(QStringLiteral("Line5"), 6200, 1920, 6200, 2700, Colour::LightGreen, 2);
+    Line6 = addLine(QStringLiteral("Line6"), 6120, 2580, 6200, 2700, Colour::LightGreen, 2);
+    Line7 = addLine(QStringLiteral("Line7"), 6280, 2580, 6200, 2700, Colour::LightGreen, 2);
+    Line8 = addLine(QStringLiteral("Line8"), 6800, 1920, 6800, 2700, Colour::LightGreen, 2);
+    Line9 = addLine(QStringLiteral("Line9"), 6720, 2580, 6800, 2700, Colour::LightGreen, 2);
+    Line10 = addLine(QStringLiteral("Line10"), 6880, 2580, 6800, 2700, Colour::LightGreen, 2);
 
     Label_R = addLabel(QStringLiteral("Label_R"), 5040, 4800, 4200, 480);
-    Label_R->setForeColor(15);
+    Label_R->setForeColor(Colour::White);
     Label_R->setFontSize(14, true);
 
     addChoiceControls(choiceLayout);
@@ -150,7 +150,7 @@ void Division::ClearWorking()
     Label_R->setText(QString());
     for (Label* label : {D1, D2, A1, A2, A3, N1, N2, N3, X1, X2, Y1, Y2, Y3, Z1, Z2, Z3, R1, R2, R3}) {
         label->setText(QString());
-        label->setForeColor(15);
+        label->setForeColor(Colour::White);
     }
 }
 

@@ -47,7 +47,7 @@ ChoiceRules mulRules()
 Multiplication::Multiplication() : StepDrill(windows::Multiplication, mulRules())
 {
     setSizeTwips(WindowWidth, WindowHeight);
-    setBackColor(0);
+    setBackColor(Colour::Black);
 
     // The working, top row first, each row from the ones column leftwards
     // ({} leaves a column blank); carry rows are written small.
@@ -77,28 +77,28 @@ Multiplication::Multiplication() : StepDrill(windows::Multiplication, mulRules()
                                         row.small ? 360 : 600);
                 label->setScriptFont(row.small ? 14 : 26, true);
                 label->setAlignment(Qt::AlignCenter);
-                label->setForeColor(15);
+                label->setForeColor(Colour::White);
                 *cell.label = label;
             }
             ++column;
         }
     }
     TimesSymbol->setText(QStringLiteral("X"));
-    Line1 = addLine(QStringLiteral("Line1"), 1800, 1740, 4800, 1740, 15, 3);
-    Line6 = addLine(QStringLiteral("Line6"), 1800, 3420, 4800, 3420, 15, 3);
+    Line1 = addLine(QStringLiteral("Line1"), 1800, 1740, 4800, 1740, Colour::White, 3);
+    Line6 = addLine(QStringLiteral("Line6"), 1800, 3420, 4800, 3420, Colour::White, 3);
 
     addChoiceControls(choiceLayout);
     // A bracket from the question to the choices.
-    Line2 = addLine(QStringLiteral("Line2"), 4320, 4920, 4440, 4920, 14, 2);
-    Line3 = addLine(QStringLiteral("Line3"), 4440, 4410, 4440, 5730, 14, 2);
-    Line4 = addLine(QStringLiteral("Line4"), 4440, 4410, 4560, 4410, 14, 2);
-    Line5 = addLine(QStringLiteral("Line5"), 4440, 5730, 4560, 5730, 14, 2);
+    Line2 = addLine(QStringLiteral("Line2"), 4320, 4920, 4440, 4920, Colour::Yellow, 2);
+    Line3 = addLine(QStringLiteral("Line3"), 4440, 4410, 4440, 5730, Colour::Yellow, 2);
+    Line4 = addLine(QStringLiteral("Line4"), 4440, 4410, 4560, 4410, Colour::Yellow, 2);
+    Line5 = addLine(QStringLiteral("Line5"), 4440, 5730, 4560, 5730, Colour::Yellow, 2);
     for (LineControl* line : {Line2, Line3, Line4, Line5})
         addToAnswerArea(line);
 
     LabelLemon = addLabel(QStringLiteral("LabelLemon"), 6480, 2640, 3000, 480,
                           QStringLiteral("Count the suns to get the answer."));
-    LabelLemon->setForeColor(14);
+    LabelLemon->setForeColor(Colour::Yellow);
     LabelLemon->setFontSize(10, true);
     LabelLemon->hide();
 
@@ -159,7 +159,7 @@ void Multiplication::ClearWorking()
     for (Label* label : {NUM11, NUM12, NUM13, NUM21, NUM22, num31, num32, num33, num34, num41, num42, num43, num44,
                          num51, num52, num53, num54, num55, Carry1, Carry2, carry3, carry4, carry5, carry6}) {
         label->setText(QString());
-        label->setForeColor(15);
+        label->setForeColor(Colour::White);
     }
 }
 
@@ -210,7 +210,7 @@ void Multiplication::DrawSuns()
 {
     for (int i = 1; i <= value(NUM11); ++i)
         for (int j = 1; j <= value(NUM21); ++j)
-            drawCircle(30 + 7 * i, 10 - 8 * j, 1, qbColor(14));
+            drawCircle(30 + 7 * i, 10 - 8 * j, 1, qbColor(Colour::Yellow));
 }
 
 void Multiplication::Timer3_Timer()
@@ -225,7 +225,7 @@ void Multiplication::Timer3_Timer()
 
 void Multiplication::wipePicture()
 {
-    fillBox(33, 8, 99, -70, qbColor(0));
+    fillBox(33, 8, 99, -70, qbColor(Colour::Black));
     LabelLemon->hide();
 }
 

@@ -107,7 +107,7 @@ void StepDrill::askStep(int number)
     }
     offerChoices(stepAnswer(r->phrase->working, values));
     QuestionLabel->setText(stepQuestion(*r->phrase, texts));
-    highlight(*r, 14);
+    highlight(*r, Colour::Yellow);
     Timer2->setEnabled(true);
 }
 
@@ -116,7 +116,7 @@ void StepDrill::afterRightAnswer(int answeredStep)
     const StepRow* r = row(answeredStep);
     if (!r)
         return;
-    highlight(*r, 15);
+    highlight(*r, Colour::White);
     const QList<std::optional<QString>> digits = answerDigits(expected, int(r->cells.size()), r->zeros);
     for (qsizetype i = 0; i < r->cells.size(); ++i)
         if (digits.at(i))

@@ -13,11 +13,11 @@ Subtraction::Subtraction()
                    &SessionState::SubLevel, &SessionState::SubScore})
 {
     Label_Borrow = addLabel(QStringLiteral("Label_Borrow"), 4215, 240, 2400, 240);
-    Label_Borrow->setForeColor(15);
+    Label_Borrow->setForeColor(Colour::White);
     Label_Borrow->setFontSize(8);
     // Slashes crossing out the tens and hundreds digits of the first number.
-    Line4 = addLine(QStringLiteral("Line4"), 4200, 1440, 4560, 960, 12, 2);
-    Line5 = addLine(QStringLiteral("Line5"), 3480, 1440, 3840, 960, 12, 2);
+    Line4 = addLine(QStringLiteral("Line4"), 4200, 1440, 4560, 960, Colour::LightRed, 2);
+    Line5 = addLine(QStringLiteral("Line5"), 3480, 1440, 3840, 960, Colour::LightRed, 2);
 }
 
 void Subtraction::ClearWorking()
@@ -100,13 +100,13 @@ void Subtraction::DrawSuns()
     const int m = middleSuns();
     for (int i = 1; i <= m; ++i) {
         if (i <= 10)
-            drawSun(25 + 7 * i, 55, 14);
+            drawSun(25 + 7 * i, 55, Colour::Yellow);
         else
-            drawSun(7 * i - 45, 45, 14);
+            drawSun(7 * i - 45, 45, Colour::Yellow);
     }
     for (int i = 1; i <= bottomSuns(); ++i) {
-        drawSun(25 + 7 * i, 25, 13);
-        drawSun(25 + 7 * i, 55, 13);
+        drawSun(25 + 7 * i, 25, Colour::LightMagenta);
+        drawSun(25 + 7 * i, 55, Colour::LightMagenta);
     }
 }
 

@@ -34,7 +34,7 @@ Alphabet::Alphabet() : Form(windows::Alphabet)
     Instructions = addLabel(QStringLiteral("Instructions"), 480, 180, 8660, 600,
                             QStringLiteral("Find the lower case letter for:"));
     Instructions->setFont(sansFont(20, true));
-    Instructions->setForeColor(1);
+    Instructions->setForeColor(Colour::Blue);
     Instructions->setAlignment(Qt::AlignCenter);
     UpperCaseLetterCommand = letterButton(
         addButton(QStringLiteral("UpperCaseLetterCommand"), 3910, 900, 1800, 1800, QString()), 72);
@@ -43,7 +43,7 @@ Alphabet::Alphabet() : Form(windows::Alphabet)
         const int left = 1200 + (place - 1) * 2810;
         RewardLabel[place] = addLabel(QStringLiteral("RewardLabel%1").arg(place), left, 3000, 1600, 540);
         RewardLabel[place]->setFont(sansFont(22, true));
-        RewardLabel[place]->setForeColor(12);
+        RewardLabel[place]->setForeColor(Colour::LightRed);
         RewardLabel[place]->setAlignment(Qt::AlignCenter);
         Letter[place] = letterButton(addButton(QStringLiteral("Letter%1").arg(place), left, 3600, 1600, 1600, QString()), 60);
         connect(Letter[place], &CommandButton::clicked, this, [this, place] { Letter_Click(place); });
@@ -51,10 +51,10 @@ Alphabet::Alphabet() : Form(windows::Alphabet)
 
     MyScoreIsLabel = addLabel(QStringLiteral("MyScoreIsLabel"), 480, 5900, 2200, 480, QStringLiteral("My score is:"));
     MyScoreIsLabel->setFont(sansFont(16, true));
-    MyScoreIsLabel->setForeColor(1);
+    MyScoreIsLabel->setForeColor(Colour::Blue);
     ScoreLabel = addLabel(QStringLiteral("ScoreLabel"), 2700, 5900, 1200, 480, QStringLiteral(" "));
     ScoreLabel->setFont(sansFont(16, true));
-    ScoreLabel->setForeColor(12);
+    ScoreLabel->setForeColor(Colour::LightRed);
     TryAnotherCommand = addButton(QStringLiteral("TryAnotherCommand"), 4800, 5880, 2160, 600,
                                   QStringLiteral("Try &Another One"));
     Command1 = addButton(QStringLiteral("Command1"), 7140, 5880, 1800, 600, QStringLiteral("&Return"));

@@ -16,10 +16,10 @@ namespace kt {
 namespace {
 constexpr int FormWidth = 12000;
 constexpr int FormHeight = 7200;
-constexpr int BackColour = 15;
-constexpr int TickColour = 9;
-constexpr int HourHandColour = 9;
-constexpr int MinuteHandColour = 4;
+constexpr int BackColour = Colour::White;
+constexpr int TickColour = Colour::LightBlue;
+constexpr int HourHandColour = Colour::LightBlue;
+constexpr int MinuteHandColour = Colour::Red;
 
 // Drawing coordinates to twips: x -300..300 and y 180..-180 span the window.
 int twipsX(double x) { return int((x + 300) * FormWidth / 600); }
@@ -69,8 +69,8 @@ ClockQuiz::ClockQuiz() : ChoiceDrill(windows::ClockQuiz, clockRules())
     addChoiceControls({twipsX(30), 1440, 5300, 660, 360, QRect(), QRect(twipsX(30), 300, 5300, 900),
                        QRect(200, 200, 3600, 480), 15});
     for (OptionButton* choice : TimeChoice)
-        choice->setForeColor(0);
-    Label13->setForeColor(1);
+        choice->setForeColor(Colour::Black);
+    Label13->setForeColor(Colour::Blue);
     Label13->setFontSize(16, true);
     addNumerals();
     addShapes();
@@ -205,7 +205,7 @@ void ClockQuiz::addNumerals()
                                 twipsY(at.y()) - height / 2, width, height, QString::fromLatin1(caption));
         label->setAlignment(Qt::AlignCenter);
         label->setFont(sansFont(14, true));
-        label->setForeColor(1);
+        label->setForeColor(Colour::Blue);
         NumeralLabel[number] = label;
     }
 }

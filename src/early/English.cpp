@@ -30,7 +30,7 @@ English::English() : Form(windows::English)
                                              "and  have fun while doing it."));
     MainWindowText->setWordWrap(true);
     MainWindowText->setFont(sansFont(15, true));
-    MainWindowText->setForeColor(1);
+    MainWindowText->setForeColor(Colour::Blue);
     SingularNounsCommand = addButton(QStringLiteral("SingularNounsCommand"), 4800, 6240, 2040, 600, QStringLiteral("&Start"));
     Command1 = addButton(QStringLiteral("Command1"), 7080, 6240, 2040, 600, QStringLiteral("&Return"));
     for (CommandButton* button : {SingularNounsCommand, Command1})

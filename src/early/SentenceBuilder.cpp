@@ -20,8 +20,8 @@ constexpr int FormWidth = 9600;
 constexpr int FormHeight = 6600;
 constexpr double DotY = -38;
 constexpr double DotRadius = 2;
-constexpr int BackColour = 15;
-constexpr int DotColour = 1;
+constexpr int BackColour = Colour::White;
+constexpr int DotColour = Colour::Blue;
 
 // A fixed-pitch face whose characters advance exactly 4 drawing units (a
 // fiftieth of the window's width), so each dot lands under its word; or
@@ -49,7 +49,7 @@ SentenceBuilder::SentenceBuilder() : Form(windows::SentenceBuilder)
                                                 "adverbs to create sentences.  You may also type your own words."));
     InstructionsLabel->setWordWrap(true);
     InstructionsLabel->setFont(sansFont(11, true));
-    InstructionsLabel->setForeColor(1);
+    InstructionsLabel->setForeColor(Colour::Blue);
 
     struct Column {
         ComboBox*& list;
@@ -75,7 +75,7 @@ SentenceBuilder::SentenceBuilder() : Form(windows::SentenceBuilder)
     for (const Column& c : columns) {
         c.heading = addLabel(QString::fromLatin1(c.headingName), left, 840, 2160, 300, QString::fromLatin1(c.headingText));
         c.heading->setFont(sansFont(10, true));
-        c.heading->setForeColor(4);
+        c.heading->setForeColor(Colour::Red);
         c.list = addComboBox(QString::fromLatin1(c.listName), left, 1140, 2160, 360);
         c.definition = addLabel(QString::fromLatin1(c.definitionName), left, 1580, 2160, 1000,
                                 QString::fromLatin1(c.definitionText));
@@ -107,7 +107,7 @@ SentenceBuilder::SentenceBuilder() : Form(windows::SentenceBuilder)
     FinishedSentenceLabel = addLabel(QStringLiteral("FinishedSentenceLabel"), 180, 3540, FormWidth - 360, 810);
     FinishedSentenceLabel->setFont(sentenceFont());
     FinishedSentenceLabel->setAlignment(Qt::AlignCenter);
-    FinishedSentenceLabel->setForeColor(0);
+    FinishedSentenceLabel->setForeColor(Colour::Black);
 
     SaySlowerCommand = addButton(QStringLiteral("SaySlowerCommand"), 1200, 5520, 2000, 540, QStringLiteral("Say Slower"));
     SayFasterCommand = addButton(QStringLiteral("SayFasterCommand"), 3800, 5520, 2000, 540, QStringLiteral("Say Faster"));

@@ -46,27 +46,27 @@ AddingFractions::AddingFractions() : ChoiceDrill(windows::AddingFractions, addin
 {
     setCaption(QStringLiteral("Adding Fractions"));
     setSizeTwips(9600, 6000);
-    setBackColor(0);
+    setBackColor(Colour::Black);
 
     const auto term = [this](const QString& name, int left, int top, int width) {
         Label* label = addLabel(name, left, top, width, RowHeight);
         label->setScriptFont(22, true);
-        label->setForeColor(15);
+        label->setForeColor(Colour::White);
         label->setAlignment(Qt::AlignCenter);
         return label;
     };
     const auto bar = [this](const QString& name, int left, int width) {
-        return addLine(name, left, BarY, left + width, BarY, 15, 2);
+        return addLine(name, left, BarY, left + width, BarY, Colour::White, 2);
     };
     const auto equals = [this](const QString& upper, const QString& lower, int left) {
-        addLine(upper, left, BarY - 90, left + 300, BarY - 90, 15, 2);
-        addLine(lower, left, BarY + 60, left + 300, BarY + 60, 15, 2);
+        addLine(upper, left, BarY - 90, left + 300, BarY - 90, Colour::White, 2);
+        addLine(lower, left, BarY + 60, left + 300, BarY + 60, Colour::White, 2);
     };
     Numerator1Label = term(QStringLiteral("Numerator1Label"), 240, TopRow, 840);
     Den1Label = term(QStringLiteral("Den1Label"), 240, BottomRow, 840);
     bar(QStringLiteral("Line1"), 300, 720);
-    Line11 = addLine(QStringLiteral("Line11"), 1200, BarY, 1560, BarY, 15, 3);
-    Line10 = addLine(QStringLiteral("Line10"), 1380, BarY - 180, 1380, BarY + 180, 15, 3);
+    Line11 = addLine(QStringLiteral("Line11"), 1200, BarY, 1560, BarY, Colour::White, 3);
+    Line10 = addLine(QStringLiteral("Line10"), 1380, BarY - 180, 1380, BarY + 180, Colour::White, 3);
     Numerator2Label = term(QStringLiteral("Numerator2Label"), 1680, TopRow, 840);
     Den2Label = term(QStringLiteral("Den2Label"), 1680, BottomRow, 840);
     bar(QStringLiteral("Line2"), 1740, 720);
@@ -84,10 +84,10 @@ AddingFractions::AddingFractions() : ChoiceDrill(windows::AddingFractions, addin
     addChoiceControls(addingLayout);
     // A bracket from the question down to the choices.
     const int top = addingLayout.optionsTop, bottom = top + 3 * 480 + 2 * 300;
-    for (LineControl* line : {addLine(QStringLiteral("Line13"), 2160, top, 2160, bottom, 14, 2),
-                              addLine(QStringLiteral("Line14"), 2160, top, 2340, top, 14, 2),
-                              addLine(QStringLiteral("Line15"), 2160, bottom, 2340, bottom, 14, 2),
-                              addLine(QStringLiteral("Line16"), 1800, (top + bottom) / 2, 2160, (top + bottom) / 2, 14, 2)})
+    for (LineControl* line : {addLine(QStringLiteral("Line13"), 2160, top, 2160, bottom, Colour::Yellow, 2),
+                              addLine(QStringLiteral("Line14"), 2160, top, 2340, top, Colour::Yellow, 2),
+                              addLine(QStringLiteral("Line15"), 2160, bottom, 2340, bottom, Colour::Yellow, 2),
+                              addLine(QStringLiteral("Line16"), 1800, (top + bottom) / 2, 2160, (top + bottom) / 2, Colour::Yellow, 2)})
         addToAnswerArea(line);
 
     Command3D1 = addButton(QStringLiteral("Command3D1"), 360, 5160, 2400, 540, QStringLiteral("&New Problem"));
@@ -123,7 +123,7 @@ void AddingFractions::Command3D1_Click()
 {
     setColour({Numerator1Label, Numerator2Label, Den1Label, Den2Label, Sum1DenLabel, Sum1Label, Sum2DenLabel,
                Sum2NumLabel, FinalAnswerLabel},
-              15);
+              Colour::White);
     for (Label* label : {Sum1DenLabel, Sum1Label, Sum2DenLabel, Sum2NumLabel, FinalAnswerLabel})
         label->setText(QString());
     reopenAnswerArea();
@@ -217,7 +217,7 @@ void AddingFractions::AskDenominator()
 void AddingFractions::AskFirstNumerator()
 {
     step = 2;
-    setColour({Numerator1Label, Den1Label, Sum1DenLabel}, 14);
+    setColour({Numerator1Label, Den1Label, Sum1DenLabel}, Colour::Yellow);
     Sum1DenLabel->setText(spaced(commonDenominator()));
     Sum1Label->setText(QStringLiteral("?"));
     QuestionLabel->setText(QStringLiteral("What is (") + spaced(commonDenominator()) + QStringLiteral(" /")
@@ -229,8 +229,8 @@ void AddingFractions::AskFirstNumerator()
 void AddingFractions::AskSecondNumerator()
 {
     step = 3;
-    setColour({Numerator1Label, Den1Label}, 15);
-    setColour({Numerator2Label, Den2Label}, 14);
+    setColour({Numerator1Label, Den1Label}, Colour::White);
+    setColour({Numerator2Label, Den2Label}, Colour::Yellow);
     Sum1Label->setText(spaced(firstNumerator()) + signPiece() + QStringLiteral(" ?"));
     QuestionLabel->setText(QStringLiteral("What is (") + spaced(commonDenominator()) + QStringLiteral(" /")
                            + Den2Label->text() + QStringLiteral(") X ") + Numerator2Label->text() + QStringLiteral("?"));
@@ -241,8 +241,8 @@ void AddingFractions::AskSecondNumerator()
 void AddingFractions::AskNumeratorSum()
 {
     step = 4;
-    setColour({Numerator2Label, Den2Label, Sum1DenLabel}, 15);
-    setColour({Sum1Label}, 14);
+    setColour({Numerator2Label, Den2Label, Sum1DenLabel}, Colour::White);
+    setColour({Sum1Label}, Colour::Yellow);
     const QString sum = spaced(firstNumerator()) + signPiece() + spaced(secondNumerator());
     Sum1Label->setText(sum);
     QuestionLabel->setText(QStringLiteral("What is  ") + sum + QStringLiteral("?"));
@@ -253,8 +253,8 @@ void AddingFractions::AskNumeratorSum()
 void AddingFractions::AskDecimal()
 {
     step = 5;
-    setColour({Sum1Label}, 15);
-    setColour({Sum2NumLabel, Sum2DenLabel}, 14);
+    setColour({Sum1Label}, Colour::White);
+    setColour({Sum2NumLabel, Sum2DenLabel}, Colour::Yellow);
     Sum2DenLabel->setText(Sum1DenLabel->text());
     Sum2NumLabel->setText(spaced(numeratorResult()));
     QuestionLabel->setText(QStringLiteral("What is  ") + Sum2NumLabel->text() + QStringLiteral(" /")
@@ -277,7 +277,7 @@ void AddingFractions::AskDecimal()
 void AddingFractions::ShowFinalAnswer()
 {
     step = 6;
-    setColour({Sum2NumLabel, Sum2DenLabel}, 15);
+    setColour({Sum2NumLabel, Sum2DenLabel}, Colour::White);
     FinalAnswerLabel->setText(decimalText(decimalValue()));
     narrationTimer->setEnabled(true);
     finishProblem(session().FractionScore, 1);

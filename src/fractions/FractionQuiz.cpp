@@ -76,14 +76,14 @@ FractionQuiz::FractionQuiz() : ChoiceDrill(windows::FractionQuiz, pieRules(this)
 {
     setCaption(QStringLiteral("Basic Fractions"));
     setSizeTwips(WindowWidth, WindowHeight);
-    setBackColor(0);
+    setBackColor(Colour::Black);
 
     Label1 = addLabel(QStringLiteral("Label1"), 480, 3420, 3240, 420, QStringLiteral("This is the planet Mercury"));
     Label1->setScriptFont(12, true);
-    Label1->setForeColor(11);
-    Line1 = addLine(QStringLiteral("Line1"), 1200, 3420, 1680, 3000, 11);
-    Line2 = addLine(QStringLiteral("Line2"), 2100, 3420, 2100, 3060, 11);
-    Line3 = addLine(QStringLiteral("Line3"), 3000, 3420, 2520, 3000, 11);
+    Label1->setForeColor(Colour::LightCyan);
+    Line1 = addLine(QStringLiteral("Line1"), 1200, 3420, 1680, 3000, Colour::LightCyan);
+    Line2 = addLine(QStringLiteral("Line2"), 2100, 3420, 2100, 3060, Colour::LightCyan);
+    Line3 = addLine(QStringLiteral("Line3"), 3000, 3420, 2520, 3000, Colour::LightCyan);
 
     addChoiceControls(pieLayout);
     for (int i = 1; i <= 6; ++i)

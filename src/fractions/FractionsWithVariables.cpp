@@ -51,7 +51,7 @@ FractionsWithVariables::FractionsWithVariables()
 {
     setCaption(QStringLiteral("Fraction Reduction"));
     setSizeTwips(9000, 6600);
-    setBackColor(15);
+    setBackColor(Colour::White);
 
     const Row formula{t("P(X,Y)"), t(" = "), fraction(powered("a X", "R"), powered("b Y", "S")), t(" * "),
                       fraction(powered("c X", "T"), powered("d Y", "U"))};
@@ -80,7 +80,7 @@ FractionsWithVariables::FractionsWithVariables()
         connect(b, &TextBox::changed, this, &FractionsWithVariables::Text_Change);
     }
     Picture1 = findLabel("Picture1");
-    Picture1->setBackColor(11);
+    Picture1->setBackColor(Colour::LightCyan);
     LabelFinalAnswer = findLabel("LabelFinalAnswer");
     Labelx = findLabel("Labelx");
     LabelY = findLabel("LabelY");
@@ -89,7 +89,7 @@ FractionsWithVariables::FractionsWithVariables()
                                 QStringLiteral("Enter integer values for a, b, c, d, r, s, t, and u."));
     LabelInstruction->setScriptFont(11, true);
     LabelInstruction->setWordWrap(true);
-    LabelInstruction->setForeColor(1);
+    LabelInstruction->setForeColor(Colour::Blue);
     LabelScore = addLabel(QStringLiteral("LabelScore"), 6480, 2520, 2280, 420, QStringLiteral("Score"));
     LabelScore->setScriptFont(12, true);
     LabelScore->hide();

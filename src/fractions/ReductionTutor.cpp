@@ -29,7 +29,7 @@ ReductionTutor::ReductionTutor() : Form(windows::ReductionTutor)
 {
     setCaption(QStringLiteral("Basic Fraction Reduction"));
     setSizeTwips(9600, 5760);
-    setBackColor(15);
+    setBackColor(Colour::White);
 
     const auto scriptLabel = [this](const QString& name, int left, int top, int width, int height,
                                     const QString& caption, int size) {
@@ -77,12 +77,12 @@ ReductionTutor::ReductionTutor() : Form(windows::ReductionTutor)
     addOption(Option1, 1, 6900, 4200, 1200, 360, QStringLiteral("No"));
     for (OptionButton* option : Option1)
         option->setFont(scriptFont(12, true));
-    frameLines << addLine(QStringLiteral("Line1"), 6780, 3630, 8220, 3630, 1, 2)
-               << addLine(QStringLiteral("Line2"), 8220, 3630, 8220, 4650, 1, 2)
-               << addLine(QStringLiteral("Line3"), 8220, 4650, 6780, 4650, 1, 2)
-               << addLine(QStringLiteral("Line4"), 6780, 4650, 6780, 3630, 1, 2);
+    frameLines << addLine(QStringLiteral("Line1"), 6780, 3630, 8220, 3630, Colour::Blue, 2)
+               << addLine(QStringLiteral("Line2"), 8220, 3630, 8220, 4650, Colour::Blue, 2)
+               << addLine(QStringLiteral("Line3"), 8220, 4650, 6780, 4650, Colour::Blue, 2)
+               << addLine(QStringLiteral("Line4"), 6780, 4650, 6780, 3630, Colour::Blue, 2);
     LabelRight = scriptLabel(QStringLiteral("LabelRight"), 360, 4800, 3600, 540, QStringLiteral("Right!"), 20);
-    LabelRight->setForeColor(12);
+    LabelRight->setForeColor(Colour::LightRed);
 
     Timer2 = addTimer(QStringLiteral("Timer2"), 1000);
     Timer2->onTimer([this] { Timer2_Timer(); });

@@ -13,11 +13,11 @@ About::About() : Form(windows::About)
 {
     setCaption(QStringLiteral("About Kite-Tutor"));
     setSizeTwips(5760, 3600);
-    setBackColor(15);
+    setBackColor(Colour::White);
 
     Label1 = addLabel(QStringLiteral("Label1"), 2640, 780, 2880, 600);
     Label1->setFontSize(18, true);
-    Label1->setForeColor(1);
+    Label1->setForeColor(Colour::Blue);
     lblVersion = addLabel(QStringLiteral("lblVersion"), 2640, 1500, 2880, 300,
                           QStringLiteral("Version %1").arg(QLatin1String(ProgramVersion)));
     // The two frames of the animation; Image2 is created last, so it starts on top.
@@ -25,7 +25,7 @@ About::About() : Form(windows::About)
     Image2 = addImage(QStringLiteral("Image2"), 840, 540, 1440, 1440);
     Image1->loadPicture(platform().paths.findProgramFile(QStringLiteral("about1.bmp")));
     Image2->loadPicture(platform().paths.findProgramFile(QStringLiteral("about2.bmp")));
-    Line1 = addLine(QStringLiteral("Line1"), 240, 2340, 5520, 2340, 1, 1);
+    Line1 = addLine(QStringLiteral("Line1"), 240, 2340, 5520, 2340, Colour::Blue, 1);
     Command1 = addButton(QStringLiteral("Command1"), 2280, 2700, 1215, 450, QStringLiteral("OK"));
 
     Timer1 = addTimer(QStringLiteral("Timer1"), 500, false);

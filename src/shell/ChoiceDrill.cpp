@@ -32,7 +32,7 @@ void ChoiceDrill::addChoiceControls(const ChoiceLayout& layout)
         OptionButton* option = addOption(Option1, i, layout.optionsLeft, layout.optionsTop + (i - 1) * stride,
                                          layout.optionWidth, layout.optionHeight);
         option->setFont(scriptFont(layout.optionPointSize, true));
-        option->setForeColor(15);
+        option->setForeColor(Colour::White);
     }
     Option1.on(&OptionButton::doubleClicked, this, [this](int index, int) { Option1_DblClick(index); });
     Option1.on(&OptionButton::keyPressed, this, [this](int index, int, int ascii) { Option1_KeyPress(index, ascii); });
@@ -42,7 +42,7 @@ void ChoiceDrill::addChoiceControls(const ChoiceLayout& layout)
                                 layout.optionsTop + int(i + 1) * stride - layout.orHeight, layout.optionWidth - 360,
                                 layout.orHeight, QStringLiteral("OR"));
         label->setFontSize(9, true);
-        label->setForeColor(15);
+        label->setForeColor(Colour::White);
         orLabels << label;
     }
 
@@ -72,9 +72,9 @@ std::array<LineControl*, 3> ChoiceDrill::addPointerArrow(int x, int top, int bot
 {
     constexpr int Head = 120;
     const std::array<LineControl*, 3> arrow{
-        addLine(QStringLiteral("Line11"), x, top, x, bottom, 14, 2),
-        addLine(QStringLiteral("Line12"), x - Head, bottom - Head, x, bottom, 14, 2),
-        addLine(QStringLiteral("Line13"), x + Head, bottom - Head, x, bottom, 14, 2)};
+        addLine(QStringLiteral("Line11"), x, top, x, bottom, Colour::Yellow, 2),
+        addLine(QStringLiteral("Line12"), x - Head, bottom - Head, x, bottom, Colour::Yellow, 2),
+        addLine(QStringLiteral("Line13"), x + Head, bottom - Head, x, bottom, Colour::Yellow, 2)};
     for (LineControl* line : arrow)
         addToAnswerArea(line);
     return arrow;

@@ -20,7 +20,7 @@ namespace kt {
 MainWindow::MainWindow() : Form(windows::MainWindow)
 {
     setCaption(QStringLiteral("Kite-Tutor"));
-    setBackColor(qbColor(15));
+    setBackColor(qbColor(Colour::White));
     Timer1 = addTimer(QStringLiteral("Timer1"), 500, false);
     Timer1->onTimer([this] { Timer1_Timer(); });
     buildMenus();

@@ -42,8 +42,10 @@ QColor activityColour(int activity)
 {
     // Strong colours of the palette, which stand out on the white plot; none
     // is the black of the text or the grey of the frame.
-    static const int colours[kScoreActivities] = {8, 4, 2, 1, 5, 6, 3, 9, 12};
-    return qbColor(activity >= 0 && activity < kScoreActivities ? colours[activity] : 0);
+    static const int colours[kScoreActivities] = {Colour::DarkGrey, Colour::Red,   Colour::Green,
+                                                  Colour::Blue,     Colour::Magenta, Colour::Brown,
+                                                  Colour::Cyan,     Colour::LightBlue, Colour::LightRed};
+    return qbColor(activity >= 0 && activity < kScoreActivities ? colours[activity] : Colour::Black);
 }
 
 QList<double> timePositions(const QList<ScoreRecord>& records)
@@ -127,13 +129,13 @@ void ScoreChart::paintEvent(QPaintEvent*)
     }
 
     // Score axis: the bottom, the middle and the top, with faint grid lines.
-    p.setPen(qbColor(0));
+    p.setPen(qbColor(Colour::Black));
     for (const int score : {m_bottom, (m_bottom + m_top) / 2, m_top}) {
         const int y = int(pointFor(0, score).y());
         if (score != m_bottom) {
             p.setPen(QColor(224, 224, 224));
             p.drawLine(frame.left() + 1, y, frame.right() - 1, y);
-            p.setPen(qbColor(0));
+            p.setPen(qbColor(Colour::Black));
         }
         p.drawText(QRect(0, y - metrics.height() / 2, LeftMargin - 4, metrics.height()),
                    Qt::AlignRight | Qt::AlignVCenter, QString::number(score));
@@ -151,7 +153,7 @@ void ScoreChart::paintEvent(QPaintEvent*)
     for (const int activity : std::as_const(m_charted)) {
         p.setPen(QPen(activityColour(activity), LineWidth));
         p.drawLine(x, LegendHeight / 2, x + 16, LegendHeight / 2);
-        p.setPen(qbColor(0));
+        p.setPen(qbColor(Colour::Black));
         const QString heading = activityHeading(activity);
         p.drawText(QRect(x + 20, 0, metrics.horizontalAdvance(heading) + 2, LegendHeight), Qt::AlignVCenter, heading);
         x += 20 + metrics.horizontalAdvance(heading) + 14;

@@ -21,7 +21,7 @@ VisualRewards::VisualRewards() : Form(windows::VisualRewards)
 {
     setCaption(QStringLiteral("Visual Reward"));
     setSizeTwips(6960, 5940);
-    setBackColor(15);
+    setBackColor(Colour::White);
     // The child goes on spelling while the picture shows.
     showWithoutFocus();
     Image1 = addImage(QStringLiteral("Image1"), PictureLeft, PictureTop, PictureWidth, PictureHeight);

@@ -253,7 +253,7 @@ LineControl* WorkedSolutionForm::addWorkingLine(int x1, int y1, int x2, int y2)
         line->setPoints(x1, y1, x2, y2);
         return line;
     }
-    return addLine(QStringLiteral("Line%1").arg(++m_lines), x1, y1, x2, y2, 0, 1);
+    return addLine(QStringLiteral("Line%1").arg(++m_lines), x1, y1, x2, y2, Colour::Black, 1);
 }
 
 TextBox* WorkedSolutionForm::findBox(const QString& name) const { return findChild<TextBox*>(name); }

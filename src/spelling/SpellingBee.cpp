@@ -21,7 +21,7 @@ SpellingBee::SpellingBee() : Form(windows::SpellingBee)
     buildMenus();
     setSizeTwips(7200, 5400);
     // White, as the bee picture's own background.
-    setBackColor(15);
+    setBackColor(Colour::White);
     Image1 = addImage(QStringLiteral("Image1"), 3600, 2700, 720, 720);
     const QString bee = platform().paths.findProgramFile(QStringLiteral("bee.bmp"));
     if (!bee.isEmpty())

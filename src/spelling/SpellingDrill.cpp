@@ -24,7 +24,7 @@ SpellingDrill::SpellingDrill() : Form(windows::SpellingDrill)
 {
     setCaption(QStringLiteral("Spell This Word"));
     setSizeTwips(7200, 4560);
-    setBackColor(11);
+    setBackColor(Colour::LightCyan);
     LabelInstructions = addLabel(QStringLiteral("LabelInstructions"), 240, 240, 6720, 720);
     LabelInstructions->setFontSize(11, true);
     TextSpelledWord = addTextBox(QStringLiteral("TextSpelledWord"), 1440, 1200, 4320, 840);

@@ -13,7 +13,7 @@ namespace kt::test {
 
 // Last scripted draw: puts the right answer in option 3, never a wrong choice equal to it.
 constexpr double Tail = 0.999;
-enum Colour { Black = 0, Magenta = 13, Yellow = 14, White = 15 };
+using namespace kt::Colour; // the palette's names: Black, Yellow, White ...
 
 inline double digit(int d) { return ScriptedRandom::pick(d, 9, 1); } // 1..9
 inline double lower(int d) { return ScriptedRandom::pick(d, 9, 0); } // 0..8

@@ -22,7 +22,7 @@ struct Draws {
     double operator()() { return values.at(qMin(used++, int(values.size()) - 1)); }
 };
 
-enum Colour { LightBlue = 9, Red = 4, White = 15 };
+using namespace kt::Colour;
 
 // The draws of one clock: minute and hour of each time, then the right choice.
 QList<double> clockDraws(const QList<std::pair<int, int>>& hourMinutes, int rightChoice)
