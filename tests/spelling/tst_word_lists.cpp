@@ -202,7 +202,6 @@ private slots:
     {
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QStringList>("expected");
-        QTest::newRow("commas and lines") << QByteArray("cat,dog\r\nbird\r\n") << QStringList{"cat", "dog", "bird"};
         QTest::newRow("quoted inner blank") << QByteArray("\"ice cream\"\r\n") << QStringList{"ice cream"};
         QTest::newRow("padded slots") << QByteArray("\"cat             \"\r\n\"house           \"\r\n")
                                       << QStringList{"cat", "house"};
@@ -211,7 +210,6 @@ private slots:
         QTest::newRow("emoji across the cut") << QByteArray("aaaaaaaaaaaaaaa\xf0\x9f\x98\x80") << QStringList{"aaaaaaaaaaaaaaa"};
         QTest::newRow("emoji inside") << QByteArray("aaaaaaaaaaaaaa\xf0\x9f\x98\x80")
                                       << QStringList{QStringLiteral("aaaaaaaaaaaaaa\U0001F600")};
-        QTest::newRow("no line end at the end") << QByteArray("sun") << QStringList{"sun"};
         QTest::newRow("empty file") << QByteArray() << QStringList{};
     }
     void readingFields()
@@ -305,11 +303,9 @@ private slots:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("extension replaced") << "Spell 1.txt" << "spell 1.shw";
         QTest::newRow("lower case") << "Week3" << "week3.shw";
         QTest::newRow("blanks around") << "  Mine  " << "mine.shw";
         QTest::newRow("separators") << "../../etc/passwd" << "";
-        QTest::newRow("nothing left") << "***" << "";
         QTest::newRow("only a dot part") << ".shw" << "";
     }
     void homeworkNames()
@@ -597,12 +593,6 @@ private slots:
         QTest::addColumn<QStringList>("words");
         QTest::addColumn<QStringList>("present");
         QTest::addColumn<QStringList>("expected"); // word=file pairs
-        QTest::newRow("every word") << QStringList{"cat", "dog"} << QStringList{}
-                                    << QStringList{"cat=cat.wav", "dog=dog.wav"};
-        QTest::newRow("first 8 characters") << QStringList{"elephants"} << QStringList{}
-                                            << QStringList{"elephants=elephant.wav"};
-        QTest::newRow("a parent's own, any case") << QStringList{"cat", "dog"} << QStringList{"CAT.WAV"}
-                                                 << QStringList{"dog=dog.wav"};
         QTest::newRow("one recording per name") << QStringList{"elephants", "elephant", "Elephantine"}
                                                 << QStringList{} << QStringList{"elephants=elephant.wav"};
         QTest::newRow("no file name") << QStringList{"a/b", "c:d", "e*f", "ice cream"} << QStringList{}
