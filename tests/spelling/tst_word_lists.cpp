@@ -1,0 +1,812 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Word lists: the table's 16-character slots, reading and writing the file,
+// homework names and the 1000-word limit; the word-list dialogs driven as a
+// parent would (naming a list, typing, picking, changing and deleting words,
+// deleting a list; hostile names, failed saves, the drill closed first); and
+// the recordings of new words made by a stand-in voice when a list is saved.
+#include "TestKit.h"
+#include "shell/SessionState.h"
+#include "shell/Settings.h"
+#include "shell/WindowNames.h"
+#include "spelling/WordFiles.h"
+#include "spelling/WordRecorder.h"
+#include "ui/DataFile.h"
+#include "ui/Forms.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QProcess>
+#include <QProgressBar>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <chrono>
+#include <future>
+
+#include <signal.h>
+
+using namespace kt;
+using namespace kt::test;
+namespace w = kt::windows;
+
+namespace {
+constexpr int Patience = 10000; // ms: a bound, never a wait
+const QString FirstInstruction = QStringLiteral(
+    "Type your homework file name in the box below then press the ENTER key.  Use no more than 8 characters.");
+
+// The stand-in voice: logs each word and its process id, stops with status
+// 3 when told there is no voice, fails on "fail", holds while the gate file
+// is there, then writes the word into the file named.
+const char* const FakeVoice = R"(#!/bin/sh
+dir=$(dirname "$0")
+echo "$1" >> "$dir/said.log"
+echo "$2" > "$dir/out"
+echo $$ > "$dir/pid"
+[ -e "$dir/novoice" ] && exit 3
+[ "$1" = fail ] && exit 1
+while [ -e "$dir/gate" ]; do sleep 0.02; done
+printf 'voice:%s' "$1" > "$2"
+)";
+
+Form* window(const QString& name)
+{
+    processEvents();
+    return Forms::find(name);
+}
+template <typename T = QWidget> T* in(const QString& form, const char* name)
+{
+    return control<T>(window(form), QString::fromLatin1(name));
+}
+QString textOf(const QString& form, const char* name)
+{
+    if (auto* box = window(form)->findChild<QLineEdit*>(QString::fromLatin1(name)))
+        return box->text();
+    return in<QLabel>(form, name)->text();
+}
+bool visible(const QString& form, const char* name) { return !in(form, name)->isHidden(); }
+void enterIn(const QString& form, const char* box, const QString& text)
+{
+    typeText(in(form, box), text);
+    pressEnter(in(form, box));
+}
+void press(const QString& form, const char* button) { click(in(form, button)); }
+
+// Clicks (or double-clicks) an entry of the picker's file list.
+bool pickFile(const QString& name, bool twice = false)
+{
+    auto* list = in<QListWidget>(w::WordFilePicker, "File1");
+    const QList<QListWidgetItem*> found = list->findItems(name, Qt::MatchExactly);
+    if (found.isEmpty())
+        return false;
+    QWidget* viewport = list->viewport();
+    const QPoint at = list->visualItemRect(found.first()).center();
+    QTest::mouseClick(viewport, Qt::LeftButton, Qt::NoModifier, at);
+    if (twice) {
+        QMouseEvent dbl(QEvent::MouseButtonDblClick, at, viewport->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                        Qt::NoModifier);
+        QCoreApplication::sendEvent(viewport, &dbl);
+    }
+    return true;
+}
+
+QByteArray listOf(const QStringList& words)
+{
+    QByteArray bytes;
+    for (const QString& word : words)
+        bytes += '"' + word.toUtf8() + "\"\r\n";
+    return bytes;
+}
+QStringList storedTable(const QStringList& words)
+{
+    QStringList table;
+    for (int slot = 1; slot <= words.size(); ++slot)
+        storeWord(table, slot, words.at(slot - 1));
+    return table;
+}
+QStringList words(const QStringList& table, int count)
+{
+    QStringList all;
+    for (int i = 1; i <= count; ++i)
+        all << wordAt(table, i);
+    return all;
+}
+} // namespace
+
+class TestWordLists : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<Sandbox> box;
+    std::unique_ptr<QTemporaryDir> voiceDir;
+
+    void list(const char* name, const QStringList& words) { box->writeDataFile(QString::fromLatin1(name), listOf(words)); }
+    QStringList wordsOf(const char* name) const
+    {
+        QStringList words;
+        for (const QByteArray& line : box->readDataFile(QString::fromLatin1(name)).split('\n'))
+            if (!line.isEmpty())
+                words << QString::fromUtf8(line).remove(QLatin1Char('"')).trimmed();
+        return words;
+    }
+    // Saving records the new words before the editor goes on.
+    void waitForRecordings() { QTRY_VERIFY_WITH_TIMEOUT(!Forms::find(w::HomeworkWords), Patience); }
+    void start(int action, const QString& form)
+    {
+        session().WordFileAction = WordListAction(action);
+        Forms::show(form);
+    }
+    void pickFor(int action, const QString& file)
+    {
+        start(action, w::WordFilePicker);
+        QVERIFY(pickFile(file, true));
+    }
+
+    QString voiceFile(const char* name) const { return voiceDir->filePath(QString::fromLatin1(name)); }
+    void touch(const char* name) const
+    {
+        QFile file(voiceFile(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    QStringList said() const
+    {
+        QFile log(voiceFile("said.log"));
+        if (!log.open(QIODevice::ReadOnly))
+            return {};
+        return QString::fromUtf8(log.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    }
+    QStringList dataFiles() const
+    {
+        return QDir(box->dataDir()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    }
+    Form* editor() const { return Forms::find(w::HomeworkWords); }
+    WordRecorder* recorder() const { return editor() ? editor()->findChild<WordRecorder*>() : nullptr; }
+    // Opens the editor on a new list and types the words in.
+    void typeWords(const QStringList& words)
+    {
+        session().WordFileAction = WordListAction::Create;
+        session().WordFileName = box->dataDir() + QStringLiteral("/week.shw");
+        Forms::show(w::HomeworkWords);
+        for (const QString& word : words)
+            enterIn(w::HomeworkWords, "TextWord", word);
+    }
+
+private slots:
+    void init()
+    {
+        box = std::make_unique<Sandbox>();
+        box->makeDataDir();
+        // Saved words are recorded by the stand-in voice.
+        voiceDir = std::make_unique<QTemporaryDir>();
+        const QString voice = voiceFile("voice.sh");
+        QFile file(voice);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(FakeVoice);
+        file.close();
+        QVERIFY(file.setPermissions(file.permissions() | QFile::ExeOwner));
+        qputenv("KITE_VOICE_COMMAND", voice.toLocal8Bit());
+    }
+    void cleanup()
+    {
+        QFile::remove(voiceFile("gate"));
+        box.reset();
+        qunsetenv("KITE_VOICE_COMMAND");
+    }
+
+    void readingFields_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("quoted inner blank") << QByteArray("\"ice cream\"\r\n") << QStringList{"ice cream"};
+        QTest::newRow("padded slots") << QByteArray("\"cat             \"\r\n\"house           \"\r\n")
+                                      << QStringList{"cat", "house"};
+        QTest::newRow("20 letters cut to 16") << QByteArray("abcdefghijklmnopqrst") << QStringList{"abcdefghijklmnop"};
+        // A character outside the basic plane is two units: it is kept whole or not at all.
+        QTest::newRow("emoji across the cut") << QByteArray("aaaaaaaaaaaaaaa\xf0\x9f\x98\x80") << QStringList{"aaaaaaaaaaaaaaa"};
+        QTest::newRow("emoji inside") << QByteArray("aaaaaaaaaaaaaa\xf0\x9f\x98\x80")
+                                      << QStringList{QStringLiteral("aaaaaaaaaaaaaa\U0001F600")};
+        QTest::newRow("empty file") << QByteArray() << QStringList{};
+    }
+    void readingFields()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QStringList, expected);
+        const QString path = box->writeDataFile(QStringLiteral("list.shw"), file);
+        QStringList table;
+        const WordListRead read = LoadSpellingList(path, table);
+        QCOMPARE(read.count, int(expected.size()));
+        QCOMPARE(words(table, read.count), expected);
+        for (int i = 1; i <= read.count; ++i)
+            QCOMPARE(slotAt(table, i).size(), 16);
+        QVERIFY(read.editorProblem().isEmpty());
+    }
+
+    void levelListsAreProgramFilesByBareName()
+    {
+        box->writeProgramFile(QStringLiteral("Level2.lib"), "\"apple\"\r\n");
+        QStringList table;
+        QCOMPARE(LoadSpellingList(QStringLiteral("level2.LIB"), table).count, 1);
+        const WordListRead missing = LoadSpellingList(QStringLiteral("Level3.lib"), table);
+        QVERIFY(!missing.found);
+        QCOMPARE(missing.count, 0);
+        QCOMPARE(wordAt(table, 1), QStringLiteral("apple")); // an earlier list's slot stays
+    }
+
+    void writingPadsEachWordInQuotes()
+    {
+        QStringList table;
+        storeWord(table, 1, QStringLiteral("cat"));
+        storeWord(table, 2, QStringLiteral("house"));
+        storeWord(table, 3, QStringLiteral("ice cream"));
+        const QString path = box->dataDir() + QStringLiteral("/two.shw");
+        QVERIFY(SaveSpellingList(path, table, 2).ok);
+        QCOMPARE(box->readDataFile(QStringLiteral("two.shw")),
+                 QByteArray("\"cat             \"\r\n\"house           \"\r\n"));
+        // Leaving a slot out, and reading back what was written.
+        QVERIFY(SaveSpellingList(path, table, 3, 2).ok);
+        QStringList again;
+        const WordListRead read = LoadSpellingList(path, again);
+        QCOMPARE(words(again, read.count), (QStringList{"cat", "ice cream"}));
+        // Slots outside 1..1000 are never stored or read.
+        storeWord(again, 0, QStringLiteral("zero"));
+        storeWord(again, 1001, QStringLiteral("past"));
+        QCOMPARE(again.size(), 2);
+        QCOMPARE(slotAt(again, 1001), QString(16, QLatin1Char(' ')));
+    }
+
+    // Another copy of the program holds the data folder: a save of a list
+    // or of the settings waits its turn.
+    void savesTakeTurnsWithAnotherCopy_data()
+    {
+        QTest::addColumn<bool>("settings");
+        QTest::newRow("word list") << false;
+        QTest::newRow("settings") << true;
+    }
+    void savesTakeTurnsWithAnotherCopy()
+    {
+        QFETCH(bool, settings);
+        const QString path = box->dataDir() + QStringLiteral("/a.shw");
+        std::future<bool> other;
+        {
+            const DirectoryLock lock(box->dataDir());
+            QVERIFY(lock.locked());
+            other = std::async(std::launch::async, [settings, path] {
+                return settings ? SaveSettings(nullptr) : SaveSpellingList(path, {slotText(QStringLiteral("cat"))}, 1).ok;
+            });
+            // Bounded: without turns the save is done long before this.
+            QCOMPARE(other.wait_for(std::chrono::milliseconds(300)), std::future_status::timeout);
+        }
+        QVERIFY(other.get());
+    }
+
+    void aFileOfMoreThan1000WordsIsReadTo1000AndRefusedForEditing()
+    {
+        QByteArray file;
+        for (int i = 1; i <= 1001; ++i)
+            file += "\"w" + QByteArray::number(i) + "\"\r\n";
+        const QString path = box->writeDataFile(QStringLiteral("big.shw"), file);
+        QStringList table;
+        const WordListRead read = LoadSpellingList(path, table);
+        QCOMPARE(read.count, 1000);
+        QVERIFY(read.tooLong);
+        QCOMPARE(table.size(), 1000);
+        QCOMPARE(wordAt(table, 1000), QStringLiteral("w1000"));
+        QVERIFY(read.editorProblem().contains(QStringLiteral("more than 1000 words")));
+    }
+
+    void homeworkNames_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("lower case") << "Week3" << "week3.shw";
+        QTest::newRow("blanks around") << "  Mine  " << "mine.shw";
+        QTest::newRow("separators") << "../../etc/passwd" << "";
+        QTest::newRow("only a dot part") << ".shw" << "";
+    }
+    void homeworkNames()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, expected);
+        QCOMPARE(homeworkFileName(typed), expected);
+    }
+
+    void wordsAndTheirRecordings_data()
+    {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<bool>("storable");
+        QTest::addColumn<QString>("recording");
+        QTest::newRow("double quote") << "say \"hi\"" << false << "";
+        QTest::newRow("separator") << "a/b" << true << "";
+        QTest::newRow("empty") << "" << true << "";
+        QTest::newRow("emoji across the 8th unit") << QStringLiteral("abcdefg\U0001F600") << true << "abcdefg.wav";
+    }
+    void wordsAndTheirRecordings()
+    {
+        QFETCH(QString, word);
+        QFETCH(bool, storable);
+        QFETCH(QString, recording);
+        QCOMPARE(isStorableWord(word), storable);
+        QCOMPARE(wordRecordingName(word), recording);
+    }
+
+    void anExistingNameAsksBeforeItIsReplaced()
+    {
+        list("week3.shw", {"old", "words"});
+        start(0, w::HomeworkFileName);
+        enterIn(w::HomeworkFileName, "TextFileName", QStringLiteral("Week3"));
+        QCOMPARE(textOf(w::HomeworkFileName, "LabelInstructions"),
+                 QStringLiteral("That file already exists.  Do you want to replace it?"));
+        QVERIFY(visible(w::HomeworkFileName, "Option1") && visible(w::HomeworkFileName, "Option2"));
+        QCOMPARE(box->beeper->beeps, 1);
+        doubleClick(in(w::HomeworkFileName, "Option2"));
+        QCOMPARE(textOf(w::HomeworkFileName, "TextFileName"), QString());
+        QCOMPARE(textOf(w::HomeworkFileName, "LabelInstructions"), FirstInstruction);
+        QVERIFY(!visible(w::HomeworkFileName, "Option1") && !visible(w::HomeworkFileName, "Option2"));
+
+        enterIn(w::HomeworkFileName, "TextFileName", QStringLiteral("WEEK3.txt"));
+        // Yes replaces the list asked about, whatever the box holds by then.
+        in<QLineEdit>(w::HomeworkFileName, "TextFileName")->setText(QStringLiteral("other"));
+        doubleClick(in(w::HomeworkFileName, "Option1"));
+        QCOMPARE(wordsOf("week3.shw"), (QStringList{"old", "words"})); // until the new words are saved
+        enterIn(w::HomeworkWords, "TextWord", QStringLiteral("bird"));
+        press(w::HomeworkWords, "Command1");
+        QCOMPARE(wordsOf("week3.shw"), QStringList{"bird"});
+        waitForRecordings();
+        QCOMPARE(textOf(w::SpellingDrill, "TextSpelledWord").trimmed(), QStringLiteral("bird"));
+    }
+
+    // The keyboard starts on No; Enter on an answer, or OK after a click on
+    // one, answers as a double-click does.
+    void theReplaceQuestionTakesEnterOrOk_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<bool>("replaced");
+        QTest::newRow("Enter where the focus is") << "Enter" << false;
+        QTest::newRow("Enter on Yes") << "Option1 Enter" << true;
+        QTest::newRow("No, then OK") << "Option2 OK" << false;
+        QTest::newRow("Yes, then OK") << "Option1 OK" << true;
+    }
+    void theReplaceQuestionTakesEnterOrOk()
+    {
+        QFETCH(QString, how);
+        QFETCH(bool, replaced);
+        list("week3.shw", {"old"});
+        start(0, w::HomeworkFileName);
+        enterIn(w::HomeworkFileName, "TextFileName", QStringLiteral("week3"));
+        const QStringList steps = how.split(QLatin1Char(' '));
+        QWidget* answer = steps.size() > 1 ? in(w::HomeworkFileName, qPrintable(steps.first())) : nullptr;
+        if (!answer) {
+            QCOMPARE(QApplication::focusWidget(), in(w::HomeworkFileName, "Option2"));
+            pressEnter(QApplication::focusWidget());
+        } else if (steps.last() == QLatin1String("Enter")) {
+            pressEnter(answer);
+        } else {
+            click(answer);
+            press(w::HomeworkFileName, "CommandOK");
+        }
+        QCOMPARE(box->beeper->beeps, 1); // not asked again
+        QCOMPARE(bool(window(w::HomeworkWords)), replaced);
+        if (!replaced)
+            QCOMPARE(textOf(w::HomeworkFileName, "LabelInstructions"), FirstInstruction);
+    }
+
+    void hostileNamesAndFailedSaves()
+    {
+        start(0, w::HomeworkFileName);
+        enterIn(w::HomeworkFileName, "TextFileName", QStringLiteral("***"));
+        QCOMPARE(box->messages.value(0).text, QStringLiteral("Please use letters or digits in the homework file name."));
+        enterIn(w::HomeworkFileName, "TextFileName", QStringLiteral("/tmp/x:*?"));
+        QCOMPARE(session().WordFileName, box->dataDir() + QStringLiteral("/tmpx.shw"));
+
+        // Nothing can be written under a plain file: the message, and the word stays.
+        window(w::HomeworkWords)->unload();
+        box->writeDataFile(QStringLiteral("nodir"), "x");
+        session().WordFileName = box->dataDir() + QStringLiteral("/nodir/list.shw");
+        start(0, w::HomeworkWords);
+        enterIn(w::HomeworkWords, "TextWord", QStringLiteral("cat"));
+        press(w::HomeworkWords, "CommandDone");
+        QVERIFY(box->messages.value(1).text.contains(QStringLiteral("could not be saved")));
+        QCOMPARE(textOf(w::HomeworkWords, "LabelWordNumber"), QStringLiteral("2"));
+        QCOMPARE(box->readDataFile(QStringLiteral("nodir")), QByteArray("x"));
+    }
+
+    void aListOfMoreThan1000WordsIsNotEdited_data()
+    {
+        QTest::addColumn<int>("action");
+        QTest::addColumn<QString>("editor");
+        QTest::newRow("add words") << 2 << w::HomeworkWords;
+        QTest::newRow("change a word") << 4 << w::WordSearch;
+    }
+    void aListOfMoreThan1000WordsIsNotEdited()
+    {
+        QFETCH(int, action);
+        QFETCH(QString, editor);
+        QStringList many;
+        for (int i = 1; i <= 1001; ++i)
+            many << QStringLiteral("w%1").arg(i);
+        box->writeDataFile(QStringLiteral("big.shw"), listOf(many));
+        pickFor(action, QStringLiteral("big.shw"));
+        QVERIFY(box->messages.value(0).text.contains(QStringLiteral("more than 1000 words")));
+        QVERIFY(!window(editor));
+        QCOMPARE(box->readDataFile(QStringLiteral("big.shw")), listOf(many));
+    }
+
+    // Another copy of the program saves the list while this one edits it:
+    // the save says so and keeps the words on screen; saving again replaces.
+    void aListSavedMeanwhileIsNotOverwritten_data()
+    {
+        QTest::addColumn<int>("action");
+        QTest::addColumn<QStringList>("after");
+        QTest::newRow("add words") << 2 << QStringList{"cat", "dog"};
+        QTest::newRow("change a word") << 4 << QStringList{"cow"};
+    }
+    void aListSavedMeanwhileIsNotOverwritten()
+    {
+        QFETCH(int, action);
+        QFETCH(QStringList, after);
+        list("zoo.shw", {"cat"});
+        pickFor(action, QStringLiteral("zoo.shw"));
+        const QString form = action == 2 ? w::HomeworkWords : w::WordSearch;
+        if (action == 2) {
+            enterIn(form, "TextWord", QStringLiteral("dog"));
+        } else {
+            enterIn(form, "Text1", QStringLiteral("cat"));
+            typeText(in(form, "Text2"), QStringLiteral("cow"));
+        }
+        list("zoo.shw", {"cat", "owl"});
+        const auto save = [&] { action == 2 ? press(form, "CommandDone") : pressEnter(in(form, "Text2")); };
+        save();
+        QVERIFY(box->messages.value(0).text.startsWith(
+            QStringLiteral("Someone else has saved this word file since you opened it")));
+        QCOMPARE(wordsOf("zoo.shw"), (QStringList{"cat", "owl"}));
+        save();
+        QCOMPARE(wordsOf("zoo.shw"), after);
+        QCOMPARE(box->messages.size(), 1);
+        if (action == 2)
+            waitForRecordings();
+    }
+
+    void aFoundWordIsForgottenWhenTheSearchChanges()
+    {
+        list("zoo.shw", {"cat", "elephant", "dog"});
+        pickFor(4, QStringLiteral("zoo.shw"));
+        for (const char* hidden : {"Label1", "Label2", "Text2", "Command1"})
+            QVERIFY(!visible(w::WordSearch, hidden));
+        enterIn(w::WordSearch, "Text1", QStringLiteral("ELE"));
+        QCOMPARE(textOf(w::WordSearch, "Text1"), QStringLiteral("elephant        "));
+        QCOMPARE(textOf(w::WordSearch, "Label1"), QStringLiteral(" 2"));
+        QVERIFY(visible(w::WordSearch, "Text2") && visible(w::WordSearch, "Label2"));
+        typeText(in(w::WordSearch, "Text1"), QStringLiteral("x"));
+        QVERIFY(!visible(w::WordSearch, "Text2") && !visible(w::WordSearch, "Label1"));
+        enterIn(w::WordSearch, "Text2", QStringLiteral("nothing"));
+
+        in<QLineEdit>(w::WordSearch, "Text1")->clear();
+        enterIn(w::WordSearch, "Text1", QString()); // the empty text is in every word
+        QCOMPARE(textOf(w::WordSearch, "Label1"), QStringLiteral(" 1"));
+        in<QLineEdit>(w::WordSearch, "Text1")->clear();
+        enterIn(w::WordSearch, "Text1", QStringLiteral("zebra"));
+        QCOMPARE(textOf(w::WordSearch, "LabelInstructions"),
+                 QStringLiteral("I can't find that word in this file.  Please try a partial spelling."));
+        QVERIFY(!visible(w::WordSearch, "Text2"));
+        enterIn(w::WordSearch, "Text2", QStringLiteral("nothing"));
+        QCOMPARE(wordsOf("zoo.shw"), (QStringList{"cat", "elephant", "dog"}));
+
+        in<QLineEdit>(w::WordSearch, "Text1")->clear();
+        enterIn(w::WordSearch, "Text1", QStringLiteral("dog"));
+        enterIn(w::WordSearch, "Text2", QStringLiteral("c\"t"));
+        QCOMPARE(box->messages.size(), 1);
+        enterIn(w::WordSearch, "Text2", QString()); // an empty word is 16 blanks
+        QCOMPARE(box->readDataFile(QStringLiteral("zoo.shw")).split('\n').value(2), QByteArray("\"                \"\r"));
+    }
+
+    void pickingAListClosesTheDrillFirst_data()
+    {
+        QTest::addColumn<int>("action");
+        for (int action = 1; action <= 5; ++action)
+            QTest::addRow("action %d", action) << action;
+    }
+    void pickingAListClosesTheDrillFirst()
+    {
+        QFETCH(int, action);
+        box->writeProgramFile(QStringLiteral("Level1.lib"), "\"sun\"\r\n");
+        list("zoo.shw", {"cat"});
+        session().WordFileName = QStringLiteral("Level1.lib");
+        Form* drill = Forms::show(w::SpellingDrill);
+        pickFor(action, QStringLiteral("zoo.shw"));
+        QVERIFY(window(w::SpellingDrill) != drill);
+        QCOMPARE(QFile::exists(box->dataDir() + QStringLiteral("/zoo.shw")), action != 3);
+    }
+
+    // Create a list of three words, practise it, add a word,
+    // change one, delete one, delete the list.
+    void theWholeRunFromTheMenu()
+    {
+        Form* beez = Forms::show(w::SpellingBee);
+        auto choose = [beez](const char* item) { control<QAction>(beez, QString::fromLatin1(item))->trigger(); };
+        choose("menuInputHomework");
+        QCOMPARE(textOf(w::HomeworkFileName, "LabelInstructions"), FirstInstruction);
+        enterIn(w::HomeworkFileName, "TextFileName", QString());
+        QVERIFY(window(w::HomeworkFileName));
+        enterIn(w::HomeworkFileName, "TextFileName", QStringLiteral("Spell 1.txt"));
+        QCOMPARE(session().WordFileName, box->dataDir() + QStringLiteral("/spell 1.shw"));
+        press(w::HomeworkWords, "Command1"); // no word yet: nothing happens
+        for (const char* word : {"   ", " cat ", "dog", "say \"hi\"", "bird"})
+            enterIn(w::HomeworkWords, "TextWord", QString::fromLatin1(word));
+        // The quote would break the file: refused, nothing stored.
+        QCOMPARE(box->messages.value(0).text, QStringLiteral("A word can't have a double quote (\") in it."));
+        QCOMPARE(textOf(w::HomeworkWords, "LabelWordNumber"), QStringLiteral("4"));
+        press(w::HomeworkWords, "Command1");
+        QCOMPARE(box->readDataFile(QStringLiteral("spell 1.shw")),
+                 QByteArray("\"cat             \"\r\n\"dog             \"\r\n\"bird            \"\r\n"));
+        waitForRecordings();
+
+        // The new list is the one drilled; the reward every tenth attempt is the drill's own test.
+        const QString word = textOf(w::SpellingDrill, "TextSpelledWord").trimmed();
+        QVERIFY(QStringList({"cat", "dog", "bird"}).contains(word));
+        press(w::SpellingDrill, "CommandReady");
+        enterIn(w::SpellingDrill, "TextSpelledWord", word);
+        QCOMPARE(session().SpellRight, qint16(1));
+
+        choose("menuAddWords");
+        press(w::WordFilePicker, "CommandOK");
+        QCOMPARE(box->messages.value(1).text, QStringLiteral("Select a file."));
+        QVERIFY(pickFile(QStringLiteral("spell 1.shw")));
+        choose("menuInputHomework"); // the menu used meanwhile changes nothing here
+        window(w::HomeworkFileName)->unload();
+        press(w::WordFilePicker, "CommandOK");
+        QCOMPARE(textOf(w::HomeworkWords, "LabelWordNumber"), QStringLiteral("4"));
+        enterIn(w::HomeworkWords, "TextWord", QStringLiteral("fish"));
+        press(w::HomeworkWords, "CommandDone");
+        QCOMPARE(wordsOf("spell 1.shw"), (QStringList{"cat", "dog", "bird", "fish"}));
+        waitForRecordings();
+
+        choose("menuChangeWord");
+        QVERIFY(pickFile(QStringLiteral("spell 1.shw"), true));
+        enterIn(w::WordSearch, "Text1", QStringLiteral("do"));
+        enterIn(w::WordSearch, "Text2", QStringLiteral("duck"));
+        press(w::WordSearch, "CommandCancel");
+        QCOMPARE(wordsOf("spell 1.shw"), (QStringList{"cat", "duck", "bird", "fish"}));
+
+        choose("menuDeleteWord");
+        QVERIFY(pickFile(QStringLiteral("spell 1.shw"), true));
+        enterIn(w::WordSearch, "Text1", QStringLiteral("CAT"));
+        QCOMPARE(textOf(w::WordSearch, "LabelInstructions"), QStringLiteral("Found it!  Click on OK to delete it."));
+        press(w::WordSearch, "Command1");
+        QVERIFY(!visible(w::WordSearch, "Command1"));
+        press(w::WordSearch, "CommandCancel");
+        QCOMPARE(wordsOf("spell 1.shw"), (QStringList{"duck", "bird", "fish"}));
+
+        choose("menuDeleteFile");
+        QCOMPARE(textOf(w::WordFilePicker, "LabelInstructions"), QStringLiteral("Select a file to delete."));
+        QVERIFY(pickFile(QStringLiteral("spell 1.shw"), true));
+        QVERIFY(!QFile::exists(box->dataDir() + QStringLiteral("/spell 1.shw")));
+        QCOMPARE(box->messages.size(), 2);
+    }
+
+    void wordsThatNeedARecording_data()
+    {
+        QTest::addColumn<QStringList>("words");
+        QTest::addColumn<QStringList>("present");
+        QTest::addColumn<QStringList>("expected"); // word=file pairs
+        QTest::newRow("one recording per name") << QStringList{"elephants", "elephant", "Elephantine"}
+                                                << QStringList{} << QStringList{"elephants=elephant.wav"};
+        QTest::newRow("no file name") << QStringList{"a/b", "c:d", "e*f", "ice cream"} << QStringList{}
+                                      << QStringList{"ice cream=ice crea.wav"};
+        QTest::newRow("nothing missing") << QStringList{"cat"} << QStringList{"cat.wav"} << QStringList{};
+    }
+    void wordsThatNeedARecording()
+    {
+        QFETCH(QStringList, words);
+        QFETCH(QStringList, present);
+        QFETCH(QStringList, expected);
+        QTemporaryDir dir;
+        for (const QString& name : present) {
+            QFile file(dir.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        QStringList found;
+        for (const WordToRecord& missing : missingRecordings(storedTable(words), int(words.size()), dir.path()))
+            found << missing.word + QLatin1Char('=') + missing.fileName;
+        QCOMPARE(found, expected);
+    }
+
+    void savingRecordsTheMissingWordsOnly()
+    {
+        box->writeDataFile(QStringLiteral("Cat.wav"), "a parent's own");
+        touch("gate");
+        typeWords({"cat", "elephants", "a/b", "elephant", "dog"});
+        QSignalSpy progress(recorder(), &WordRecorder::progress);
+        press(w::HomeworkWords, "CommandDone");
+        auto* bar = control<QProgressBar>(editor(), QStringLiteral("ProgressRecording"));
+        QVERIFY(bar->isVisible());
+        QCOMPARE(bar->maximum(), 2);
+        QCOMPARE(bar->value(), 0);
+        QFile::remove(voiceFile("gate"));
+        QTRY_VERIFY_WITH_TIMEOUT(!editor(), Patience);
+
+        QCOMPARE(said(), (QStringList{"elephants", "dog"}));
+        QCOMPARE(progress.size(), 2);
+        QCOMPARE(progress.last(), (QList<QVariant>{2, 2}));
+        QCOMPARE(box->readDataFile(QStringLiteral("Cat.wav")), QByteArray("a parent's own"));
+        QCOMPARE(box->readDataFile(QStringLiteral("elephant.wav")), QByteArray("voice:elephants"));
+        QCOMPARE(box->readDataFile(QStringLiteral("dog.wav")), QByteArray("voice:dog"));
+        QCOMPARE(dataFiles(), (QStringList{"Cat.wav", "dog.wav", "elephant.wav", "week.shw"}));
+        QVERIFY(box->messages.isEmpty());
+    }
+
+    void theWindowAnswersWhileWordsAreRecorded()
+    {
+        touch("gate");
+        typeWords({"cat"});
+        press(w::HomeworkWords, "Command1");
+        QTRY_COMPARE_WITH_TIMEOUT(said(), QStringList{"cat"}, Patience);
+        // The voice is still speaking, and the window still handles events.
+        bool answered = false;
+        QTimer::singleShot(0, editor(), [&answered] { answered = true; });
+        QTRY_VERIFY_WITH_TIMEOUT(answered, Patience);
+        QVERIFY(recorder()->isRunning());
+        QCOMPARE(control<QLabel>(editor(), QStringLiteral("LabelInstructions"))->text(),
+                 QStringLiteral("Saved.  Recording the words so the computer can say them: 0 of 1."));
+        QVERIFY(!control<QWidget>(editor(), QStringLiteral("TextWord"))->isEnabled());
+        QVERIFY(!Forms::find(w::SpellingDrill));
+
+        QFile::remove(voiceFile("gate"));
+        // Then the drill opens on the list, with the word's own recording.
+        QTRY_VERIFY_WITH_TIMEOUT(Forms::find(w::SpellingDrill), Patience);
+        QVERIFY(!editor());
+        QCOMPARE(box->readDataFile(QStringLiteral("cat.wav")), QByteArray("voice:cat"));
+    }
+
+    void closingTheEditorStopsTheVoiceAndLeavesNoPart()
+    {
+        touch("gate");
+        typeWords({"cat", "dog"});
+        press(w::HomeworkWords, "CommandDone");
+        QTRY_COMPARE_WITH_TIMEOUT(said(), QStringList{"cat"}, Patience);
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(voiceFile("pid")), Patience);
+        QFile pidFile(voiceFile("pid"));
+        QVERIFY(pidFile.open(QIODevice::ReadOnly));
+        const pid_t pid = pid_t(pidFile.readAll().trimmed().toInt());
+        QVERIFY(pid > 0);
+        press(w::HomeworkWords, "Command2");
+        processEvents();
+        QVERIFY(!editor());
+        QTRY_VERIFY_WITH_TIMEOUT(::kill(pid, 0) != 0, Patience); // the voice was stopped
+        QCOMPARE(dataFiles(), QStringList{"week.shw"});           // saved, and nothing half-written
+        QCOMPARE(said(), QStringList{"cat"});
+    }
+
+    // A run writes under a name of its own, and removes what a killed run
+    // left over an hour ago, not what another copy is writing now.
+    void unfinishedFilesAreTheRunsOwn()
+    {
+        const QString stale = box->writeDataFile(QStringLiteral(".cat.wav.x1.part"), "killed");
+        const QString fresh = box->writeDataFile(QStringLiteral(".cat.wav.x2.part"), "another copy");
+        QFile old(stale);
+        QVERIFY(old.open(QIODevice::ReadWrite));
+        QVERIFY(old.setFileTime(QDateTime::currentDateTime().addSecs(-3700), QFileDevice::FileModificationTime));
+        old.close();
+        touch("gate");
+        typeWords({"cat"});
+        press(w::HomeworkWords, "CommandDone");
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(voiceFile("pid")), Patience);
+        QFile out(voiceFile("out"));
+        QVERIFY(out.open(QIODevice::ReadOnly));
+        const QString partial = QFileInfo(QString::fromLocal8Bit(out.readAll().trimmed())).fileName();
+        QVERIFY2(QRegularExpression(QStringLiteral("^\\.cat\\.wav\\.[0-9a-z]+\\.part$")).match(partial).hasMatch()
+                     && !partial.endsWith(QStringLiteral(".x2.part")),
+                 qPrintable(partial));
+        QFile::remove(voiceFile("gate"));
+        QTRY_VERIFY_WITH_TIMEOUT(!editor(), Patience);
+        QCOMPARE(dataFiles(), (QStringList{".cat.wav.x2.part", "cat.wav", "week.shw"}));
+        QVERIFY(QFile::exists(fresh));
+    }
+
+    // The program killed outright (kill -9) takes the voice with it. Runs
+    // again as a child process that is killed while the voice speaks.
+    void theVoiceDiesWithTheProgram()
+    {
+        if (qEnvironmentVariableIsSet("KITE_RECORDER_CHILD")) {
+            qputenv("KITE_VOICE_COMMAND", qgetenv("KITE_RECORDER_CHILD") + "/voice.sh");
+            WordRecorder recorder;
+            recorder.start({{QStringLiteral("cat"), QStringLiteral("cat.wav")}}, box->dataDir());
+            QTest::qWait(3 * Patience); // killed long before
+            return;
+        }
+        touch("gate");
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("KITE_RECORDER_CHILD"), voiceDir->path());
+        child.setProcessEnvironment(env);
+        child.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(QTest::currentTestFunction())});
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(voiceFile("pid")), Patience);
+        QFile pidFile(voiceFile("pid"));
+        QVERIFY(pidFile.open(QIODevice::ReadOnly));
+        const pid_t pid = pid_t(pidFile.readAll().trimmed().toInt());
+        QVERIFY(pid > 0 && ::kill(pid, 0) == 0);
+        ::kill(pid_t(child.processId()), SIGKILL);
+        QVERIFY(child.waitForFinished(Patience));
+        // Dead: gone, or a zombie its new parent has not reaped yet.
+        const auto alive = [pid] {
+            QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+            return stat.open(QIODevice::ReadOnly) && !stat.readAll().contains(") Z ");
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(!alive(), Patience);
+    }
+
+    void noVoiceIsSaidInTheEditorsWords()
+    {
+        touch("novoice");
+        typeWords({"cat", "dog"});
+        press(w::HomeworkWords, "CommandDone");
+        QTRY_VERIFY_WITH_TIMEOUT(!editor(), Patience);
+        QCOMPARE(box->messages.size(), 1);
+        QCOMPARE(box->messages.first().text,
+                 QStringLiteral("The words are saved, but they can't be recorded: no voice is installed on this "
+                                "computer (festival or espeak-ng).  The drill will spell them without saying them."));
+        QCOMPARE(said(), QStringList{"cat"}); // not asked again for every word
+        QCOMPARE(dataFiles(), QStringList{"week.shw"});
+    }
+
+    void aWordTheVoiceFailsOnIsReported()
+    {
+        typeWords({"fail", "dog"});
+        press(w::HomeworkWords, "CommandDone");
+        QTRY_VERIFY_WITH_TIMEOUT(!editor(), Patience);
+        QCOMPARE(box->messages.value(0).text,
+                 QStringLiteral("The words are saved, but 1 of them could not be recorded.  The drill will spell "
+                                "it without saying it."));
+        QCOMPARE(dataFiles(), (QStringList{"dog.wav", "week.shw"}));
+    }
+
+    void aWordChangedInWordSearchIsRecorded()
+    {
+        box->writeDataFile(QStringLiteral("week.shw"), "\"cat\"\r\n\"dog\"\r\n");
+        box->writeDataFile(QStringLiteral("cat.wav"), "a parent's own");
+        box->writeDataFile(QStringLiteral("dog.wav"), "a parent's own");
+        session().WordFileAction = WordListAction::ChangeWord;
+        session().WordFileName = box->dataDir() + QStringLiteral("/week.shw");
+        Form* search = Forms::show(w::WordSearch);
+        for (const char* name : {"Text1", "Text2"}) {
+            auto* entry = control<QWidget>(search, QString::fromLatin1(name));
+            typeText(entry, QString::fromLatin1(name[4] == '1' ? "do" : "duck"));
+            pressEnter(entry);
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(box->dataDir() + QStringLiteral("/duck.wav")), Patience);
+        QCOMPARE(said(), QStringList{"duck"});
+        QTRY_VERIFY_WITH_TIMEOUT(!control<QProgressBar>(search, QStringLiteral("ProgressRecording"))->isVisible(),
+                                 Patience);
+        QVERIFY(box->messages.isEmpty());
+        search->unload();
+    }
+
+    // The installed voice script (beside the program, as the build lays it
+    // out) answers 3 when none of its programs is there.
+    void theInstalledScriptKnowsWhenNoVoiceIsInstalled()
+    {
+        qunsetenv("KITE_VOICE_COMMAND");
+        const QStringList command = voiceCommand();
+        QCOMPARE(command.size(), 2);
+        QTemporaryDir copy;
+        QVERIFY(QFile::copy(command.at(1), copy.filePath(QStringLiteral("say_word.sh"))));
+        QFile conf(copy.filePath(QStringLiteral("voice.conf")));
+        QVERIFY(conf.open(QIODevice::WriteOnly));
+        conf.write("engine='festival'\nfestival='/nonexistent/festival'\nfestival_voice='x'\nfestival_rate='1'\n"
+                   "espeak='/nonexistent/espeak-ng'\nespeak_voice='x'\nespeak_speed='1'\nsox='/bin/sh'\n");
+        conf.close();
+        QProcess script;
+        script.start(QStringLiteral("sh"), {copy.filePath(QStringLiteral("say_word.sh")), QStringLiteral("cat"),
+                                           copy.filePath(QStringLiteral("cat.wav"))});
+        QVERIFY(script.waitForFinished(Patience));
+        QCOMPARE(script.exitCode(), 3);
+        QVERIFY(!QFile::exists(copy.filePath(QStringLiteral("cat.wav"))));
+    }
+};
+
+QTEST_MAIN(TestWordLists)
+#include "tst_word_lists.moc"
