@@ -14,6 +14,10 @@ class Alphabet : public Form {
 public:
     Alphabet();
 
+protected:
+    void Form_Load() override;
+
+private:
     Label* Instructions;
     CommandButton* UpperCaseLetterCommand;
     std::array<CommandButton*, 4> Letter{};       // Letter1..Letter3 at 1..3
@@ -24,10 +28,6 @@ public:
     CommandButton* Command1;
     QAction* ExitItem;
 
-protected:
-    void Form_Load() override;
-
-private:
     void Letter_Click(int place);
     void UpperCaseLetterCommand_Click();
     void TryAnotherCommand_Click();

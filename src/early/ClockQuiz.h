@@ -16,6 +16,11 @@ class ClockQuiz : public ChoiceDrill {
 public:
     ClockQuiz();
 
+protected:
+    void Form_Load() override;
+    void afterRightAnswer(int answeredStep) override;
+
+private:
     // The three times in words: the choice array, named "TimeChoice(i)".
     ControlArray<OptionButton>& TimeChoice = Option1;
     // Prompt and verdict: "Which is correct?", "Wrong" or the right time.
@@ -24,11 +29,6 @@ public:
     CommandButton* DoAgainComButton;
     CommandButton* ReturnComButton;
 
-protected:
-    void Form_Load() override;
-    void afterRightAnswer(int answeredStep) override;
-
-private:
     void Timer1_Timer();
     void DoAgainComButton_Click();
     void ReturnComButton_Click();

@@ -12,6 +12,10 @@ class English : public Form {
 public:
     English();
 
+protected:
+    void Form_Load() override;
+
+private:
     Label* MainWindowText;
     CommandButton* SingularNounsCommand;
     CommandButton* Command1;
@@ -20,10 +24,6 @@ public:
     QAction* menSingular;
     QAction* menPlural;
 
-protected:
-    void Form_Load() override;
-
-private:
     void menSingular_Click();
     void menPlural_Click();
     void SingularNounsCommand_Click();

@@ -22,6 +22,10 @@ public:
     // into either list stays.
     void useChosenLists();
 
+protected:
+    void Form_Load() override;
+
+private:
     Label* InstructionsLabel;
     ComboBox* Noun;
     ComboBox* adjective;
@@ -47,10 +51,6 @@ public:
     Timer* PauseTimer;
     QFrame* Shape1;
 
-protected:
-    void Form_Load() override;
-
-private:
     void MakeSentence_Click();
     void Timer1_Timer();
     void SaySlowerCommand_Click();

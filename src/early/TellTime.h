@@ -13,15 +13,15 @@ class TellTime : public Form {
 public:
     TellTime();
 
+protected:
+    void Form_Load() override;
+
+private:
     QAction* menExitTellTime;
     std::array<QAction*, 5> MenLevel{}; // MenLevel1..MenLevel4 at 1..4
     CommandButton* Command1;
     CommandButton* TellTimeBeginCommand;
 
-protected:
-    void Form_Load() override;
-
-private:
     void MenLevel_Click(int level);
     void TellTimeBeginCommand_Click();
     void Command1_Click();

@@ -10,6 +10,10 @@ class About : public Form {
 public:
     About();
 
+protected:
+    void Form_Load() override;
+
+private:
     Label* Label1;
     // The program's version, under the title.
     Label* lblVersion;
@@ -19,10 +23,6 @@ public:
     CommandButton* Command1;
     Timer* Timer1;
 
-protected:
-    void Form_Load() override;
-
-private:
     void Timer1_Timer();
     void Command1_Click();
 };

@@ -13,6 +13,10 @@ class CurrentScores : public Form {
 public:
     CurrentScores();
 
+protected:
+    void Form_Load() override;
+
+private:
     Label* LabelName;
     Label* Label10;
     // Name labels Lbl1, lbl2 .. lbl9 and their value labels Label1 .. Label9,
@@ -21,10 +25,6 @@ public:
     std::array<Label*, 9> scoreValues{};
     CommandButton* Command1;
 
-protected:
-    void Form_Load() override;
-
-private:
     void Command1_Click();
 };
 

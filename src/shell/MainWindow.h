@@ -20,13 +20,13 @@ public:
     static constexpr int WidthTwips = 9620;
     static constexpr int HeightTwips = 7200;
 
-    Timer* Timer1;
-
 protected:
     void Form_Load() override;
     void Form_Unload(bool& cancel) override;
 
 private:
+    Timer* Timer1;
+
     struct Entry;
     void buildMenus();
     QAction* addEntry(QAction* submenu, const Entry& entry);

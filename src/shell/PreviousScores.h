@@ -15,6 +15,10 @@ class PreviousScores : public Form {
 public:
     PreviousScores();
 
+protected:
+    void Form_Load() override;
+
+private:
     ComboBox* CboNames;
     TextArea* Text1;
     CommandButton* cmdDelete;
@@ -22,10 +26,6 @@ public:
     // The chosen name's records over time, under the buttons.
     ScoreChart* Chart;
 
-protected:
-    void Form_Load() override;
-
-private:
     void CboNames_Click();
     void CboNames_Change();
     void cmdDelete_Click();

@@ -12,14 +12,14 @@ class UserNameEntry : public Form {
 public:
     UserNameEntry();
 
-    TextBox* TextName;
-    CommandButton* Command1;
-
 protected:
     void Form_Load() override;
     void Form_Unload(bool& cancel) override;
 
 private:
+    TextBox* TextName;
+    CommandButton* Command1;
+
     void Command1_Click();
     void TextName_KeyPress(int& ascii);
 };

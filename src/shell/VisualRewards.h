@@ -13,9 +13,6 @@ class VisualRewards : public Form {
 public:
     VisualRewards();
 
-    ImageBox* Image1;
-    Label* Label1;
-    Timer* Timer1;
 
     // At most this many pictures take part in the draw.
     static constexpr int MaxPictures = 101;
@@ -24,6 +21,10 @@ protected:
     void Form_Load() override;
 
 private:
+    ImageBox* Image1;
+    Label* Label1;
+    Timer* Timer1;
+
     void Timer1_Timer();
 
     // Shrinks a picture larger than the window's picture area to fit it, and

@@ -12,15 +12,15 @@ class HomeworkFileName : public Form {
 public:
     HomeworkFileName();
 
+protected:
+    void Form_Load() override;
+
+private:
     Label* LabelInstructions;
     TextBox* TextFileName;
     OptionButton *Option1, *Option2;
     CommandButton *CommandOK, *CommandCancel;
 
-protected:
-    void Form_Load() override;
-
-private:
     void CommandOK_Click();
     void TextFileName_KeyPress(int& ascii);
     void Option1_DblClick();

@@ -19,17 +19,17 @@ class HomeworkWords : public Form {
 public:
     HomeworkWords();
 
+protected:
+    void Form_Load() override;
+    void Form_Unload(bool& cancel) override;
+
+private:
     Label *LabelInstructions, *Label1, *LabelWordNumber;
     TextBox* TextWord;
     CommandButton *Command1, *CommandDone, *Command2;
     // How far the recordings of the words saved have got.
     QProgressBar* ProgressRecording;
 
-protected:
-    void Form_Load() override;
-    void Form_Unload(bool& cancel) override;
-
-private:
     void TextWord_KeyPress(int& ascii);
     void Command1_Click();
     void CommandDone_Click();

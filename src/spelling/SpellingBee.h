@@ -13,8 +13,6 @@ class SpellingBee : public Form {
 public:
     SpellingBee();
 
-    ImageBox* Image1;
-    Timer* Timer1;
 
     // Where the bee is, in twips.
     int imageLeft() const { return m_imageLeft; }
@@ -24,6 +22,9 @@ protected:
     void Form_Load() override;
 
 private:
+    ImageBox* Image1;
+    Timer* Timer1;
+
     void buildMenus();
 
     void menuInputHomework_Click();

@@ -15,15 +15,15 @@ class SpellingDrill : public Form {
 public:
     SpellingDrill();
 
+protected:
+    void Form_Load() override;
+
+private:
     TextBox* TextSpelledWord;
     CommandButton *CommandReady, *CommandAnother, *CommandSeeAgain, *CommandReturn;
     Label *LabelInstructions, *LabelScore, *LabelAttempts;
     Timer* Timer1;
 
-protected:
-    void Form_Load() override;
-
-private:
     void CommandReady_Click();
     void CommandAnother_Click();
     void CommandSeeAgain_Click();

@@ -16,16 +16,16 @@ class WordFilePicker : public Form {
 public:
     WordFilePicker();
 
+protected:
+    void Form_Load() override;
+
+private:
     Label* LabelInstructions;
     DriveListBox* Drive1;
     DirListBox* Dir1;
     FileListBox* File1;
     CommandButton *CommandOK, *CommandCancel;
 
-protected:
-    void Form_Load() override;
-
-private:
     void Drive1_Change();
     void Dir1_Change();
     void CommandOK_Click();

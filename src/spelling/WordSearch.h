@@ -18,17 +18,17 @@ class WordSearch : public Form {
 public:
     WordSearch();
 
+protected:
+    void Form_Load() override;
+    void Form_Unload(bool& cancel) override;
+
+private:
     Label *LabelInstructions, *Label1, *Label2;
     TextBox *Text1, *Text2;
     CommandButton *Command1, *CommandCancel;
     // How far the recording of a changed word has got.
     QProgressBar* ProgressRecording;
 
-protected:
-    void Form_Load() override;
-    void Form_Unload(bool& cancel) override;
-
-private:
     void Text1_KeyPress(int& ascii);
     void Text1_Change();
     void Text2_KeyPress(int& ascii);

@@ -245,10 +245,15 @@ private slots:
         QVERIFY(Forms::find(windows::MainWindow));
     }
 
-    // The size factor is chosen so that this window fits the screen.
+    // The size factor is chosen so that this window fits the screen: it must
+    // hold every window, and be tight (windows sized from their fonts round
+    // differently at each factor).
     void theLargestWindowIsTheOneTheSizeFactorMakesRoomFor()
     {
-        QCOMPARE(largestSeen, QSize(px(LargestWindowWidthTwips), px(LargestWindowHeightTwips)));
+        const QSize declared(px(LargestWindowWidthTwips), px(LargestWindowHeightTwips));
+        const QSize room = declared - largestSeen;
+        QVERIFY2(room.width() >= 0 && room.height() >= 0 && room.width() <= px(120) && room.height() <= px(120),
+                 qPrintable(QStringLiteral("largest window %1 x %2").arg(largestSeen.width()).arg(largestSeen.height())));
     }
 };
 

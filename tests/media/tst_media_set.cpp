@@ -205,7 +205,7 @@ private slots:
     {
         const QSet<QString> fixed = recordingNames();
         QHash<QString, QString> owner;
-        for (const QString& list : {"s_noun.dat", "s_verb.dat", "p_noun.dat", "p_verb.dat", "Adject.dat", "Adverb.dat"}) {
+        for (const QString& list : QStringList{"s_noun.dat", "s_verb.dat", "p_noun.dat", "p_verb.dat", "Adject.dat", "Adverb.dat"}) {
             QStringList words;
             readList(list, &words);
             QVERIFY2(words.size() >= 10, qPrintable(list));
@@ -222,7 +222,7 @@ private slots:
     void levelListsGrowHarder()
     {
         double previous = 0;
-        for (const QString& list : {"Level1.lib", "Level2.lib", "Level3.lib", "Level4.lib"}) {
+        for (const QString& list : QStringList{"Level1.lib", "Level2.lib", "Level3.lib", "Level4.lib"}) {
             QStringList words;
             readList(list, &words);
             for (const QByteArray& line : readAll(list).split('\n'))

@@ -77,14 +77,14 @@ const QStringList annLines{
 
 QStringList shownLines(const PreviousScores* form)
 {
-    const QString text = form->Text1->text();
+    const QString text = kt::test::control<TextArea>(form, QStringLiteral("Text1"))->text();
     return text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
 }
 QStringList listed(const PreviousScores* form)
 {
     QStringList names;
-    for (int i = 0; i < form->CboNames->count(); ++i)
-        names << form->CboNames->itemText(i);
+    for (int i = 0; i < kt::test::control<ComboBox>(form, QStringLiteral("CboNames"))->count(); ++i)
+        names << kt::test::control<ComboBox>(form, QStringLiteral("CboNames"))->itemText(i);
     return names;
 }
 // Writes the given score files, makes `user` current and opens the window.
@@ -97,8 +97,8 @@ PreviousScores* openPreviousScores(Sandbox& sandbox, const QString& user, const 
 }
 void typeName(PreviousScores* form, const QString& name)
 {
-    form->CboNames->lineEdit()->clear();
-    kt::test::typeText(form->CboNames->lineEdit(), name);
+    kt::test::control<ComboBox>(form, QStringLiteral("CboNames"))->lineEdit()->clear();
+    kt::test::typeText(kt::test::control<ComboBox>(form, QStringLiteral("CboNames"))->lineEdit(), name);
 }
 
 // Runs the current test function again in a child process with `flag` set.
@@ -389,20 +389,20 @@ private slots:
         session().UserName = QStringLiteral("Ann");
         auto* form = dynamic_cast<CurrentScores*>(Forms::show(windows::CurrentScores));
         for (int i = 0; i < 9; ++i)
-            QCOMPARE(form->scoreValues[i]->text(), QString::number(scores[i]));
+            QCOMPARE(kt::test::control<Label>(form, QStringLiteral("Label%1").arg(i + 1))->text(), QString::number(scores[i]));
 
         session().AddScore = 6;
         session().UserName = QStringLiteral("Bob");
         // Shown again while open: brought to the front, not loaded again.
         QCOMPARE(Forms::show(windows::CurrentScores), form);
-        QCOMPARE(form->scoreValues[1]->text(), QStringLiteral("2"));
-        QCOMPARE(form->Label10->text(), QStringLiteral("Ann"));
-        kt::test::click(form->Command1);
+        QCOMPARE(kt::test::control<Label>(form, QStringLiteral("Label2"))->text(), QStringLiteral("2"));
+        QCOMPARE(kt::test::control<Label>(form, QStringLiteral("Label10"))->text(), QStringLiteral("Ann"));
+        kt::test::click(kt::test::control<CommandButton>(form, QStringLiteral("Command1")));
         kt::test::processEvents();
         QVERIFY(!Forms::find(windows::CurrentScores));
         form = dynamic_cast<CurrentScores*>(Forms::show(windows::CurrentScores));
-        QCOMPARE(form->scoreValues[1]->text(), QStringLiteral("6"));
-        QCOMPARE(form->Label10->text(), QStringLiteral("Bob"));
+        QCOMPARE(kt::test::control<Label>(form, QStringLiteral("Label2"))->text(), QStringLiteral("6"));
+        QCOMPARE(kt::test::control<Label>(form, QStringLiteral("Label10"))->text(), QStringLiteral("Bob"));
     }
 
     void previousScoresListsTheNames()
@@ -416,7 +416,7 @@ private slots:
                                                    {"A*B.scr", annRecords()}, {"Ann.x.scr", annRecords()},
                                                    {" Dee.scr", annRecords()}, {"Ann .scr", annRecords()}});
         QCOMPARE(listed(form), (QStringList{" Dee", "Ann ", "Ann", "Bob", "Cy"}));
-        QCOMPARE(form->CboNames->text(), QString());
+        QCOMPARE(kt::test::control<ComboBox>(form, QStringLiteral("CboNames"))->text(), QString());
     }
 
     // The user's file is chosen whatever its case, and a typed name only ever
@@ -455,10 +455,10 @@ private slots:
             sandbox, user, {{"Ann.scr", annBytes}, {"Bob.scr", recordBytes(QDate(2026, 12, 5), {}, "Bob")}});
         if (!typed.isEmpty())
             typeName(form, typed);
-        QCOMPARE(form->CboNames->text(), selected);
+        QCOMPARE(kt::test::control<ComboBox>(form, QStringLiteral("CboNames"))->text(), selected);
         QCOMPARE(shownLines(form), shown);
         QVERIFY(sandbox.messages.isEmpty());
-        form->CboNames->setCurrentIndex(0); // the window keeps working
+        kt::test::control<ComboBox>(form, QStringLiteral("CboNames"))->setCurrentIndex(0); // the window keeps working
         QCOMPARE(shownLines(form), annLines);
     }
 
@@ -468,22 +468,22 @@ private slots:
         PreviousScores* form = openPreviousScores(
             sandbox, "Ann",
             {{"Ann.scr", annRecords()}, {"Bob.scr", recordBytes(QDate(2026, 12, 24), {9, 0, 0, 0, 0, 0, 0, 0, 0}, "Bob")}});
-        form->CboNames->setCurrentIndex(1);
+        kt::test::control<ComboBox>(form, QStringLiteral("CboNames"))->setCurrentIndex(1);
         QCOMPARE(shownLines(form), QStringList{QStringLiteral(
                                        "24-Dec-26   0009   0000   0000   0000   0000   0000   0000   0000   0000")});
-        form->CboNames->setCurrentIndex(0);
+        kt::test::control<ComboBox>(form, QStringLiteral("CboNames"))->setCurrentIndex(0);
         // The record read last is kept in the session's buffer.
         QCOMPARE(session().RecordBuffer.date, QDate(2027, 1, 2));
         QCOMPARE(session().RecordBuffer.scores[8], qint16(125));
         // Choosing the name already shown reads its file again.
-        form->CboNames->setCurrentIndex(1);
+        kt::test::control<ComboBox>(form, QStringLiteral("CboNames"))->setCurrentIndex(1);
         {
             QFile bob(sandbox.dataDir() + QStringLiteral("/Bob.scr"));
             QVERIFY(bob.open(QIODevice::Append));
             bob.write(recordBytes(QDate(2026, 12, 25), {1, 0, 0, 0, 0, 0, 0, 0, 0}, QStringLiteral("Bob")));
         }
         QCOMPARE(shownLines(form).size(), 1);
-        emit form->CboNames->activated(1);
+        emit kt::test::control<ComboBox>(form, QStringLiteral("CboNames"))->activated(1);
         QCOMPARE(shownLines(form).size(), 2);
     }
 
@@ -492,25 +492,25 @@ private slots:
         Sandbox sandbox;
         PreviousScores* form = openPreviousScores(sandbox, "ann", {{"Ann.scr", annRecords()}, {"Bob.scr", ""}});
         sandbox.answers << MsgResult::No;
-        kt::test::click(form->cmdDelete);
+        kt::test::click(kt::test::control<CommandButton>(form, QStringLiteral("cmdDelete")));
         QCOMPARE(sandbox.messages.size(), 1);
         QCOMPARE(sandbox.messages.first().buttons, MsgButtons::YesNo);
         QCOMPARE(sandbox.messages.first().defaultButton, MsgResult::No);
         QCOMPARE(sandbox.readDataFile(QStringLiteral("Ann.scr")), annRecords());
         QCOMPARE(shownLines(form), annLines);
         // Enter on the button asks too; the default answer is No.
-        kt::test::pressEnter(form->cmdDelete);
+        kt::test::pressEnter(kt::test::control<CommandButton>(form, QStringLiteral("cmdDelete")));
         QCOMPARE(sandbox.messages.size(), 2);
         QVERIFY(QFileInfo::exists(sandbox.dataDir() + QStringLiteral("/Ann.scr")));
 
         sandbox.answers << MsgResult::Yes;
-        kt::test::click(form->cmdDelete);
+        kt::test::click(kt::test::control<CommandButton>(form, QStringLiteral("cmdDelete")));
         QCOMPARE(sandbox.messages.size(), 3);
         QVERIFY(!QFileInfo::exists(sandbox.dataDir() + QStringLiteral("/Ann.scr")));
         QVERIFY(QFileInfo::exists(sandbox.dataDir() + QStringLiteral("/Bob.scr")));
         QCOMPARE(listed(form), QStringList{QStringLiteral("Bob")});
-        QCOMPARE(form->CboNames->text(), QString());
-        QVERIFY(form->Text1->text().isEmpty());
+        QCOMPARE(kt::test::control<ComboBox>(form, QStringLiteral("CboNames"))->text(), QString());
+        QVERIFY(kt::test::control<TextArea>(form, QStringLiteral("Text1"))->text().isEmpty());
     }
 
     // A name's blanks do not hide the user's file, but the user's own file
@@ -530,12 +530,12 @@ private slots:
         if (ownFileToo)
             sandbox.writeDataFile(QStringLiteral("Ann.scr"), recordBytes(QDate(2026, 12, 24), {}));
         PreviousScores* form = openPreviousScores(sandbox, "Ann", {{"Ann .scr", annRecords()}});
-        QCOMPARE(form->CboNames->text(), preselected);
-        form->CboNames->setCurrentIndex(0);
-        QCOMPARE(form->CboNames->text(), QStringLiteral("Ann "));
+        QCOMPARE(kt::test::control<ComboBox>(form, QStringLiteral("CboNames"))->text(), preselected);
+        kt::test::control<ComboBox>(form, QStringLiteral("CboNames"))->setCurrentIndex(0);
+        QCOMPARE(kt::test::control<ComboBox>(form, QStringLiteral("CboNames"))->text(), QStringLiteral("Ann "));
         QCOMPARE(shownLines(form), annLines);
         sandbox.answers << MsgResult::Yes;
-        kt::test::click(form->cmdDelete);
+        kt::test::click(kt::test::control<CommandButton>(form, QStringLiteral("cmdDelete")));
         QVERIFY(!QFileInfo::exists(sandbox.dataDir() + QStringLiteral("/Ann .scr")));
         QCOMPARE(QFileInfo::exists(sandbox.dataDir() + QStringLiteral("/Ann.scr")), ownFileToo);
         QCOMPARE(listed(form), ownFileToo ? QStringList{QStringLiteral("Ann")} : QStringList());
@@ -548,7 +548,7 @@ private slots:
         // Gone behind the window's back before the delete.
         QVERIFY(QFile::remove(sandbox.dataDir() + QStringLiteral("/Ann.scr")));
         sandbox.answers << MsgResult::Yes;
-        kt::test::click(form->cmdDelete);
+        kt::test::click(kt::test::control<CommandButton>(form, QStringLiteral("cmdDelete")));
         QCOMPARE(sandbox.messages.size(), 2);
         QCOMPARE(sandbox.messages.at(1).text, QStringLiteral("There is no score file for \"Ann\"."));
         QCOMPARE(listed(form), QStringList{QStringLiteral("Ann")});
@@ -560,7 +560,7 @@ private slots:
         outside.close();
         typeName(form, QStringLiteral("../outside"));
         sandbox.answers << MsgResult::Yes;
-        kt::test::click(form->cmdDelete);
+        kt::test::click(kt::test::control<CommandButton>(form, QStringLiteral("cmdDelete")));
         QCOMPARE(sandbox.messages.size(), 4);
         QVERIFY(QFileInfo::exists(sandbox.windowsDir() + QStringLiteral("outside.scr")));
     }
@@ -649,14 +649,14 @@ private slots:
         for (const int quiet : {Num, Sub, Mul, Div, Frac, Spel})
             QVERIFY2(!colourAnywhere(image, activityColour(quiet)), qPrintable(activityHeading(quiet)));
 
-        form->CboNames->setText(QStringLiteral("Bob"));
+        kt::test::control<ComboBox>(form, QStringLiteral("CboNames"))->setText(QStringLiteral("Bob"));
         QCOMPARE(chart->chartedActivities(), QList<int>{Mul});
         image = chart->grab().toImage();
         QVERIFY(colourAt(image, expectedPixel(chart, 0.5, 3, 5), activityColour(Mul)));
         QVERIFY(!colourAnywhere(image, add) && !colourAnywhere(image, alph));
 
         // A name without a score file charts nothing.
-        form->CboNames->setText(QStringLiteral("Nobody"));
+        kt::test::control<ComboBox>(form, QStringLiteral("CboNames"))->setText(QStringLiteral("Nobody"));
         QVERIFY(chart->chartedActivities().isEmpty());
         QVERIFY(!colourAnywhere(chart->grab().toImage(), activityColour(Mul)));
     }

@@ -51,8 +51,8 @@ protected:
 
 void enterName(UserNameEntry* form, const QString& name)
 {
-    kt::test::typeText(form->TextName, name);
-    kt::test::pressEnter(form->TextName);
+    kt::test::typeText(kt::test::control<TextBox>(form, QStringLiteral("TextName")), name);
+    kt::test::pressEnter(kt::test::control<TextBox>(form, QStringLiteral("TextName")));
     kt::test::processEvents();
 }
 QStringList dataFiles(const Sandbox& sandbox)
@@ -67,7 +67,7 @@ QByteArray line(const QString& name, const QByteArray& scores = "0,0,0,0,0,0,0,0
 MainWindow* startMain()
 {
     auto* main = dynamic_cast<MainWindow*>(Forms::show(windows::MainWindow));
-    main->Timer1->fire();
+    kt::test::control<Timer>(main, QStringLiteral("Timer1"))->fire();
     return main;
 }
 void closeMain(MainWindow* main, const Sandbox& sandbox)
@@ -93,12 +93,12 @@ VisualRewards* openReward(Sandbox& sandbox, QList<double> draws = {})
 }
 QColor aboutPictureColour(const About* form)
 {
-    return form->surface()->grab().toImage().pixelColor(form->Image1->geometry().center());
+    return form->surface()->grab().toImage().pixelColor(kt::test::control<ImageBox>(form, QStringLiteral("Image1"))->geometry().center());
 }
 void expectClosesAfterFiveSeconds(VisualRewards* form)
 {
-    QVERIFY(form->Timer1->enabled());
-    form->Timer1->fire();
+    QVERIFY(kt::test::control<Timer>(form, QStringLiteral("Timer1"))->enabled());
+    kt::test::control<Timer>(form, QStringLiteral("Timer1"))->fire();
     kt::test::processEvents();
     QVERIFY(!Forms::find(windows::VisualRewards));
 }
@@ -403,10 +403,10 @@ private slots:
                          << windows::PreviousScores);
         QVERIFY(!Forms::find(windows::UserNameEntry));
         choose("menuAddLevel1"); // an activity opened before the timer fires
-        main->Timer1->fire();
+        kt::test::control<Timer>(main, QStringLiteral("Timer1"))->fire();
         QVERIFY(Forms::find(windows::UserNameEntry));
-        QVERIFY(!main->Timer1->enabled());
-        main->Timer1->fire(); // a late tick of a disabled timer does nothing
+        QVERIFY(!kt::test::control<Timer>(main, QStringLiteral("Timer1"))->enabled());
+        kt::test::control<Timer>(main, QStringLiteral("Timer1"))->fire(); // a late tick of a disabled timer does nothing
         QVERIFY(Forms::find(windows::Addition));
         // Change User Name on the open window only brings it to the front.
         Form* first = Forms::find(windows::UserNameEntry);
@@ -448,7 +448,7 @@ private slots:
         form = dynamic_cast<UserNameEntry*>(Forms::show(windows::UserNameEntry));
         session().AddScore = 4;
         session().MulScore = 1;
-        kt::test::typeText(form->TextName, QStringLiteral("Bob"));
+        kt::test::typeText(kt::test::control<TextBox>(form, QStringLiteral("TextName")), QStringLiteral("Bob"));
         form->close();
         kt::test::processEvents();
         QVERIFY(!Forms::find(windows::UserNameEntry));
@@ -514,7 +514,7 @@ private slots:
         MainWindow* main = startMain();
         auto* form = Forms::find<UserNameEntry>(windows::UserNameEntry);
         // The text of a name window still open at the end is not taken.
-        confirmed ? enterName(form, QStringLiteral("Ann")) : kt::test::typeText(form->TextName, QStringLiteral("Ann"));
+        confirmed ? enterName(form, QStringLiteral("Ann")) : kt::test::typeText(kt::test::control<TextBox>(form, QStringLiteral("TextName")), QStringLiteral("Ann"));
         closeMain(main, sandbox);
         QVERIFY(!Forms::find(windows::UserNameEntry));
         const QString last = confirmed ? QStringLiteral("Ann") : QStringLiteral("Unknown");
@@ -627,8 +627,8 @@ private slots:
         const QList<QPair<QString, QColor>> shown{{"b.BMP", Qt::green}, {"c.bmp", Qt::blue}, {"a.bmp", Qt::red}};
         for (const auto& [file, colour] : shown) {
             auto* form = dynamic_cast<VisualRewards*>(Forms::show(windows::VisualRewards));
-            QCOMPARE(form->Label1->text(), dataPath(sandbox, file));
-            QCOMPARE(form->Image1->pixmap().toImage().pixelColor(0, 0), colour);
+            QCOMPARE(kt::test::control<Label>(form, QStringLiteral("Label1"))->text(), dataPath(sandbox, file));
+            QCOMPARE(kt::test::control<ImageBox>(form, QStringLiteral("Image1"))->pixmap().toImage().pixelColor(0, 0), colour);
             expectClosesAfterFiveSeconds(form);
         }
         QCOMPARE(sandbox.random->position, 3);
@@ -641,8 +641,8 @@ private slots:
         for (int i = 0; i < 105; ++i)
             saveBitmap(dataPath(sandbox, QStringLiteral("p%1.bmp").arg(i, 3, 10, QLatin1Char('0'))), Qt::yellow, QSize(2, 2));
         VisualRewards* form = openReward(sandbox, {0.9999999});
-        QCOMPARE(form->Label1->text(), dataPath(sandbox, QStringLiteral("p100.bmp")));
-        QVERIFY(form->Image1->hasPicture());
+        QCOMPARE(kt::test::control<Label>(form, QStringLiteral("Label1"))->text(), dataPath(sandbox, QStringLiteral("p100.bmp")));
+        QVERIFY(kt::test::control<ImageBox>(form, QStringLiteral("Image1"))->hasPicture());
     }
 
     void nothingToShowGivesAnEmptyWindow_data()
@@ -661,8 +661,8 @@ private slots:
         if (!file.isEmpty())
             sandbox.writeDataFile(file, bytes);
         VisualRewards* form = openReward(sandbox);
-        QVERIFY(!form->Image1->hasPicture());
-        QCOMPARE(form->Label1->text(), QString());
+        QVERIFY(!kt::test::control<ImageBox>(form, QStringLiteral("Image1"))->hasPicture());
+        QCOMPARE(kt::test::control<Label>(form, QStringLiteral("Label1"))->text(), QString());
         QCOMPARE(sandbox.random->position, 0);
         QVERIFY(sandbox.messages.isEmpty());
         expectClosesAfterFiveSeconds(form);
@@ -674,11 +674,11 @@ private slots:
         sandbox.makeDataDir();
         saveBitmap(dataPath(sandbox, QStringLiteral("photo.bmp")), Qt::magenta, QSize(2000, 1000));
         VisualRewards* form = openReward(sandbox);
-        QVERIFY(form->Image1->hasPicture());
-        const QSize shown = form->Image1->pixmap().size();
+        QVERIFY(kt::test::control<ImageBox>(form, QStringLiteral("Image1"))->hasPicture());
+        const QSize shown = kt::test::control<ImageBox>(form, QStringLiteral("Image1"))->pixmap().size();
         QVERIFY(shown.width() <= px(6480) && shown.height() <= px(4860));
         QCOMPARE(shown.width(), 2 * shown.height());
-        QVERIFY(form->Image1->geometry().right() < form->surface()->width());
+        QVERIFY(kt::test::control<ImageBox>(form, QStringLiteral("Image1"))->geometry().right() < form->surface()->width());
     }
 
     void aboutPicturesAlternate()
@@ -692,7 +692,7 @@ private slots:
         // Image2 until the first tick, then Image1 and Image2 in turn.
         QCOMPARE(aboutPictureColour(form), QColor(Qt::blue));
         for (const QColor colour : {Qt::red, Qt::blue, Qt::red}) {
-            form->Timer1->fire();
+            kt::test::control<Timer>(form, QStringLiteral("Timer1"))->fire();
             QCOMPARE(aboutPictureColour(form), colour);
         }
     }

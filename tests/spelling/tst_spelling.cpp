@@ -197,17 +197,17 @@ private slots:
         QCOMPARE(beez->imageLeft(), 3600);
         QCOMPARE(beez->imageTop(), 2700);
         box->random->values = {0.75, 0.25};
-        beez->Timer1->fire();
+        kt::test::control<Timer>(beez, QStringLiteral("Timer1"))->fire();
         QCOMPARE(beez->imageLeft(), 3625);
         QCOMPARE(beez->imageTop(), 2675);
-        QCOMPARE(beez->Image1->pos(), QPoint(px(3625), px(2675)));
+        QCOMPARE(kt::test::control<ImageBox>(beez, QStringLiteral("Image1"))->pos(), QPoint(px(3625), px(2675)));
         // Steps of -50 up to the top edge, then back to the middle.
         box->random->values = {0.0}, box->random->position = 0;
         for (int i = 0; i < 52; ++i)
-            beez->Timer1->fire();
+            kt::test::control<Timer>(beez, QStringLiteral("Timer1"))->fire();
         QCOMPARE(beez->imageTop(), 75);
         QCOMPARE(beez->imageLeft(), 1025);
-        beez->Timer1->fire();
+        kt::test::control<Timer>(beez, QStringLiteral("Timer1"))->fire();
         QCOMPARE(beez->imageTop(), 2650);
         QCOMPARE(beez->imageLeft(), 975);
     }

@@ -94,7 +94,7 @@ struct MissingControl : std::runtime_error {
 
 // A control of a window by name; a missing one fails the test with its name.
 template <typename T>
-T* control(QObject* form, const QString& name)
+T* control(const QObject* form, const QString& name)
 {
     T* found = form ? form->findChild<T*>(name) : nullptr;
     if (!found) {
