@@ -38,33 +38,11 @@ ColumnDrill::ColumnDrill(const ColumnDrillKind& kind) : ChoiceDrill(kind.name), 
 
     // The working, top row first, each row from the thousands column to the
     // ones ({} leaves a column blank); the carries are written small.
-    struct Cell {
-        const char* name = nullptr;
-        Label** label = nullptr;
-    };
-    const struct {
-        int top;
-        bool small;
-        std::initializer_list<Cell> cells;
-    } grid[] = {
-        {CarryTop, true, {{}, {"C2", &C2}, {"C1", &C1}}},
-        {FirstTop, false, {{}, {"A3", &A3}, {"A2", &A2}, {"A1", &A1}}},
-        {SecondTop, false, {{}, {"N3", &N3}, {"N2", &N2}, {"N1", &N1}}},
-        {AnswerTop, false, {{"Y4", &Y4}, {"Y3", &Y3}, {"Y2", &Y2}, {"Y1", &Y1}}},
-    };
-    for (const auto& row : grid) {
-        int left = ThousandsLeft;
-        for (const Cell& cell : row.cells) {
-            if (cell.label) {
-                Label* label = addLabel(QLatin1String(cell.name), left, row.top, DigitWidth, row.small ? 480 : 660);
-                label->setScriptFont(row.small ? 16 : 28, true);
-                label->setAlignment(Qt::AlignCenter);
-                label->setForeColor(Colour::White);
-                *cell.label = label;
-            }
-            left += DigitWidth;
-        }
-    }
+    addDigitGrid({{CarryTop, true, {{}, {"C2", &C2}, {"C1", &C1}}},
+                  {FirstTop, false, {{}, {"A3", &A3}, {"A2", &A2}, {"A1", &A1}}},
+                  {SecondTop, false, {{}, {"N3", &N3}, {"N2", &N2}, {"N1", &N1}}},
+                  {AnswerTop, false, {{"Y4", &Y4}, {"Y3", &Y3}, {"Y2", &Y2}, {"Y1", &Y1}}}},
+                 ThousandsLeft, DigitWidth, {660, 28}, {480, 16});
 
     Line1 = addLine(QStringLiteral("Line1"), 2760, 1920, 3240, 1920, Colour::White, 3);
     Line2 = addLine(QStringLiteral("Line2"), 2760, 2400, 5160, 2400, Colour::White, 3);

@@ -13,7 +13,7 @@ namespace {
 constexpr int WindowWidth = 9600;
 constexpr int WindowHeight = 7200;
 constexpr int DigitWidth = 600;
-constexpr int Column[6] = {0, 4200, 3600, 3000, 2400, 1800}; // 1 ones .. 5 ten-thousands
+constexpr int OnesLeft = 4200; // the columns run leftwards from the ones
 constexpr int ProductCarryTop = 120;
 constexpr int FirstFactorTop = 480;
 constexpr int SecondFactorTop = 1080;
@@ -51,38 +51,15 @@ Multiplication::Multiplication() : StepDrill(windows::Multiplication, mulRules()
 
     // The working, top row first, each row from the ones column leftwards
     // ({} leaves a column blank); carry rows are written small.
-    struct Cell {
-        const char* name = nullptr;
-        Label** label = nullptr;
-    };
-    const struct {
-        int top;
-        bool small;
-        std::initializer_list<Cell> cells;
-    } grid[] = {
-        {ProductCarryTop, true, {{}, {"Carry1", &Carry1}, {"Carry2", &Carry2}, {"carry3", &carry3}}},
-        {FirstFactorTop, false, {{"NUM11", &NUM11}, {"NUM12", &NUM12}, {"NUM13", &NUM13}}},
-        {SecondFactorTop, false, {{"NUM21", &NUM21}, {"NUM22", &NUM22}, {}, {"TimesSymbol", &TimesSymbol}}},
-        {SumCarryTop, true, {{}, {"carry4", &carry4}, {"carry5", &carry5}, {"carry6", &carry6}}},
-        {FirstRowTop, false, {{"num31", &num31}, {"num32", &num32}, {"num33", &num33}, {"num34", &num34}}},
-        {SecondRowTop, false, {{"num41", &num41}, {"num42", &num42}, {"num43", &num43}, {"num44", &num44}}},
-        {SumTop, false,
-         {{"num51", &num51}, {"num52", &num52}, {"num53", &num53}, {"num54", &num54}, {"num55", &num55}}},
-    };
-    for (const auto& row : grid) {
-        int column = 1;
-        for (const Cell& cell : row.cells) {
-            if (cell.label) {
-                Label* label = addLabel(QLatin1String(cell.name), Column[column], row.top, DigitWidth,
-                                        row.small ? 360 : 600);
-                label->setScriptFont(row.small ? 14 : 26, true);
-                label->setAlignment(Qt::AlignCenter);
-                label->setForeColor(Colour::White);
-                *cell.label = label;
-            }
-            ++column;
-        }
-    }
+    addDigitGrid(
+        {{ProductCarryTop, true, {{}, {"Carry1", &Carry1}, {"Carry2", &Carry2}, {"carry3", &carry3}}},
+         {FirstFactorTop, false, {{"NUM11", &NUM11}, {"NUM12", &NUM12}, {"NUM13", &NUM13}}},
+         {SecondFactorTop, false, {{"NUM21", &NUM21}, {"NUM22", &NUM22}, {}, {"TimesSymbol", &TimesSymbol}}},
+         {SumCarryTop, true, {{}, {"carry4", &carry4}, {"carry5", &carry5}, {"carry6", &carry6}}},
+         {FirstRowTop, false, {{"num31", &num31}, {"num32", &num32}, {"num33", &num33}, {"num34", &num34}}},
+         {SecondRowTop, false, {{"num41", &num41}, {"num42", &num42}, {"num43", &num43}, {"num44", &num44}}},
+         {SumTop, false, {{"num51", &num51}, {"num52", &num52}, {"num53", &num53}, {"num54", &num54}, {"num55", &num55}}}},
+        OnesLeft, -DigitWidth, {600, 26}, {360, 14});
     TimesSymbol->setText(QStringLiteral("X"));
     Line1 = addLine(QStringLiteral("Line1"), 1800, 1740, 4800, 1740, Colour::White, 3);
     Line6 = addLine(QStringLiteral("Line6"), 1800, 3420, 4800, 3420, Colour::White, 3);

@@ -9,6 +9,7 @@
 #include "ui/Timer.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace kt {
 
@@ -65,6 +66,25 @@ void ChoiceDrill::addChoiceControls(const ChoiceLayout& layout)
     if (!m_rules.pictureTimer.isEmpty()) {
         Timer4 = addTimer(m_rules.pictureTimer, 100);
         Timer4->onTimer([this] { Timer4_Timer(); });
+    }
+}
+
+void ChoiceDrill::addDigitGrid(std::initializer_list<DigitRow> rows, int firstLeft, int step, DigitFace big,
+                               DigitFace small)
+{
+    for (const DigitRow& row : rows) {
+        const DigitFace face = row.small ? small : big;
+        int left = firstLeft;
+        for (const DigitCell& cell : row.cells) {
+            if (cell.label) {
+                Label* label = addLabel(QLatin1String(cell.name), left, row.top, std::abs(step), face.height);
+                label->setScriptFont(face.points, true);
+                label->setAlignment(Qt::AlignCenter);
+                label->setForeColor(Colour::White);
+                *cell.label = label;
+            }
+            left += step;
+        }
     }
 }
 

@@ -106,6 +106,22 @@ protected:
     // Controls hidden with the choices when a problem is finished and shown
     // again for the next one (the window's pointer lines).
     void addToAnswerArea(QWidget* widget) { m_answerArea << widget; }
+    // The working of a written sum: rows of white digits in the script face,
+    // top row first. A row's cells stand `step` twips apart from `firstLeft`
+    // (a cell without a label leaves its column blank); small rows hold carries.
+    struct DigitCell {
+        const char* name = nullptr;
+        Label** label = nullptr;
+    };
+    struct DigitRow {
+        int top;
+        bool small;
+        std::initializer_list<DigitCell> cells;
+    };
+    struct DigitFace {
+        int height, points;
+    };
+    void addDigitGrid(std::initializer_list<DigitRow> rows, int firstLeft, int step, DigitFace big, DigitFace small);
     // The small yellow arrow from the question down to the choices: a stem at
     // x from top to bottom and two heads ("Line11", "Line12", "Line13"),
     // hidden and shown with the choices.
