@@ -34,7 +34,9 @@ logs="$root/$build/sanitizer-logs"
 rm -rf "$logs"
 mkdir -p "$logs"
 common="halt_on_error=1:print_stacktrace=1:log_path=$logs/report"
-export ASAN_OPTIONS="$common:detect_leaks=1"
+# Qt's libraries have no frame pointers, so the fast unwinder loses an
+# allocation's callers inside them; the suppression needs the whole stack.
+export ASAN_OPTIONS="$common:detect_leaks=1:fast_unwind_on_malloc=0"
 export UBSAN_OPTIONS="$common"
 export LSAN_OPTIONS="suppressions=$root/scripts/lsan.supp:print_suppressions=0"
 export QT_QPA_PLATFORM=offscreen
