@@ -329,14 +329,19 @@ private slots:
     {
         test::Sandbox sandbox;
         Closable* window = showClosable();
+        QPointer<Closable> first(window);
         window->keepOpen = true;
         window->unload();
         QCOMPARE(Forms::find(QStringLiteral("Closable")), window);
         window->keepOpen = false;
         window->unload();
         QVERIFY(!Forms::find(QStringLiteral("Closable")));
-        Form* fresh = Forms::show(QStringLiteral("Closable"));
+        QPointer<Form> fresh = Forms::show(QStringLiteral("Closable"));
         QVERIFY(fresh && fresh->isLoaded());
+        // Closed windows are deleted, the fresh one too when it closes.
+        fresh->unload();
+        test::processEvents();
+        QVERIFY(!first && !fresh);
     }
 
     // A window whose load puts the focus in a box gets the keyboard and that
