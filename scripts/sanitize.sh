@@ -8,7 +8,7 @@
 # failed test or any report. Slow: not part of CI (.ci/run).
 #
 #   scripts/sanitize.sh                 # build and run everything
-#   scripts/sanitize.sh -R tst_ui_layer # extra arguments go to ctest
+#   scripts/sanitize.sh -R tst_ui # extra arguments go to ctest
 #
 # The fuzz targets are left out: they are built with clang, ASan and UBSan of
 # their own and run in the normal suite (fuzz/CMakeLists.txt).
