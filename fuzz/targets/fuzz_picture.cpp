@@ -6,7 +6,7 @@
 // -malloc_limit_mb=65, so no reader may allocate past that bound on the way,
 // whatever size the header claims.
 #include "Check.h"
-#include "ui/Form.h"
+#include "ui/Pictures.h"
 
 #include <QBuffer>
 #include <QFile>
