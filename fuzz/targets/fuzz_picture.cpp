@@ -6,6 +6,7 @@
 // -malloc_limit_mb=65, so no reader may allocate past that bound on the way,
 // whatever size the header claims.
 #include "Check.h"
+#include "InputFile.h"
 #include "ui/Pictures.h"
 
 #include <QBuffer>
@@ -66,12 +67,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size)
 {
-    static QTemporaryDir dir;
-    static const QString path = dir.filePath(QStringLiteral("face1.bmp"));
-    QFile file(path);
-    KITE_CHECK(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    KITE_CHECK(file.write(reinterpret_cast<const char*>(bytes), qint64(size)) == qint64(size));
-    file.close();
+    const QString path = writeInputFile(QStringLiteral("face1.bmp"), inputBytes(bytes, size));
 
     const QImage picture = kt::readPicture(path);
     if (!picture.isNull()) {

@@ -4,6 +4,7 @@
 // the recording limits or are refused. The test runs with -malloc_limit_mb=64:
 // no single allocation may pass the memory bound of a recording.
 #include "Check.h"
+#include "InputFile.h"
 #include "ui/SinkWavePlayer.h"
 
 #include <QFile>
@@ -11,12 +12,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size)
 {
-    static QTemporaryDir dir;
-    static const QString path = dir.filePath(QStringLiteral("word.wav"));
-    QFile file(path);
-    KITE_CHECK(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    KITE_CHECK(file.write(reinterpret_cast<const char*>(bytes), qint64(size)) == qint64(size));
-    file.close();
+    const QString path = writeInputFile(QStringLiteral("word.wav"), inputBytes(bytes, size));
 
     const QAudioFormat format = kt::sinkAudioFormat();
     QByteArray pcm;

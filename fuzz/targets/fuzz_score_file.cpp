@@ -2,6 +2,7 @@
 // Score files: a record for every line of at least twelve fields whose first
 // is a real "MM-DD-YYYY" date, with its name and nine 16-bit scores.
 #include "Check.h"
+#include "InputFile.h"
 #include "Models.h"
 #include "shell/ScoreRecords.h"
 
@@ -31,11 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size)
 
     // At file level, under a size cap: the whole lines within the cap count,
     // the line the cap cuts does not.
-    static QTemporaryDir dir;
-    static const QString path = dir.filePath(QStringLiteral("Ann.scr"));
-    QFile file(path);
-    KITE_CHECK(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(data) == data.size());
-    file.close();
+    const QString path = writeInputFile(QStringLiteral("Ann.scr"), data);
     const qint64 cap = data.size() / 2 + (data.isEmpty() ? 0 : data.at(0) & 7);
     QByteArray within = data;
     if (within.size() > cap) {

@@ -6,6 +6,7 @@
 // is a plain name in the media folder: at most 8 whole characters of the
 // word + ".wav", or none at all.
 #include "Check.h"
+#include "InputFile.h"
 #include "Models.h"
 #include "early/SentenceRules.h"
 #include "ui/DataFile.h"
@@ -16,12 +17,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size)
 {
-    static QTemporaryDir dir;
-    static const QString path = dir.filePath(QStringLiteral("s_noun.dat"));
-    const QByteArray data(reinterpret_cast<const char*>(bytes), qsizetype(size));
-    QFile file(path);
-    KITE_CHECK(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(data) == data.size());
-    file.close();
+    const QByteArray data = inputBytes(bytes, size);
+    const QString path = writeInputFile(QStringLiteral("s_noun.dat"), data);
 
     const qint64 cap = data.size() / 2 + (data.isEmpty() ? 0 : data.at(0) & 7);
     const std::optional<QByteArray> capped = kt::readWholeFile(path, cap);

@@ -4,6 +4,7 @@
 // back, the list has the same words (a double quote, which a field cannot
 // hold, comes back as an apostrophe).
 #include "Check.h"
+#include "InputFile.h"
 #include "spelling/WordFiles.h"
 
 #include <QFile>
@@ -24,13 +25,8 @@ bool wholeCharacters(const QString& slot)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size)
 {
-    static QTemporaryDir dir;
-    static const QString in = dir.filePath(QStringLiteral("in.shw"));
-    static const QString out = dir.filePath(QStringLiteral("out.shw"));
-    QFile file(in);
-    KITE_CHECK(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    KITE_CHECK(file.write(reinterpret_cast<const char*>(bytes), qint64(size)) == qint64(size));
-    file.close();
+    const QString in = writeInputFile(QStringLiteral("in.shw"), inputBytes(bytes, size));
+    const QString out = writeInputFile(QStringLiteral("out.shw"), QByteArray());
 
     QStringList table;
     const kt::WordListRead read = kt::LoadSpellingList(in, table);
