@@ -165,10 +165,11 @@ void MainWindow::enableAvailableEntries()
 
 void MainWindow::Form_Load()
 {
-    // The picture is read while the rest of the window is made.
+    // The picture is read while the rest of the window is made; the window
+    // sits behind the activities and seldom repaints, so it keeps no copy.
     const QString picture = platform().paths.findProgramFile(QStringLiteral("dog.bmp"));
     if (!picture.isEmpty())
-        setPicture(picture);
+        setPicture(picture, PictureCopy::LetGoWhenIdle);
     setSizeTwips(WidthTwips, HeightTwips);
     centre();
 

@@ -2,43 +2,44 @@
 #pragma once
 // The names of the program's windows (their objectNames), shared by the main
 // menu, the window catalogue and the tests; each constant is named after the
-// class that shows the window.
+// class that shows the window. They are defined once, in WindowNames.cpp, so
+// no window's file builds its own copies at start-up.
 #include <QString>
 #include <QStringList>
 
 namespace kt::windows {
 
-inline const QString MainWindow = QStringLiteral("KiteTu");
-inline const QString UserNameEntry = QStringLiteral("frmUserName");
-inline const QString CurrentScores = QStringLiteral("FormScoreList");
-inline const QString PreviousScores = QStringLiteral("frmScores");
-inline const QString About = QStringLiteral("About");
-inline const QString Essay = QStringLiteral("frmEssay");
-inline const QString VisualRewards = QStringLiteral("VisualRewards");
+extern const QString MainWindow;
+extern const QString UserNameEntry;
+extern const QString CurrentScores;
+extern const QString PreviousScores;
+extern const QString About;
+extern const QString Essay;
+extern const QString VisualRewards;
 
-inline const QString Counting = QStringLiteral("frmNumbers");
-inline const QString Addition = QStringLiteral("Add_form");
-inline const QString Subtraction = QStringLiteral("Sub_form");
-inline const QString Multiplication = QStringLiteral("Mul_Form");
-inline const QString Division = QStringLiteral("Divide_form");
-inline const QString FractionQuiz = QStringLiteral("BasicFractionsForm");
-inline const QString AddingFractions = QStringLiteral("AddFractionForm");
-inline const QString ReductionTutor = QStringLiteral("BasicFractionReduction");
-inline const QString FractionsWithVariables = QStringLiteral("FractionReduction");
-inline const QString QuadraticFactoring = QStringLiteral("Factor");
-inline const QString SimultaneousEquations = QStringLiteral("SimultaneousLinearEquations");
-inline const QString ScientificNotation = QStringLiteral("FrmScientific");
-inline const QString SpellingBee = QStringLiteral("Beez");
-inline const QString SpellingDrill = QStringLiteral("Spell_It");
-inline const QString HomeworkFileName = QStringLiteral("FileNameInput");
-inline const QString HomeworkWords = QStringLiteral("InputHomeWork");
-inline const QString WordFilePicker = QStringLiteral("InputFileName2");
-inline const QString WordSearch = QStringLiteral("WordSearch");
-inline const QString Alphabet = QStringLiteral("Alphabet");
-inline const QString TellTime = QStringLiteral("TellTime");
-inline const QString ClockQuiz = QStringLiteral("TimeLevel1Form");
-inline const QString English = QStringLiteral("English");
-inline const QString SentenceBuilder = QStringLiteral("English1");
+extern const QString Counting;
+extern const QString Addition;
+extern const QString Subtraction;
+extern const QString Multiplication;
+extern const QString Division;
+extern const QString FractionQuiz;
+extern const QString AddingFractions;
+extern const QString ReductionTutor;
+extern const QString FractionsWithVariables;
+extern const QString QuadraticFactoring;
+extern const QString SimultaneousEquations;
+extern const QString ScientificNotation;
+extern const QString SpellingBee;
+extern const QString SpellingDrill;
+extern const QString HomeworkFileName;
+extern const QString HomeworkWords;
+extern const QString WordFilePicker;
+extern const QString WordSearch;
+extern const QString Alphabet;
+extern const QString TellTime;
+extern const QString ClockQuiz;
+extern const QString English;
+extern const QString SentenceBuilder;
 
 // The equation window of type n (1 to 8).
 inline QString equation(int n) { return QStringLiteral("frmEquation%1").arg(n); }

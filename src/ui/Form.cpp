@@ -38,18 +38,36 @@ constexpr Qt::WindowFlags FormFlags = Qt::Window | Qt::CustomizeWindowHint | Qt:
                                       Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                                       Qt::WindowCloseButtonHint;
 
+namespace {
+// The program's icon, looked up once per program directory: every window of
+// a run shares it. The first window starts reading it on a worker thread.
+struct ProgramIcon {
+    QStringList lookedIn;
+    std::future<QImage> reading;
+    QIcon icon;
+};
+
+ProgramIcon& programIconFor(const QStringList& programDirs)
+{
+    static ProgramIcon shared;
+    if (shared.lookedIn != programDirs) {
+        shared.lookedIn = programDirs;
+        shared.icon = QIcon();
+        const QString file = platform().paths.findProgramFile(QStringLiteral("org.kitetutor.KiteTutor.png"));
+        shared.reading = std::async(std::launch::async, [file] { return file.isEmpty() ? QImage() : readPicture(file); });
+    }
+    return shared;
+}
+} // namespace
+
 QIcon Form::programIcon()
 {
-    // Looked up once per program directory: every window of a run shares it.
-    static QStringList lookedIn;
-    static QIcon icon;
-    const Paths& paths = platform().paths;
-    if (lookedIn != paths.programDirs) {
-        lookedIn = paths.programDirs;
-        const QString file = paths.findProgramFile(QStringLiteral("org.kitetutor.KiteTutor.png"));
-        icon = file.isEmpty() ? QIcon() : QIcon(file);
+    ProgramIcon& shared = programIconFor(platform().paths.programDirs);
+    if (shared.reading.valid()) {
+        const QImage image = shared.reading.get();
+        shared.icon = image.isNull() ? QIcon() : QIcon(QPixmap::fromImage(image));
     }
-    return icon;
+    return shared.icon;
 }
 
 Form::Form(const QString& name, QWidget* parent) : QWidget(parent, FormFlags)
@@ -62,7 +80,8 @@ Form::Form(const QString& name, QWidget* parent) : QWidget(parent, FormFlags)
     m_surface = new Surface(this);
     m_layout->addWidget(m_surface, 1);
     setWindowTitle(name);
-    setWindowIcon(programIcon());
+    // Read while the window is built; set when it is first shown.
+    programIconFor(platform().paths.programDirs);
     Forms::adopt(this);
 }
 
@@ -77,6 +96,7 @@ void Form::showForm()
 {
     if (!m_loaded) {
         m_loaded = true;
+        setWindowIcon(programIcon());
         Form_Load();
         if (auto* box = qobject_cast<QLineEdit*>(focusWidget()))
             m_typingBox = box;
@@ -207,12 +227,10 @@ void Form::setBackColor(const QColor& colour)
     cls();
 }
 
-void Form::setPicture(const QString& path)
+void Form::setPicture(const QString& path, PictureCopy copy)
 {
     const double factor = uiScale();
-    m_surface->setPicture(std::async(std::launch::async, [path, factor] {
-        return scaledPicture(readPicture(path), factor);
-    }));
+    m_surface->setPicture([path, factor] { return scaledPicture(readPicture(path), factor); }, copy);
 }
 
 void Form::scale(double x1, double y1, double x2, double y2)

@@ -72,7 +72,7 @@ public:
     // Loads a BMP picture as the background, shown at the size factor (none
     // when it cannot be read). It is read and scaled in the background: the
     // window's first paint waits for it, the building of the window does not.
-    void setPicture(const QString& path);
+    void setPicture(const QString& path, PictureCopy copy = PictureCopy::Kept);
 
     Surface* surface() const { return m_surface; }
     // Every window shows the program's icon; null when the program directory lacks it.

@@ -5,6 +5,8 @@
 #include <QGuiApplication>
 #include <QImage>
 
+#include <QPainter>
+
 #include <cmath>
 
 namespace kt {
@@ -76,10 +78,19 @@ QImage scaledPicture(const QImage& picture, double factor)
 {
     if (picture.isNull() || factor == 1.0)
         return picture;
-    // Whole factors keep the drawn pixels crisp; others are smoothed.
-    const bool whole = factor == std::floor(factor);
-    return picture.scaled(qRound(picture.width() * factor), qRound(picture.height() * factor),
-                          Qt::IgnoreAspectRatio, whole ? Qt::FastTransformation : Qt::SmoothTransformation);
+    const QSize size(qRound(picture.width() * factor), qRound(picture.height() * factor));
+    // Whole factors keep the drawn pixels crisp.
+    if (factor == std::floor(factor))
+        return picture.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    // Others are smoothed by the painter, on this thread: QImage's own
+    // smoothing starts a pool of threads, which costs more at start-up than
+    // the smoothing itself.
+    QImage scaled(size, picture.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+    scaled.fill(Qt::transparent);
+    QPainter painter(&scaled);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(scaled.rect(), picture);
+    return scaled;
 }
 
 } // namespace kt

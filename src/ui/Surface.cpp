@@ -2,6 +2,7 @@
 #include "ui/Surface.h"
 
 #include "ui/Palette.h"
+#include "ui/Timer.h"
 
 #include <QPainter>
 #include <QPaintEvent>
@@ -21,15 +22,27 @@ void Surface::setBackground(const QColor& colour)
 
 void Surface::setPicture(const QImage& picture)
 {
+    m_readPicture = {};
     m_pendingPicture = {};
     m_picture = picture;
+    if (m_pictureRelease)
+        m_pictureRelease->setEnabled(false);
     update();
 }
 
-void Surface::setPicture(std::future<QImage> picture)
+void Surface::setPicture(std::function<QImage()> read, PictureCopy copy)
 {
-    m_pendingPicture = std::move(picture);
+    m_pendingPicture = std::async(std::launch::async, read);
+    m_readPicture = copy == PictureCopy::LetGoWhenIdle ? std::move(read) : std::function<QImage()>();
     m_picture = QImage();
+    if (m_readPicture && !m_pictureRelease) {
+        // A burst of paints at start-up shares one copy.
+        m_pictureRelease = new Timer(this, QStringLiteral("pictureRelease"), 2000);
+        m_pictureRelease->onTimer([this] {
+            m_pictureRelease->setEnabled(false);
+            m_picture = QImage();
+        });
+    }
     update();
 }
 
@@ -37,6 +50,8 @@ const QImage& Surface::picture() const
 {
     if (m_pendingPicture.valid())
         m_picture = m_pendingPicture.get();
+    else if (m_picture.isNull() && m_readPicture)
+        m_picture = m_readPicture();
     return m_picture;
 }
 
@@ -85,6 +100,8 @@ void Surface::paintEvent(QPaintEvent* event)
         painter.drawImage(area, picture(), area);
     if (!m_canvas.isNull())
         painter.drawImage(area, m_canvas, area);
+    if (m_readPicture)
+        m_pictureRelease->setEnabled(true);
 }
 
 void Surface::resizeEvent(QResizeEvent* event)
