@@ -161,8 +161,9 @@ private slots:
         main = nullptr;
     }
 
-    // Start-up makes the data directory, reads the switches (levels start
-    // afresh) and shows the main window, even when no directory can be made.
+    // Start-up makes the data directory, reads the switches (a first run
+    // writes zeros; levels start afresh) and shows the main window, even when
+    // no directory can be made.
     void subMainStarts_data()
     {
         QTest::addColumn<QByteArray>("settings");
@@ -181,39 +182,24 @@ private slots:
         else if (!settings.isEmpty())
             sandbox.writeDataFile(QStringLiteral("kitetu.dat"), settings);
         session().MulLevel = 4;
+        session().SoundOn = true;
         SubMain();
         QCOMPARE(QFileInfo(sandbox.dataDir()).isDir(), !blocked);
-        QCOMPARE(session().settingsFile(), sandbox.dataDir() + "/kitetu.dat");
+        QCOMPARE(sandbox.readDataFile("kitetu.dat"), blocked ? QByteArray() : settings.isEmpty() ? "0,0,0\r\n" : settings);
         Form* main = Forms::find(windows::MainWindow);
         QVERIFY(main && main->isVisible());
         QCOMPARE(session().MulLevel, qint16(1));
-        QCOMPARE(bool(session().SoundOn), !settings.isEmpty());
-    }
-
-    void firstRunWritesZerosAndSavedSwitchesComeBack()
-    {
-        Sandbox sandbox;
-        sandbox.makeDataDir();
-        session().SoundOn = 1;
-        LoadSettings();
-        QCOMPARE(switches(), "0,0,0");
-        QCOMPARE(sandbox.readDataFile("kitetu.dat"), QByteArray("0,0,0\r\n"));
-        session().SoundOn = session().VisualRewardsOn = 1;
-        QVERIFY(SaveSettings());
-        QCOMPARE(sandbox.readDataFile("kitetu.dat"), QByteArray("1,0,1\r\n"));
-        resetSession();
-        session().WindowsDir = sandbox.windowsDir();
-        LoadSettings();
-        QCOMPARE(switches(), "1,0,1");
+        QCOMPARE(switches(), settings.isEmpty() ? "0,0,0" : "1,0,0");
     }
 
     // What cannot be read gives the default; a damaged file is left alone
     // until the program saves at exit.
-    void damagedFilesGiveDefaultsForWhatCannotBeRead_data()
+    void settingsFileIsRead_data()
     {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QByteArray>("contents");
         QTest::addColumn<QString>("switches");
+        QTest::newRow("saved") << "kitetu.dat" << QByteArray("1,0,1\r\n") << "1,0,1";
         QTest::newRow("empty") << "kitetu.dat" << QByteArray() << "0,0,0";
         QTest::newRow("short") << "kitetu.dat" << QByteArray("1\r\n") << "1,0,0";
         QTest::newRow("two fields") << "kitetu.dat" << QByteArray("1,1") << "1,1,0";
@@ -225,7 +211,7 @@ private slots:
         QTest::newRow("name in capitals") << "KITETU.DAT" << QByteArray("1,1,1\r\n") << "1,1,1";
         QTest::newRow("huge line") << "kitetu.dat" << QByteArray(2 * 1024 * 1024, '1') << "0,0,0";
     }
-    void damagedFilesGiveDefaultsForWhatCannotBeRead()
+    void settingsFileIsRead()
     {
         QFETCH(QString, file);
         QFETCH(QByteArray, contents);
@@ -242,20 +228,14 @@ private slots:
         QString error;
         // No data directory at all: the save fails and says why.
         QVERIFY(!SaveSettings(&error) && !error.isEmpty());
-
         // A link in its place is neither read nor written through.
-        sandbox.makeDataDir();
-        const QString outside = sandbox.windowsDir() + QStringLiteral("outside.dat");
-        QFile target(outside);
-        QVERIFY(target.open(QIODevice::WriteOnly) && target.write("1,1,1\r\n") == 7);
-        target.close();
-        QVERIFY(QFile::link(outside, sandbox.dataDir() + QStringLiteral("/kitetu.dat")));
+        sandbox.writeDataFile(QStringLiteral("elsewhere.dat"), "1,1,1\r\n");
+        QVERIFY(QFile::link(sandbox.dataDir() + "/elsewhere.dat", sandbox.dataDir() + "/kitetu.dat"));
         LoadSettings();
         QVERIFY(!session().SoundOn);
         QVERIFY(!SaveSettings(&error));
         QVERIFY2(error.endsWith(QStringLiteral("it is not an ordinary file")), qPrintable(error));
-        QVERIFY(target.open(QIODevice::ReadOnly));
-        QCOMPARE(target.readAll(), QByteArray("1,1,1\r\n"));
+        QCOMPARE(sandbox.readDataFile(QStringLiteral("elsewhere.dat")), QByteArray("1,1,1\r\n"));
         QVERIFY(QFileInfo(sandbox.dataDir() + QStringLiteral("/kitetu.dat")).isSymLink());
     }
 
@@ -372,10 +352,11 @@ private slots:
     void exitSavesSettingsAndEndsWithoutOtherUnloads()
     {
         openWithStandIns();
+        session().VisualRewardsOn = true;
         for (const char* entry : {"menuSoundOn", "menuAddLevel1", "menuExit"})
             choose(entry);
         QCOMPARE(sandbox->endProgramCalls, 1);
-        QCOMPARE(sandbox->readDataFile(QStringLiteral("kitetu.dat")), QByteArray("1,0,0\r\n"));
+        QCOMPARE(sandbox->readDataFile(QStringLiteral("kitetu.dat")), QByteArray("1,0,1\r\n"));
         QCOMPARE(g_log, QStringList{"+Add_form"}); // the drill vanished without its own unload
     }
 
@@ -469,28 +450,20 @@ private slots:
         QVERIFY(QFileInfo(sandbox.dataDir()).isFile());
     }
 
+    // The teens stay one word; blank text asks for ".WAV", so the default
+    // sound plays; four or more digits go digit by digit, never "1234.WAV".
     void sayNumber_data()
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QStringList>("expected");
-        QTest::newRow("leading space") << " 7" << words("7.WAV");
-        QTest::newRow("19") << "19" << words("19.WAV");
-        QTest::newRow("20") << "20" << words("20.WAV");
-        QTest::newRow("21") << "21" << words("20.WAV 1.WAV");
-        QTest::newRow("47 trailing space") << "47 " << words("40.WAV 7.WAV");
-        QTest::newRow("305") << "305" << words("300.WAV 5.WAV");
-        QTest::newRow("312") << "312" << words("300.WAV 12.WAV"); // the teens stay one word
-        QTest::newRow("999") << "999" << words("900.WAV 90.WAV 9.WAV");
-        QTest::newRow("3.5") << "3.5" << words("3.wav point.wav 5.wav");
-        QTest::newRow(".5") << ".5" << words("point.wav 5.wav");
-        QTest::newRow("word") << "plus" << words("plus.WAV");
-        // Blank text asks for ".WAV", so the default sound plays.
-        QTest::newRow("blanks only") << "   " << words(".WAV");
-        QTest::newRow("spaced -47") << " -47" << words("minus.WAV 40.WAV 7.WAV");
-        QTest::newRow("-3.5") << "-3.5" << words("minus.WAV 3.wav point.wav 5.wav");
-        QTest::newRow("lone minus sign") << "-" << words("-.WAV");
-        // Four or more digits: digit by digit, never "1234.WAV".
-        QTest::newRow("1234 trailing space") << "1234 " << words("1.WAV 2.WAV 3.WAV 4.WAV");
+        for (const auto& [text, wavs] : {std::pair{" 7", "7.WAV"}, {"19", "19.WAV"}, {"20", "20.WAV"},
+                                         {"21", "20.WAV 1.WAV"}, {"47 ", "40.WAV 7.WAV"}, {"305", "300.WAV 5.WAV"},
+                                         {"312", "300.WAV 12.WAV"}, {"999", "900.WAV 90.WAV 9.WAV"},
+                                         {"3.5", "3.wav point.wav 5.wav"}, {".5", "point.wav 5.wav"},
+                                         {"plus", "plus.WAV"}, {"   ", ".WAV"}, {" -47", "minus.WAV 40.WAV 7.WAV"},
+                                         {"-3.5", "minus.WAV 3.wav point.wav 5.wav"}, {"-", "-.WAV"},
+                                         {"1234 ", "1.WAV 2.WAV 3.WAV 4.WAV"}})
+            QTest::newRow(qPrintable('"' + QString::fromLatin1(text) + '"')) << QString::fromLatin1(text) << words(wavs);
     }
     void sayNumber()
     {
