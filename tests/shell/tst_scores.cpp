@@ -188,23 +188,6 @@ private slots:
         QCOMPARE(bytesOf(readScoreRecords(annLine + damaged + last)), annLine + last);
     }
 
-    void findsScoreFilesWithoutRegardToCase()
-    {
-        Sandbox sandbox;
-        const QString ann = sandbox.writeDataFile(QStringLiteral("Ann.scr"), annLine);
-        sandbox.writeDataFile(QStringLiteral("Ann.x.scr"), annLine);
-        QVERIFY(QFile(sandbox.windowsDir() + QStringLiteral("outside.scr")).open(QIODevice::WriteOnly));
-        for (const QString name : {"Ann", "aNN"}) {
-            QCOMPARE(findScoreFile(name), ann);
-            QCOMPARE(scoreFilePath(name), ann);
-        }
-        QCOMPARE(findScoreFile(QStringLiteral("Bob")), QString());
-        QCOMPARE(scoreFilePath(QStringLiteral("Bob")), sandbox.dataDir() + QStringLiteral("/Bob.scr"));
-        // Unsafe names find nothing and get no path.
-        for (const QString name : {"../outside", "/tmp/outside", "Ann.x", "", " Ann "})
-            QVERIFY2(findScoreFile(name).isEmpty() && scoreFilePath(name).isEmpty(), qPrintable(name));
-    }
-
     // Appends one line and keeps every byte already written, under a name
     // that never leaves the data directory.
     void appends_data()
@@ -246,7 +229,7 @@ private slots:
     void reportsARecordThatCannotBeWritten_data()
     {
         QTest::addColumn<QString>("what");
-        for (const char* what : {"plain file for the folder", "FIFO", "link to a file outside"})
+        for (const char* what : {"FIFO", "link to a file outside"})
             QTest::newRow(what) << QString::fromLatin1(what);
     }
     void reportsARecordThatCannotBeWritten()
@@ -256,13 +239,9 @@ private slots:
         const QString outside = sandbox.windowsDir() + QStringLiteral("outside.txt");
         QVERIFY(QFile(outside).open(QIODevice::WriteOnly));
         const QString ann = sandbox.dataDir() + QStringLiteral("/Ann.scr");
-        if (what.startsWith(QLatin1String("plain"))) {
-            QVERIFY(QFile(sandbox.dataDir()).open(QIODevice::WriteOnly));
-        } else {
-            sandbox.makeDataDir();
-            QVERIFY(what == QLatin1String("FIFO") ? ::mkfifo(QFile::encodeName(ann).constData(), 0600) == 0
-                                                 : QFile::link(outside, ann));
-        }
+        sandbox.makeDataDir();
+        QVERIFY(what == QLatin1String("FIFO") ? ::mkfifo(QFile::encodeName(ann).constData(), 0600) == 0
+                                             : QFile::link(outside, ann));
         session().AddScore = 2;
         QString error;
         QVERIFY(!WriteScoreRecord(QStringLiteral("Ann"), &error));
@@ -358,7 +337,7 @@ private slots:
     }
 
     // The user's file is chosen whatever its case, and a typed name only ever
-    // reaches a file of the data directory; a huge file is read in part.
+    // reaches a score file of the data directory; a huge file is read in part.
     void showsTheChosenName_data()
     {
         QTest::addColumn<QString>("user");
@@ -376,6 +355,9 @@ private slots:
                               << annLines;
         QTest::newRow("typed") << "" << "aNN" << records << "aNN" << annLines;
         QTest::newRow("typed part of a name") << "" << "An" << records << "An" << QStringList();
+        QTest::newRow("typed with a dot") << "" << "Ann.x" << records << "Ann.x" << QStringList();
+        QTest::newRow("typed outside the folder") << "" << "../outside" << records << "../outside" << QStringList();
+        QTest::newRow("typed with blanks") << "" << " Ann " << records << " Ann " << QStringList();
     }
     void showsTheChosenName()
     {
@@ -383,8 +365,9 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QByteArray, annBytes);
         Sandbox sandbox;
-        PreviousScores* form = openPreviousScores(
-            sandbox, user, {{"Ann.scr", annBytes}, {"Bob.scr", recordBytes(QDate(2026, 12, 5), {}, "Bob")}});
+        sandbox.writeDataFile(QStringLiteral("../outside.scr"), annRecords());
+        PreviousScores* form = openPreviousScores(sandbox, user, {{"Ann.scr", annBytes}, {"Ann.x.scr", annRecords()},
+                                                                  {"Bob.scr", recordBytes({2026, 12, 5}, {}, "Bob")}});
         if (!typed.isEmpty())
             typeName(form, typed);
         QTEST(names(form)->text(), "selected");
@@ -405,8 +388,10 @@ private slots:
         QCOMPARE(shownLines(form).size(), 2);
     }
 
-    // Delete asks first, also on Enter, where the default answer is No.
-    void deleteAsksFirst()
+    // Delete asks first, also on Enter, where the default answer is No. A
+    // file gone behind the window's back is reported, and an unsafe typed
+    // name never deletes outside the data directory.
+    void deleteAsksFirstAndReportsWhatItCannotDelete()
     {
         Sandbox sandbox;
         PreviousScores* form = openPreviousScores(sandbox, "ann", {{"Ann.scr", annRecords()}});
@@ -418,6 +403,21 @@ private slots:
         QCOMPARE(sandbox.messages.first().defaultButton, MsgResult::No);
         QCOMPARE(sandbox.readDataFile(QStringLiteral("Ann.scr")), annRecords());
         QCOMPARE(shownLines(form), annLines);
+
+        QVERIFY(QFile::remove(sandbox.dataDir() + QStringLiteral("/Ann.scr")));
+        sandbox.answers << MsgResult::Yes;
+        clickDelete(form);
+        QCOMPARE(sandbox.messages.size(), 4);
+        QCOMPARE(sandbox.messages.at(3).text, QStringLiteral("There is no score file for \"Ann\"."));
+        QCOMPARE(listed(form), QStringList{QStringLiteral("Ann")});
+        QVERIFY(Forms::find(windows::PreviousScores));
+
+        const QString outside = sandbox.writeDataFile(QStringLiteral("../outside.scr"), annLine);
+        typeName(form, QStringLiteral("../outside"));
+        sandbox.answers << MsgResult::Yes;
+        clickDelete(form);
+        QCOMPARE(sandbox.messages.size(), 6);
+        QVERIFY(QFileInfo::exists(outside));
     }
 
     // A name's blanks do not hide the user's file, but the user's own file
@@ -446,28 +446,6 @@ private slots:
         QCOMPARE(inData(sandbox, "Ann.scr"), ownFileToo);
         QCOMPARE(listed(form), ownFileToo ? QStringList{QStringLiteral("Ann")} : QStringList());
         QCOMPARE(names(form)->text() + shownLines(form).join(""), QString());
-    }
-
-    void failedDeleteIsReported()
-    {
-        Sandbox sandbox;
-        PreviousScores* form = openPreviousScores(sandbox, "Ann", {{"Ann.scr", annRecords()}});
-        // Gone behind the window's back before the delete.
-        QVERIFY(QFile::remove(sandbox.dataDir() + QStringLiteral("/Ann.scr")));
-        sandbox.answers << MsgResult::Yes;
-        clickDelete(form);
-        QCOMPARE(sandbox.messages.size(), 2);
-        QCOMPARE(sandbox.messages.at(1).text, QStringLiteral("There is no score file for \"Ann\"."));
-        QCOMPARE(listed(form), QStringList{QStringLiteral("Ann")});
-        QVERIFY(Forms::find(windows::PreviousScores));
-
-        // An unsafe typed name is never deleted outside the data directory.
-        QVERIFY(QFile(sandbox.windowsDir() + QStringLiteral("outside.scr")).open(QIODevice::WriteOnly));
-        typeName(form, QStringLiteral("../outside"));
-        sandbox.answers << MsgResult::Yes;
-        clickDelete(form);
-        QCOMPARE(sandbox.messages.size(), 4);
-        QVERIFY(QFileInfo::exists(sandbox.windowsDir() + QStringLiteral("outside.scr")));
     }
 
     void axisTop_data()
