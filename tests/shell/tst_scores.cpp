@@ -27,6 +27,7 @@
 #include <csignal>
 #include <future>
 #include <span>
+#include <tuple>
 
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -61,12 +62,9 @@ const QByteArray annLine = lineOf("Ann");
 const auto allEntries = QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden;
 
 // Three records of Ann, oldest first, and how the window shows them.
-QByteArray annRecords()
-{
-    return recordBytes(QDate(2026, 12, 5), {0, 2, 0, 0, 0, 0, 0, 0, 0})
-           + recordBytes(QDate(2026, 12, 6), {1, 4, 0, 3, 0, 0, 0, 0, 0})
-           + recordBytes(QDate(2027, 1, 2), {0, 0, 0, 0, 0, 0, 11, 0, 125});
-}
+const QByteArray annRecords = recordBytes(QDate(2026, 12, 5), {0, 2, 0, 0, 0, 0, 0, 0, 0})
+                              + recordBytes(QDate(2026, 12, 6), {1, 4, 0, 3, 0, 0, 0, 0, 0})
+                              + recordBytes(QDate(2027, 1, 2), {0, 0, 0, 0, 0, 0, 11, 0, 125});
 const QStringList annLines{
     QStringLiteral("05-Dec-26   0000   0002   0000   0000   0000   0000   0000   0000   0000"),
     QStringLiteral("06-Dec-26   0001   0004   0000   0003   0000   0000   0000   0000   0000"),
@@ -277,14 +275,9 @@ private slots:
     void currentScoresAreASnapshot()
     {
         Sandbox sandbox;
-        const std::array<qint16 SessionState::*, 9> fields{
-            &SessionState::NumbersScore,  &SessionState::AddScore,      &SessionState::SubScore,
-            &SessionState::MulScore,      &SessionState::DivScore,      &SessionState::FractionScore,
-            &SessionState::AlphabetScore, &SessionState::SpellingScore, &SessionState::TimeScore};
-        const Scores scores{-3, 2, 10, 4, 5, 6, 7, 8, 32767};
-        for (int i = 0; i < 9; ++i)
-            session().*fields[i] = scores[i];
-        session().UserName = QStringLiteral("Ann");
+        SessionState& s = session();
+        std::tie(s.NumbersScore, s.AddScore, s.SubScore, s.MulScore, s.DivScore, s.FractionScore, s.AlphabetScore,
+                 s.SpellingScore, s.TimeScore, s.UserName) = std::tuple(-3, 2, 10, 4, 5, 6, 7, 8, 32767, "Ann");
         auto* form = dynamic_cast<CurrentScores*>(Forms::show(windows::CurrentScores));
         const QStringList labels{"Label1", "Label2", "Label3", "Label4", "Label5",
                                  "Label6", "Label7", "Label8", "Label9", "Label10"};
@@ -307,10 +300,10 @@ private slots:
         // Files the window could neither open nor delete are not offered; a
         // blank is part of a name.
         PreviousScores* form = openPreviousScores(sandbox, QString(),
-                                                  {{"Cy.scr", ""}, {"Ann.scr", annRecords()}, {"Bob.SCR", ""},
-                                                   {"kitetu.dat", "0,0,0\r\n"}, {"kite.bmp", "BM"}, {".scr", annRecords()},
-                                                   {"A*B.scr", annRecords()}, {"Ann.x.scr", annRecords()},
-                                                   {" Dee.scr", annRecords()}, {"Ann .scr", annRecords()}});
+                                                  {{"Cy.scr", ""}, {"Ann.scr", annRecords}, {"Bob.SCR", ""},
+                                                   {"kitetu.dat", "0,0,0\r\n"}, {"kite.bmp", "BM"}, {".scr", annRecords},
+                                                   {"A*B.scr", annRecords}, {"Ann.x.scr", annRecords},
+                                                   {" Dee.scr", annRecords}, {"Ann .scr", annRecords}});
         QCOMPARE(listed(form), (QStringList{" Dee", "Ann ", "Ann", "Bob", "Cy"}));
         QCOMPARE(names(form)->text(), QString());
     }
@@ -324,7 +317,7 @@ private slots:
         QTest::addColumn<QByteArray>("annBytes");
         QTest::addColumn<QString>("selected");
         QTest::addColumn<QStringList>("shown");
-        const QByteArray records = annRecords();
+        const QByteArray records = annRecords;
         QTest::newRow("upper case") << "ANN" << "" << records << "Ann" << annLines;
         QTest::newRow("other file") << "bob" << "" << records << "Bob"
                                     << QStringList{"05-Dec-26   0000   0000   0000   0000   0000   0000   0000   0000   0000"};
@@ -344,8 +337,8 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QByteArray, annBytes);
         Sandbox sandbox;
-        sandbox.writeDataFile(QStringLiteral("../outside.scr"), annRecords());
-        PreviousScores* form = openPreviousScores(sandbox, user, {{"Ann.scr", annBytes}, {"Ann.x.scr", annRecords()},
+        sandbox.writeDataFile(QStringLiteral("../outside.scr"), annRecords);
+        PreviousScores* form = openPreviousScores(sandbox, user, {{"Ann.scr", annBytes}, {"Ann.x.scr", annRecords},
                                                                   {"Bob.scr", recordBytes({2026, 12, 5}, {}, "Bob")}});
         if (!typed.isEmpty())
             typeName(form, typed);
@@ -373,14 +366,14 @@ private slots:
     void deleteAsksFirstAndReportsWhatItCannotDelete()
     {
         Sandbox sandbox;
-        PreviousScores* form = openPreviousScores(sandbox, "ann", {{"Ann.scr", annRecords()}});
+        PreviousScores* form = openPreviousScores(sandbox, "ann", {{"Ann.scr", annRecords}});
         sandbox.answers << MsgResult::No;
         clickDelete(form);
         test::pressEnter(control<CommandButton>(form, QStringLiteral("cmdDelete")));
         QCOMPARE(sandbox.messages.size(), 2);
         QCOMPARE(sandbox.messages.first().buttons, MsgButtons::YesNo);
         QCOMPARE(sandbox.messages.first().defaultButton, MsgResult::No);
-        QCOMPARE(sandbox.readDataFile(QStringLiteral("Ann.scr")), annRecords());
+        QCOMPARE(sandbox.readDataFile(QStringLiteral("Ann.scr")), annRecords);
         QCOMPARE(shownLines(form), annLines);
 
         QVERIFY(QFile::remove(sandbox.dataDir() + QStringLiteral("/Ann.scr")));
@@ -414,7 +407,7 @@ private slots:
         Sandbox sandbox;
         if (ownFileToo)
             sandbox.writeDataFile(QStringLiteral("Ann.scr"), recordBytes(QDate(2026, 12, 24), {}));
-        PreviousScores* form = openPreviousScores(sandbox, "Ann", {{"Ann .scr", annRecords()}});
+        PreviousScores* form = openPreviousScores(sandbox, "Ann", {{"Ann .scr", annRecords}});
         QTEST(names(form)->text(), "preselected");
         names(form)->setCurrentIndex(0);
         QCOMPARE(names(form)->text(), QStringLiteral("Ann "));

@@ -5,7 +5,6 @@
 // the picture reward and the About window.
 #include "TestKit.h"
 
-#include "shell/About.h"
 #include "shell/HideScoreFlag.h"
 #include "shell/MainWindow.h"
 #include "shell/SessionState.h"
@@ -13,7 +12,6 @@
 #include "shell/Speech.h"
 #include "shell/Startup.h"
 #include "shell/UserNameEntry.h"
-#include "shell/VisualRewards.h"
 #include "shell/WindowNames.h"
 #include "ui/Forms.h"
 #include "ui/Timer.h"
@@ -134,69 +132,50 @@ private slots:
         main = nullptr;
     }
 
-    // Start-up makes the data directory, reads the switches (a first run
-    // writes zeros; levels start afresh) and shows the main window, even when
-    // no directory can be made.
+    // Start-up makes the data directory (a first run writes zeros), reads the
+    // switches, starts the levels afresh and shows the main window, even when
+    // no directory can be made. What cannot be read gives the default (the
+    // settings fuzz target holds the fields to the rules); a damaged file is
+    // left alone until the program saves at exit.
     void subMainStarts_data()
     {
-        QTest::addColumn<QByteArray>("settings");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("contents"); // written first, unless it is a first run
         QTest::addColumn<bool>("blocked");
-        QTest::newRow("first run") << QByteArray() << false;
-        QTest::newRow("saved switches") << QByteArray("1,0,0\r\n") << false;
-        QTest::newRow("a plain file where the directory belongs") << QByteArray() << true;
+        QTest::addColumn<QString>("switches");
+        QTest::newRow("first run") << "" << QByteArray("0,0,0\r\n") << false << "0,0,0";
+        QTest::newRow("a plain file where the directory belongs") << "" << QByteArray() << true << "0,0,0";
+        QTest::newRow("saved") << "kitetu.dat" << QByteArray("1,0,1\r\n") << false << "1,0,1";
+        QTest::newRow("empty") << "kitetu.dat" << QByteArray() << false << "0,0,0";
+        QTest::newRow("NULs after a 1") << "kitetu.dat" << QByteArray("1\0\0,0,1\0\r\n", 10) << false << "0,0,0";
+        QTest::newRow("name in capitals") << "KITETU.DAT" << QByteArray("1,1,1\r\n") << false << "1,1,1";
+        QTest::newRow("huge line") << "kitetu.dat" << QByteArray(2 * 1024 * 1024, '1') << false << "0,0,0";
     }
     void subMainStarts()
     {
-        QFETCH(QByteArray, settings);
+        QFETCH(QString, file);
+        QFETCH(QByteArray, contents);
         QFETCH(bool, blocked);
         Sandbox sandbox;
         if (blocked)
             QVERIFY(QFile(sandbox.dataDir()).open(QIODevice::WriteOnly));
-        else if (!settings.isEmpty())
-            sandbox.writeDataFile(QStringLiteral("kitetu.dat"), settings);
+        else if (!file.isEmpty())
+            sandbox.writeDataFile(file, contents);
         session().MulLevel = 4;
         session().SoundOn = true;
         SubMain();
         QCOMPARE(QFileInfo(sandbox.dataDir()).isDir(), !blocked);
-        QCOMPARE(sandbox.readDataFile("kitetu.dat"), blocked ? QByteArray() : settings.isEmpty() ? "0,0,0\r\n" : settings);
-        Form* main = Forms::find(windows::MainWindow);
-        QVERIFY(main && main->isVisible());
+        QCOMPARE(sandbox.readDataFile(file.isEmpty() ? QStringLiteral("kitetu.dat") : file), contents);
+        QVERIFY(Forms::find(windows::MainWindow) && Forms::find(windows::MainWindow)->isVisible());
         QCOMPARE(session().MulLevel, qint16(1));
-        QCOMPARE(switches(), settings.isEmpty() ? "0,0,0" : "1,0,0");
-    }
-
-    // What cannot be read gives the default (the settings fuzz target holds
-    // the reading of the fields to the rules); a damaged file is left alone
-    // until the program saves at exit.
-    void settingsFileIsRead_data()
-    {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QByteArray>("contents");
-        QTest::addColumn<QString>("switches");
-        QTest::newRow("saved") << "kitetu.dat" << QByteArray("1,0,1\r\n") << "1,0,1";
-        QTest::newRow("empty") << "kitetu.dat" << QByteArray() << "0,0,0";
-        QTest::newRow("NULs after a 1") << "kitetu.dat" << QByteArray("1\0\0,0,1\0\r\n", 10) << "0,0,0";
-        QTest::newRow("name in capitals") << "KITETU.DAT" << QByteArray("1,1,1\r\n") << "1,1,1";
-        QTest::newRow("huge line") << "kitetu.dat" << QByteArray(2 * 1024 * 1024, '1') << "0,0,0";
-    }
-    void settingsFileIsRead()
-    {
-        QFETCH(QString, file);
-        QFETCH(QByteArray, contents);
-        Sandbox sandbox;
-        sandbox.writeDataFile(file, contents);
-        LoadSettings();
         QTEST(switches(), "switches");
-        QCOMPARE(sandbox.readDataFile(file), contents);
     }
 
+    // A link in place of the settings file is neither read nor written through.
     void unsavableSettingsAreReported()
     {
         Sandbox sandbox;
         QString error;
-        // No data directory at all: the save fails and says why.
-        QVERIFY(!SaveSettings(&error) && !error.isEmpty());
-        // A link in its place is neither read nor written through.
         sandbox.writeDataFile(QStringLiteral("elsewhere.dat"), "1,1,1\r\n");
         QVERIFY(QFile::link(sandbox.dataDir() + "/elsewhere.dat", sandbox.dataDir() + "/kitetu.dat"));
         LoadSettings();
@@ -503,7 +482,7 @@ private slots:
         QFETCH(QList<double>, draws);
         sandbox.random->values = draws;
         for (const QString& file : shown) {
-            auto* form = dynamic_cast<VisualRewards*>(Forms::show(windows::VisualRewards));
+            Form* form = Forms::show(windows::VisualRewards);
             QCOMPARE(caption(form), file.isEmpty() ? QString() : dataPath(sandbox, file));
             QCOMPARE(picture(form)->hasPicture(), !file.isEmpty());
             if (!file.isEmpty()) {
@@ -525,11 +504,9 @@ private slots:
     void aboutPicturesAlternate()
     {
         Sandbox sandbox;
-        sandbox.makeDataDir();
         saveBitmap(sandbox.programDir() + QStringLiteral("/about1.bmp"), Qt::red, QSize(96, 96));
         saveBitmap(sandbox.programDir() + QStringLiteral("/about2.bmp"), Qt::blue, QSize(96, 96));
-        auto* form = dynamic_cast<About*>(Forms::show(windows::About));
-        QVERIFY(form);
+        Form* form = Forms::show(windows::About);
         // Image2 until the first tick, then Image1 and Image2 in turn.
         for (const QColor colour : {Qt::blue, Qt::red, Qt::blue, Qt::red}) {
             QCOMPARE(form->surface()->grab().toImage().pixelColor(picture(form)->geometry().center()), colour);
