@@ -294,22 +294,10 @@ private slots:
         QCOMPARE(test::texts(form, {"Label2", "Label10"}), (QStringList{"6", "Bob"}));
     }
 
-    void previousScoresListsTheNames()
-    {
-        Sandbox sandbox;
-        // Files the window could neither open nor delete are not offered; a
-        // blank is part of a name.
-        PreviousScores* form = openPreviousScores(sandbox, QString(),
-                                                  {{"Cy.scr", ""}, {"Ann.scr", annRecords}, {"Bob.SCR", ""},
-                                                   {"kitetu.dat", "0,0,0\r\n"}, {"kite.bmp", "BM"}, {".scr", annRecords},
-                                                   {"A*B.scr", annRecords}, {"Ann.x.scr", annRecords},
-                                                   {" Dee.scr", annRecords}, {"Ann .scr", annRecords}});
-        QCOMPARE(listed(form), (QStringList{" Dee", "Ann ", "Ann", "Bob", "Cy"}));
-        QCOMPARE(names(form)->text(), QString());
-    }
-
-    // The user's file is chosen whatever its case, and a typed name only ever
-    // reaches a score file of the data directory; a huge file is read in part.
+    // Files the window could neither open nor delete are not offered; a blank
+    // is part of a name. The user's file is chosen whatever its case, and a
+    // typed name only ever reaches a score file of the data directory; a huge
+    // file is read in part.
     void showsTheChosenName_data()
     {
         QTest::addColumn<QString>("user");
@@ -321,7 +309,10 @@ private slots:
         QTest::newRow("upper case") << "ANN" << "" << records << "Ann" << annLines;
         QTest::newRow("other file") << "bob" << "" << records << "Bob"
                                     << QStringList{"05-Dec-26   0000   0000   0000   0000   0000   0000   0000   0000   0000"};
-        QTest::newRow("no file") << "Cy" << "" << records << "" << QStringList();
+        QTest::newRow("a blank after the name") << "Cy" << "" << records << "Cy "
+                                                << QStringList{"06-Dec-26   0000   0000   0003   0000   0000   0000   0000   0000   0000"};
+        QTest::newRow("no file") << "Eve" << "" << records << "" << QStringList();
+        QTest::newRow("no user") << "" << "" << records << "" << QStringList();
         // More than the readable size of one endless line, then a record.
         QTest::newRow("huge") << "Ann" << "" << records + QByteArray(kMaxScoreFileBytes + 1024, 'x') + annLine << "Ann"
                               << annLines;
@@ -338,8 +329,11 @@ private slots:
         QFETCH(QByteArray, annBytes);
         Sandbox sandbox;
         sandbox.writeDataFile(QStringLiteral("../outside.scr"), annRecords);
-        PreviousScores* form = openPreviousScores(sandbox, user, {{"Ann.scr", annBytes}, {"Ann.x.scr", annRecords},
-                                                                  {"Bob.scr", recordBytes({2026, 12, 5}, {}, "Bob")}});
+        PreviousScores* form = openPreviousScores(
+            sandbox, user, {{"Ann.scr", annBytes}, {"Bob.SCR", recordBytes({2026, 12, 5}, {}, "Bob")},
+                            {"Cy .scr", recordBytes({2026, 12, 6}, {0, 0, 3})}, {" Dee.scr", ""}, {".scr", annRecords},
+                            {"Ann.x.scr", annRecords}, {"A*B.scr", annRecords}, {"kitetu.dat", "0,0,0\r\n"}, {"a.bmp", "BM"}});
+        QCOMPARE(listed(form), (QStringList{" Dee", "Ann", "Bob", "Cy "}));
         if (!typed.isEmpty())
             typeName(form, typed);
         QTEST(names(form)->text(), "selected");
@@ -348,39 +342,53 @@ private slots:
         // The window keeps working: a name chosen shows its records, the one
         // read last stays in the session's buffer, and choosing the name
         // already shown reads its file again.
-        names(form)->setCurrentIndex(0);
+        names(form)->setCurrentIndex(1);
         QCOMPARE(shownLines(form), annLines);
         QCOMPARE(bytesOf({session().RecordBuffer}), recordBytes({2027, 1, 2}, {0, 0, 0, 0, 0, 0, 11, 0, 125}));
-        names(form)->setCurrentIndex(1);
+        names(form)->setCurrentIndex(2);
         QCOMPARE(shownLines(form), QStringList{"05-Dec-26   0000   0000   0000   0000   0000   0000   0000   0000   0000"});
-        QFile bob(sandbox.dataDir() + QStringLiteral("/Bob.scr"));
+        QFile bob(sandbox.dataDir() + QStringLiteral("/Bob.SCR"));
         QVERIFY(bob.open(QIODevice::Append) && bob.write(recordBytes({2026, 12, 25}, {1}, "Bob")) > 0);
         bob.close();
-        emit names(form)->activated(1);
+        emit names(form)->activated(2);
         QCOMPARE(shownLines(form).size(), 2);
     }
 
-    // Delete asks first, also on Enter, where the default answer is No. A
-    // file gone behind the window's back is reported, and an unsafe typed
-    // name never deletes outside the data directory.
-    void deleteAsksFirstAndReportsWhatItCannotDelete()
+    // The user's own file comes before one whose name has a blank. Delete
+    // asks first, also on Enter, where the default answer is No; Yes deletes
+    // the chosen file alone and clears the window. A file gone behind the
+    // window's back is reported, and an unsafe typed name never deletes
+    // outside the data directory.
+    void deleteAsksFirst()
     {
         Sandbox sandbox;
-        PreviousScores* form = openPreviousScores(sandbox, "ann", {{"Ann.scr", annRecords}});
+        PreviousScores* form = openPreviousScores(
+            sandbox, "ann", {{"Ann.scr", recordBytes({2026, 12, 24}, {})}, {"Ann .scr", annRecords}});
+        QCOMPARE(names(form)->text(), QStringLiteral("Ann"));
+        names(form)->setCurrentIndex(0);
+        QCOMPARE(names(form)->text(), QStringLiteral("Ann "));
+        QCOMPARE(shownLines(form), annLines);
         sandbox.answers << MsgResult::No;
         clickDelete(form);
         test::pressEnter(control<CommandButton>(form, QStringLiteral("cmdDelete")));
         QCOMPARE(sandbox.messages.size(), 2);
         QCOMPARE(sandbox.messages.first().buttons, MsgButtons::YesNo);
         QCOMPARE(sandbox.messages.first().defaultButton, MsgResult::No);
-        QCOMPARE(sandbox.readDataFile(QStringLiteral("Ann.scr")), annRecords);
+        QCOMPARE(sandbox.readDataFile(QStringLiteral("Ann .scr")), annRecords);
         QCOMPARE(shownLines(form), annLines);
 
+        sandbox.answers << MsgResult::Yes;
+        clickDelete(form);
+        QVERIFY(!inData(sandbox, "Ann .scr") && inData(sandbox, "Ann.scr"));
+        QCOMPARE(listed(form), QStringList{QStringLiteral("Ann")});
+        QCOMPARE(names(form)->text() + shownLines(form).join(""), QString());
+
+        names(form)->setCurrentIndex(0);
         QVERIFY(QFile::remove(sandbox.dataDir() + QStringLiteral("/Ann.scr")));
         sandbox.answers << MsgResult::Yes;
         clickDelete(form);
-        QCOMPARE(sandbox.messages.size(), 4);
-        QCOMPARE(sandbox.messages.at(3).text, QStringLiteral("There is no score file for \"Ann\"."));
+        QCOMPARE(sandbox.messages.size(), 5);
+        QCOMPARE(sandbox.messages.at(4).text, QStringLiteral("There is no score file for \"Ann\"."));
         QCOMPARE(listed(form), QStringList{QStringLiteral("Ann")});
         QVERIFY(Forms::find(windows::PreviousScores));
 
@@ -388,36 +396,8 @@ private slots:
         typeName(form, QStringLiteral("../outside"));
         sandbox.answers << MsgResult::Yes;
         clickDelete(form);
-        QCOMPARE(sandbox.messages.size(), 6);
+        QCOMPARE(sandbox.messages.size(), 7);
         QVERIFY(QFileInfo::exists(outside));
-    }
-
-    // A name's blanks do not hide the user's file, but the user's own file
-    // comes first. Yes deletes the chosen file alone and clears the window.
-    void aNameWithABlankIsShownAndDeleted_data()
-    {
-        QTest::addColumn<bool>("ownFileToo");
-        QTest::addColumn<QString>("preselected");
-        QTest::newRow("beside the user's own file") << true << "Ann";
-        QTest::newRow("alone") << false << "Ann ";
-    }
-    void aNameWithABlankIsShownAndDeleted()
-    {
-        QFETCH(bool, ownFileToo);
-        Sandbox sandbox;
-        if (ownFileToo)
-            sandbox.writeDataFile(QStringLiteral("Ann.scr"), recordBytes(QDate(2026, 12, 24), {}));
-        PreviousScores* form = openPreviousScores(sandbox, "Ann", {{"Ann .scr", annRecords}});
-        QTEST(names(form)->text(), "preselected");
-        names(form)->setCurrentIndex(0);
-        QCOMPARE(names(form)->text(), QStringLiteral("Ann "));
-        QCOMPARE(shownLines(form), annLines);
-        sandbox.answers << MsgResult::Yes;
-        clickDelete(form);
-        QVERIFY(!inData(sandbox, "Ann .scr"));
-        QCOMPARE(inData(sandbox, "Ann.scr"), ownFileToo);
-        QCOMPARE(listed(form), ownFileToo ? QStringList{QStringLiteral("Ann")} : QStringList());
-        QCOMPARE(names(form)->text() + shownLines(form).join(""), QString());
     }
 
     void axisTop_data()
@@ -484,12 +464,11 @@ private slots:
         QImage image = chart->grab().toImage();
         const QColor add = activityColour(Add), alph = activityColour(Alph);
         // Each record's dot, and the middle of each line between two records.
-        for (const auto& [position, score] : {std::pair{0.0, 2.0}, {0.5, 4.0}, {1.0, 6.0}, {0.25, 3.0}, {0.75, 5.0}})
-            QVERIFY2(colourAt(image, expectedPixel(chart, position, score, 10), add),
-                     qPrintable(QStringLiteral("addition at %1, %2").arg(position).arg(score)));
-        for (const auto& [position, score] : {std::pair{0.0, 10.0}, {0.5, 0.0}, {1.0, 5.0}, {0.25, 5.0}, {0.75, 2.5}})
-            QVERIFY2(colourAt(image, expectedPixel(chart, position, score, 10), alph),
-                     qPrintable(QStringLiteral("alphabet at %1, %2").arg(position).arg(score)));
+        for (const auto& [colour, points] : {std::pair{add, QList<QPointF>{{0, 2}, {0.5, 4}, {1, 6}, {0.25, 3}, {0.75, 5}}},
+                                             {alph, {{0, 10}, {0.5, 0}, {1, 5}, {0.25, 5}, {0.75, 2.5}}}})
+            for (const QPointF at : points)
+                QVERIFY2(colourAt(image, expectedPixel(chart, at.x(), at.y(), 10), colour),
+                         qPrintable(QStringLiteral("%1 at %2, %3").arg(colour.name()).arg(at.x()).arg(at.y())));
         // Only where the records put them: the plot's other corner is white.
         QCOMPARE(image.pixelColor(expectedPixel(chart, 0.5, 9, 10)).rgb(), qbColor(15).rgb());
         // An activity without points draws no line and has no legend entry.
