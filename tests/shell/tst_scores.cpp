@@ -41,11 +41,11 @@ namespace {
 enum Activity { Num, Add, Sub, Mul, Div, Frac, Alph, Spel, Time };
 using Scores = std::array<qint16, 9>;
 
-ScoreRecord record(QDate date, Scores scores, const QString& name = QStringLiteral("Ann"), QTime time = {16, 20, 5})
+ScoreRecord record(QDate date, Scores scores, const QString& name = "Ann", QTime time = {16, 20, 5})
 {
     return ScoreRecord{date, time, name, scores};
 }
-QByteArray recordBytes(QDate date, Scores scores, const QString& name = QStringLiteral("Ann"), QTime time = {16, 20, 5})
+QByteArray recordBytes(QDate date, Scores scores, const QString& name = "Ann", QTime time = {16, 20, 5})
 {
     return scoreRecordLine(record(date, scores, name, time));
 }
@@ -65,6 +65,9 @@ const auto allEntries = QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden;
 const QByteArray annRecords = recordBytes(QDate(2026, 12, 5), {0, 2, 0, 0, 0, 0, 0, 0, 0})
                               + recordBytes(QDate(2026, 12, 6), {1, 4, 0, 3, 0, 0, 0, 0, 0})
                               + recordBytes(QDate(2027, 1, 2), {0, 0, 0, 0, 0, 0, 11, 0, 125});
+// How the window shows the one record of Bob and of Cy.
+const QString bobLine = QStringLiteral("05-Dec-26   0000   0000   0000   0000   0000   0000   0000   0000   0000");
+const QString cyLine = QStringLiteral("06-Dec-26   0000   0000   0003   0000   0000   0000   0000   0000   0000");
 const QStringList annLines{
     QStringLiteral("05-Dec-26   0000   0002   0000   0000   0000   0000   0000   0000   0000"),
     QStringLiteral("06-Dec-26   0001   0004   0000   0003   0000   0000   0000   0000   0000"),
@@ -96,8 +99,8 @@ void typeName(PreviousScores* form, const QString& name)
     names(form)->lineEdit()->clear();
     test::typeText(names(form)->lineEdit(), name);
 }
-void clickDelete(PreviousScores* form) { test::click(control<CommandButton>(form, QStringLiteral("cmdDelete"))); }
-bool inData(const Sandbox& sandbox, const QString& file) { return QFileInfo::exists(sandbox.dataDir() + '/' + file); }
+void clickDelete(PreviousScores* form) { test::click(control<CommandButton>(form, "cmdDelete")); }
+bool inData(const Sandbox& box, const QString& file) { return QFileInfo::exists(box.dataDir() + '/' + file); }
 
 // Chart: where a score at a time position lands, from the plot rectangle alone.
 QPoint expectedPixel(const ScoreChart* chart, double position, double score, double top)
@@ -167,7 +170,8 @@ private slots:
         QTest::newRow("no data directory") << "Ann" << QByteArray() << "Ann.scr" << "Ann";
         QTest::newRow("after a record") << "Ann" << annLine << "Ann.scr" << "Ann";
         QTest::newRow("file of another case") << "ann" << annLine << "Ann.scr" << "ann";
-        QTest::newRow("foreign lines kept") << "Ann" << "not a record\r\n" + annLine + "\"x\",1\n" << "Ann.scr" << "Ann";
+        QTest::newRow("foreign lines kept") << "Ann" << "not a record\r\n" + annLine + "\"x\",1\n" << "Ann.scr"
+                                            << "Ann";
         QTest::newRow("unended last line") << "Ann" << annLine.chopped(2) << "Ann.scr" << "Ann";
         QTest::newRow("empty at exit") << "" << QByteArray() << "Unknown.scr" << "Unknown";
         QTest::newRow("parent") << "../../x" << QByteArray() << "Unknown.scr" << "Unknown";
@@ -230,7 +234,7 @@ private slots:
             QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
             env.insert(QStringLiteral("KITE_FSIZE_CHILD"), QStringLiteral("1"));
             child.setProcessEnvironment(env);
-            child.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(QTest::currentTestFunction())});
+            child.start(QCoreApplication::applicationFilePath(), {QTest::currentTestFunction()});
             QVERIFY(child.waitForFinished(20000));
             QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0,
                      qPrintable(QString::fromUtf8(child.readAllStandardOutput() + child.readAllStandardError())));
@@ -307,15 +311,13 @@ private slots:
         QTest::addColumn<QStringList>("shown");
         const QByteArray records = annRecords;
         QTest::newRow("upper case") << "ANN" << "" << records << "Ann" << annLines;
-        QTest::newRow("other file") << "bob" << "" << records << "Bob"
-                                    << QStringList{"05-Dec-26   0000   0000   0000   0000   0000   0000   0000   0000   0000"};
-        QTest::newRow("a blank after the name") << "Cy" << "" << records << "Cy "
-                                                << QStringList{"06-Dec-26   0000   0000   0003   0000   0000   0000   0000   0000   0000"};
+        QTest::newRow("other file") << "bob" << "" << records << "Bob" << QStringList{bobLine};
+        QTest::newRow("a blank after the name") << "Cy" << "" << records << "Cy " << QStringList{cyLine};
         QTest::newRow("no file") << "Eve" << "" << records << "" << QStringList();
         QTest::newRow("no user") << "" << "" << records << "" << QStringList();
         // More than the readable size of one endless line, then a record.
-        QTest::newRow("huge") << "Ann" << "" << records + QByteArray(kMaxScoreFileBytes + 1024, 'x') + annLine << "Ann"
-                              << annLines;
+        const QByteArray huge = records + QByteArray(kMaxScoreFileBytes + 1024, 'x') + annLine;
+        QTest::newRow("huge") << "Ann" << "" << huge << "Ann" << annLines;
         QTest::newRow("typed") << "" << "aNN" << records << "aNN" << annLines;
         QTest::newRow("typed part of a name") << "" << "An" << records << "An" << QStringList();
         QTest::newRow("typed with a dot") << "" << "Ann.x" << records << "Ann.x" << QStringList();
@@ -330,9 +332,10 @@ private slots:
         Sandbox sandbox;
         sandbox.writeDataFile(QStringLiteral("../outside.scr"), annRecords);
         PreviousScores* form = openPreviousScores(
-            sandbox, user, {{"Ann.scr", annBytes}, {"Bob.SCR", recordBytes({2026, 12, 5}, {}, "Bob")},
-                            {"Cy .scr", recordBytes({2026, 12, 6}, {0, 0, 3})}, {" Dee.scr", ""}, {".scr", annRecords},
-                            {"Ann.x.scr", annRecords}, {"A*B.scr", annRecords}, {"kitetu.dat", "0,0,0\r\n"}, {"a.bmp", "BM"}});
+            sandbox, user,
+            {{"Ann.scr", annBytes}, {"Bob.SCR", recordBytes({2026, 12, 5}, {}, "Bob")}, {" Dee.scr", ""},
+             {"Cy .scr", recordBytes({2026, 12, 6}, {0, 0, 3})}, {".scr", annRecords}, {"Ann.x.scr", annRecords},
+             {"A*B.scr", annRecords}, {"kitetu.dat", "0,0,0\r\n"}, {"a.bmp", "BM"}});
         QCOMPARE(listed(form), (QStringList{" Dee", "Ann", "Bob", "Cy "}));
         if (!typed.isEmpty())
             typeName(form, typed);
@@ -346,7 +349,7 @@ private slots:
         QCOMPARE(shownLines(form), annLines);
         QCOMPARE(bytesOf({session().RecordBuffer}), recordBytes({2027, 1, 2}, {0, 0, 0, 0, 0, 0, 11, 0, 125}));
         names(form)->setCurrentIndex(2);
-        QCOMPARE(shownLines(form), QStringList{"05-Dec-26   0000   0000   0000   0000   0000   0000   0000   0000   0000"});
+        QCOMPARE(shownLines(form), QStringList{bobLine});
         QFile bob(sandbox.dataDir() + QStringLiteral("/Bob.SCR"));
         QVERIFY(bob.open(QIODevice::Append) && bob.write(recordBytes({2026, 12, 25}, {1}, "Bob")) > 0);
         bob.close();
@@ -404,7 +407,8 @@ private slots:
     {
         QTest::addColumn<int>("highest");
         QTest::addColumn<int>("top");
-        for (const auto& [highest, top] : {std::pair{0, 1}, {2, 2}, {3, 5}, {10, 10}, {11, 20}, {125, 200}, {32767, 50000}})
+        for (const auto& [highest, top] :
+             {std::pair{0, 1}, {2, 2}, {3, 5}, {10, 10}, {11, 20}, {125, 200}, {32767, 50000}})
             QTest::addRow("%d", highest) << highest << top;
     }
     void axisTop()
@@ -422,7 +426,7 @@ private slots:
         QTest::newRow("one moment") << "2026120509 2026120509" << QList<double>{0.5, 0.5};
         QTest::newRow("by time of day") << "2026120509 2026120510 2026120513" << QList<double>{0, 0.25, 1};
         QTest::newRow("across a year's end") << "2026123100 2027010200" << QList<double>{0, 1};
-        QTest::newRow("out of order, by own time") << "2026120700 2026120500 2026120600" << QList<double>{1, 0, 0.5};
+        QTest::newRow("out of order, by own time") << "2026120700 2026120500 2026120600" << QList{1.0, 0.0, 0.5};
     }
     void timePositions()
     {
@@ -464,8 +468,9 @@ private slots:
         QImage image = chart->grab().toImage();
         const QColor add = activityColour(Add), alph = activityColour(Alph);
         // Each record's dot, and the middle of each line between two records.
-        for (const auto& [colour, points] : {std::pair{add, QList<QPointF>{{0, 2}, {0.5, 4}, {1, 6}, {0.25, 3}, {0.75, 5}}},
-                                             {alph, {{0, 10}, {0.5, 0}, {1, 5}, {0.25, 5}, {0.75, 2.5}}}})
+        for (const auto& [colour, points] :
+             {std::pair{add, QList<QPointF>{{0, 2}, {0.5, 4}, {1, 6}, {0.25, 3}, {0.75, 5}}},
+              {alph, {{0, 10}, {0.5, 0}, {1, 5}, {0.25, 5}, {0.75, 2.5}}}})
             for (const QPointF at : points)
                 QVERIFY2(colourAt(image, expectedPixel(chart, at.x(), at.y(), 10), colour),
                          qPrintable(QStringLiteral("%1 at %2, %3").arg(colour.name()).arg(at.x()).arg(at.y())));

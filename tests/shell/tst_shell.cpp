@@ -39,14 +39,15 @@ public:
     explicit StandInWindow(const QString& name) : Form(name) {}
 
 protected:
-    void Form_Load() override { g_log << "+" + objectName() + (HideScore ? QStringLiteral("(%1)").arg(HideScore) : ""); }
+    void Form_Load() override { g_log << "+" + objectName() + (HideScore ? QString("(%1)").arg(HideScore) : ""); }
     void Form_Unload(bool&) override { g_log << "-" + objectName(); }
 };
 
-QStringList words(const char* text) { return QString::fromLatin1(text).split(QLatin1Char(' '), Qt::SkipEmptyParts); }
+QStringList words(const char* text) { return QString::fromLatin1(text).split(' ', Qt::SkipEmptyParts); }
 QString switches()
 {
-    return QStringLiteral("%1,%2,%3").arg(session().SoundOn).arg(session().RandomWordOrder).arg(session().VisualRewardsOn);
+    const SessionState& s = session();
+    return QStringLiteral("%1,%2,%3").arg(s.SoundOn).arg(s.RandomWordOrder).arg(s.VisualRewardsOn);
 }
 Timer* timer(const Form* form) { return control<Timer>(form, QStringLiteral("Timer1")); }
 
@@ -61,7 +62,10 @@ void enterName(UserNameEntry* form, const QString& name, bool closeBox = false)
         test::pressEnter(nameBox(form));
     test::processEvents();
 }
-QStringList dataFiles(const Sandbox& s) { return QDir(s.dataDir()).entryList(QDir::Files | QDir::Hidden, QDir::Name); }
+QStringList dataFiles(const Sandbox& box)
+{
+    return QDir(box.dataDir()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+}
 QByteArray line(const QString& name, const QByteArray& scores = "0,0,0,0,0,0,0,0,0")
 {
     return "\"12-05-2026\",\"16:20:05\",\"" + name.toUtf8() + "\"," + scores + "\r\n";
@@ -73,7 +77,7 @@ void saveBitmap(const QString& path, const QColor& colour, QSize size = QSize(8,
     image.fill(colour);
     QVERIFY(image.save(path, "BMP"));
 }
-QString dataPath(const Sandbox& sandbox, const QString& name) { return sandbox.dataDir() + QLatin1Char('/') + name; }
+QString dataPath(const Sandbox& sandbox, const QString& name) { return sandbox.dataDir() + '/' + name; }
 ImageBox* picture(const Form* form) { return control<ImageBox>(form, QStringLiteral("Image1")); }
 QString caption(const Form* form) { return control<Label>(form, QStringLiteral("Label1"))->text(); }
 
@@ -203,7 +207,7 @@ private slots:
                                       "menuFactor menuSoundOff !menuSoundOn !menuAddLevel2");
         row("sound on", "menuSoundOn", "", "menuSoundOn !menuSoundOff");
         row("a level closes the open activity and moves only its own marks", "menuSubLevel1 menuAddLevel2",
-            "+Sub_form -Sub_form +Add_form", "AddLevel=2 menuAddLevel2 !menuAddLevel1 menuSubLevel1 !Sub_form Add_form");
+            "+Sub_form -Sub_form +Add_form", "AddLevel=2 menuAddLevel2 !menuAddLevel1 menuSubLevel1 !Sub_form");
         row("the same drill twice restarts it", "menuMulLevel3 menuMulLevel3", "+Mul_Form -Mul_Form +Mul_Form",
             "MulLevel=3 menuMulLevel3");
         row("fractions level 2 adds", "menuFractLevel2", "+AddFractionForm", "FractionAddMode=1 menuFractLevel2");
@@ -222,8 +226,8 @@ private slots:
             "+Add_form +frmEquation3", "Add_form frmEquation3");
         row("windows outside the close list stay open", "mnuCurrentScores mnuNumbers menuAddLevel1",
             "+FormScoreList +frmNumbers +Add_form", "FormScoreList frmNumbers Add_form");
-        row("factor closes the equation type", "mnuEquations3 menuFactor", "+frmEquation3 -frmEquation3 +Factor(-1)",
-            "menuFactor !frmEquation3");
+        row("factor closes the equation type", "mnuEquations3 menuFactor",
+            "+frmEquation3 -frmEquation3 +Factor(-1)", "menuFactor !frmEquation3");
     }
     void menuChoices()
     {
@@ -234,7 +238,8 @@ private slots:
             step.endsWith(QLatin1Char('>')) ? openSubmenu(step.chopped(1)) : choose(step);
         QTEST(g_log, "log");
         static const QMap<QString, qint16 SessionState::*> values{
-            {QStringLiteral("AddLevel"), &SessionState::AddLevel}, {QStringLiteral("MulLevel"), &SessionState::MulLevel},
+            {QStringLiteral("AddLevel"), &SessionState::AddLevel},
+            {QStringLiteral("MulLevel"), &SessionState::MulLevel},
             {QStringLiteral("FractionAddMode"), &SessionState::FractionAddMode}};
         for (QString what : expected) {
             const bool yes = !what.startsWith(QLatin1Char('!'));
@@ -368,8 +373,9 @@ private slots:
         QVERIFY(!Forms::find(windows::UserNameEntry));
         if (blocked) {
             QVERIFY(sandbox.messages.size() >= 2);
-            QVERIFY(sandbox.messages.at(0).text.contains("Unknown") && sandbox.messages.at(0).text.contains("0,2,0,0,0"));
-            QVERIFY(sandbox.messages.at(1).text.startsWith(QStringLiteral("The scores of Ann could not be saved")));
+            const QStringList told = sandbox.messageTexts();
+            QVERIFY(told.at(0).contains("Unknown") && told.at(0).contains("0,2,0,0,0,0,0,0,0"));
+            QVERIFY(told.at(1).startsWith(QStringLiteral("The scores of Ann could not be saved")));
             QVERIFY(QFileInfo(sandbox.dataDir()).isFile());
             return;
         }
@@ -393,7 +399,7 @@ private slots:
                                          {"plus", "plus.WAV"}, {"   ", ".WAV"}, {" -47", "minus.WAV 40.WAV 7.WAV"},
                                          {"-3.5", "minus.WAV 3.wav point.wav 5.wav"}, {"-", "-.WAV"},
                                          {"1234 ", "1.WAV 2.WAV 3.WAV 4.WAV"}})
-            QTest::newRow(qPrintable('"' + QString::fromLatin1(text) + '"')) << QString::fromLatin1(text) << words(wavs);
+            QTest::addRow("\"%s\"", text) << QString::fromLatin1(text) << words(wavs);
     }
     // With the sound off a number is silent.
     void sayNumber()
@@ -424,13 +430,15 @@ private slots:
     void pickPraise()
     {
         speaking();
-        sandbox->random->values = {0.0,       1 / 13.0,  2 / 13.0,  3 / 13.0, 4 / 13.0, 5 / 13.0, 6 / 13.0, 7 / 13.0,
-                                   8 / 13.0,  9 / 13.0,  10 / 13.0, 11 / 13.0, 12 / 13.0, 0.999, 0.03, 0.05};
+        for (int n = 0; n < 13; ++n)
+            sandbox->random->values << n / 13.0;
+        sandbox->random->values << 0.999 << 0.03 << 0.05;
         QStringList seen;
         for (int i = 0; i < 16; ++i)
             seen << PickPraise(1);
-        QCOMPARE(seen, words("great.wav good.wav yougotit.wav excell.wav fantasti.wav waytogo.wav super.wav alright.wav "
-                             "alright2.wav clap.wav excell2.wav good2.wav great2.wav super2.wav great.wav good.wav"));
+        QCOMPARE(seen, words("great.wav good.wav yougotit.wav excell.wav fantasti.wav waytogo.wav super.wav "
+                             "alright.wav alright2.wav clap.wav excell2.wav good2.wav great2.wav super2.wav "
+                             "great.wav good.wav"));
         QCOMPARE(sandbox->random->position, 16);
         for (int flag : {0, 2, -1})
             QCOMPARE(PickPraise(flag), QStringLiteral("tryagn2.wav"));
@@ -455,8 +463,8 @@ private slots:
         QTest::newRow("each of three") << words("a.bmp b.BMP c.bmp Ann.scr") << QSize(8, 6)
                                        << QList{ScriptedRandom::pick(1, 3), ScriptedRandom::pick(2, 3),
                                                 ScriptedRandom::pick(0, 3)} << words("b.BMP c.bmp a.bmp");
-        QTest::newRow("only the first 101") << many << QSize(2, 2) << QList<double>{0.9999999} << words("p100.bmp");
-        QTest::newRow("large picture") << words("photo.bmp") << QSize(2000, 1000) << QList<double>{0.5} << words("photo.bmp");
+        QTest::newRow("only the first 101") << many << QSize(2, 2) << QList{0.9999999} << words("p100.bmp");
+        QTest::newRow("large picture") << words("big.bmp") << QSize(2000, 1000) << QList{0.5} << words("big.bmp");
         QTest::newRow("no data directory") << QStringList() << QSize() << QList<double>{} << QStringList{""};
         QTest::newRow("no bitmaps") << words("Ann.scr") << QSize() << QList<double>{} << QStringList{""};
         QTest::newRow("unreadable bitmap") << words("broken.bmp") << QSize() << QList<double>{} << QStringList{""};
@@ -486,7 +494,7 @@ private slots:
                 QCOMPARE(picture(form)->pixmap().toImage().pixelColor(0, 0), colour(file));
                 QCOMPARE(fitted.width() * size.height(), fitted.height() * size.width());
                 QVERIFY(form->surface()->rect().contains(picture(form)->geometry()));
-                QVERIFY(!picture(form)->geometry().intersects(control<Label>(form, QStringLiteral("Label1"))->geometry()));
+                QVERIFY(!picture(form)->geometry().intersects(control<Label>(form, "Label1")->geometry()));
             }
             QVERIFY(timer(form)->enabled());
             timer(form)->fire();
