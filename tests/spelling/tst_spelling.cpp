@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The spelling bee window (menus, check marks, the windows they open, reward
-// pictures, the wandering bee) and the spelling drill (a word shown, hidden,
-// typed and checked; score, word order, the spoken word, rewards, no list).
+// The spelling bee window (menus and check marks, reward pictures, the
+// wandering bee; the homework entries: tst_word_lists) and the spelling drill
+// (a word shown, hidden, typed and checked; score, word order, the spoken
+// word, rewards, no list).
 #include "TestKit.h"
 #include "shell/SessionState.h"
 #include "shell/WindowNames.h"
@@ -125,32 +126,6 @@ private slots:
         QTest::mouseClick(actions, Qt::LeftButton, {}, actions->actionGeometry(entry(QStringLiteral("menuExit"))).center());
         QVERIFY(!window(windows::SpellingBee));
         QVERIFY(window(windows::SpellingDrill));
-    }
-
-    void homeworkEntriesSetTheActionCloseTheDrillAndOpenTheirDialog_data()
-    {
-        QTest::addColumn<QString>("item");
-        QTest::addColumn<int>("action");
-        QTest::addColumn<QString>("dialog");
-        QTest::newRow("create") << "menuInputHomework" << 0 << windows::HomeworkFileName;
-        QTest::newRow("practise") << "menuLastHomework" << 1 << windows::WordFilePicker;
-        QTest::newRow("add words") << "menuAddWords" << 2 << windows::WordFilePicker;
-        QTest::newRow("delete a file") << "menuDeleteFile" << 3 << windows::WordFilePicker;
-        QTest::newRow("change a word") << "menuChangeWord" << 4 << windows::WordFilePicker;
-        QTest::newRow("delete a word") << "menuDeleteWord" << 5 << windows::WordFilePicker;
-    }
-    void homeworkEntriesSetTheActionCloseTheDrillAndOpenTheirDialog()
-    {
-        QFETCH(QString, item);
-        QFETCH(int, action);
-        QFETCH(QString, dialog);
-        open();
-        open("cat");
-        session().WordFileAction = WordListAction(9);
-        choose(item);
-        QCOMPARE(int(session().WordFileAction), action);
-        QVERIFY(!window(windows::SpellingDrill));
-        QVERIFY(window(dialog));
     }
 
     void visualRewardsNeedPictures()

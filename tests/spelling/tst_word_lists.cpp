@@ -21,7 +21,6 @@
 #include <QProgressBar>
 #include <QRegularExpression>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include <chrono>
@@ -104,7 +103,6 @@ class TestWordLists : public QObject {
     Q_OBJECT
 
     std::unique_ptr<Sandbox> box;
-    std::unique_ptr<QTemporaryDir> voiceDir;
 
     void list(const char* name, const QStringList& words) { box->writeDataFile(QString::fromLatin1(name), listOf(words)); }
     QStringList wordsOf(const char* name) const
@@ -128,12 +126,9 @@ class TestWordLists : public QObject {
         QVERIFY(pickFile(file, true));
     }
 
-    QString voiceFile(const char* name) const { return voiceDir->filePath(QString::fromLatin1(name)); }
-    void touch(const char* name) const
-    {
-        QFile file(voiceFile(name));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-    }
+    // The stand-in voice and its files are in the program folder.
+    QString voiceFile(const char* name) const { return box->programDir() + QLatin1Char('/') + QLatin1String(name); }
+    void touch(const char* name) const { box->writeProgramFile(QString::fromLatin1(name), {}); }
     // What the voice left in a file of its own (empty when there is none).
     QByteArray fromVoice(const char* name) const
     {
@@ -142,10 +137,7 @@ class TestWordLists : public QObject {
     }
     QStringList said() const { return QString::fromUtf8(fromVoice("said.log")).split('\n', Qt::SkipEmptyParts); }
     pid_t voicePid() const { return pid_t(fromVoice("pid").toInt()); }
-    QStringList dataFiles() const
-    {
-        return QDir(box->dataDir()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
-    }
+    QStringList dataFiles() const { return QDir(box->dataDir()).entryList(QDir::Files | QDir::Hidden); }
     Form* editor() const { return Forms::find(w::HomeworkWords); }
     WordRecorder* recorder() const { return editor() ? editor()->findChild<WordRecorder*>() : nullptr; }
     // Opens the editor on a new list and types the words in.
@@ -164,9 +156,7 @@ private slots:
         box = std::make_unique<Sandbox>();
         box->makeDataDir();
         // Saved words are recorded by the stand-in voice.
-        voiceDir = std::make_unique<QTemporaryDir>();
-        QFile file(voiceFile("voice.sh"));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(FakeVoice) > 0);
+        QFile file(box->writeProgramFile(QStringLiteral("voice.sh"), FakeVoice));
         QVERIFY(file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
         qputenv("KITE_VOICE_COMMAND", file.fileName().toLocal8Bit());
     }
@@ -230,17 +220,19 @@ private slots:
     // asked about, whatever the box holds by then, once the words are saved.
     void anExistingNameAsksBeforeItIsReplaced_data()
     {
+        QTest::addColumn<QString>("option"); // none: where the focus is
         QTest::addColumn<QString>("how");
         QTest::addColumn<bool>("replaced");
-        QTest::newRow("double-click No") << "Option2 double" << false;
-        QTest::newRow("double-click Yes") << "Option1 double" << true;
-        QTest::newRow("Enter where the focus is") << "Enter" << false;
-        QTest::newRow("Enter on Yes") << "Option1 Enter" << true;
-        QTest::newRow("No, then OK") << "Option2 OK" << false;
-        QTest::newRow("Yes, then OK") << "Option1 OK" << true;
+        QTest::newRow("double-click No") << "Option2" << "double" << false;
+        QTest::newRow("double-click Yes") << "Option1" << "double" << true;
+        QTest::newRow("Enter where the focus is") << "" << "Enter" << false;
+        QTest::newRow("Enter on Yes") << "Option1" << "Enter" << true;
+        QTest::newRow("No, then OK") << "Option2" << "OK" << false;
+        QTest::newRow("Yes, then OK") << "Option1" << "OK" << true;
     }
     void anExistingNameAsksBeforeItIsReplaced()
     {
+        QFETCH(QString, option);
         QFETCH(QString, how);
         QFETCH(bool, replaced);
         list("week3.shw", {"old", "words"});
@@ -251,16 +243,13 @@ private slots:
         QVERIFY(visible(w::HomeworkFileName, "Option1") && visible(w::HomeworkFileName, "Option2"));
         QCOMPARE(QApplication::focusWidget(), in(w::HomeworkFileName, "Option2"));
         in<QLineEdit>(w::HomeworkFileName, "TextFileName")->setText(QStringLiteral("other"));
-        const QStringList steps = how.split(QLatin1Char(' '));
-        QWidget* answer = steps.size() > 1 ? in(w::HomeworkFileName, qPrintable(steps.first())) : QApplication::focusWidget();
-        if (steps.last() == QLatin1String("double")) {
+        QWidget* answer = option.isEmpty() ? QApplication::focusWidget() : in(w::HomeworkFileName, qPrintable(option));
+        if (how == QLatin1String("double"))
             doubleClick(answer);
-        } else if (steps.last() == QLatin1String("Enter")) {
-            pressEnter(answer);
-        } else {
-            click(answer);
+        else
+            (how == QLatin1String("Enter") ? pressEnter : click)(answer);
+        if (how == QLatin1String("OK"))
             press(w::HomeworkFileName, "CommandOK");
-        }
         QCOMPARE(box->beeper->beeps, 1); // not asked again
         QCOMPARE(wordsOf("week3.shw"), (QStringList{"old", "words"})); // until the new words are saved
         QCOMPARE(bool(window(w::HomeworkWords)), replaced);
@@ -407,20 +396,38 @@ private slots:
         QCOMPARE(box->readDataFile(QStringLiteral("zoo.shw")).split('\n').value(2), QByteArray("\"                \"\r"));
     }
 
-    void pickingAListClosesTheDrillFirst_data()
+    // Each homework entry of the bee's menu closes the drill, says what the
+    // list is for and opens its dialog; a list picked there closes a drill
+    // opened meanwhile (a deleted one is gone).
+    void homeworkEntriesCloseTheDrillAndOpenTheirDialog_data()
     {
+        QTest::addColumn<QString>("item");
         QTest::addColumn<int>("action");
-        for (int action = 1; action <= 5; ++action)
-            QTest::addRow("action %d", action) << action;
+        QTest::newRow("create") << "menuInputHomework" << 0;
+        QTest::newRow("practise") << "menuLastHomework" << 1;
+        QTest::newRow("add words") << "menuAddWords" << 2;
+        QTest::newRow("delete a file") << "menuDeleteFile" << 3;
+        QTest::newRow("change a word") << "menuChangeWord" << 4;
+        QTest::newRow("delete a word") << "menuDeleteWord" << 5;
     }
-    void pickingAListClosesTheDrillFirst()
+    void homeworkEntriesCloseTheDrillAndOpenTheirDialog()
     {
+        QFETCH(QString, item);
         QFETCH(int, action);
         box->writeProgramFile(QStringLiteral("Level1.lib"), "\"sun\"\r\n");
         list("zoo.shw", {"cat"});
-        session().WordFileName = QStringLiteral("Level1.lib");
+        Form* beez = Forms::show(w::SpellingBee);
+        control<QAction>(beez, QStringLiteral("menuLevel1"))->trigger();
+        QVERIFY(window(w::SpellingDrill));
+        session().WordFileAction = WordListAction(9);
+        control<QAction>(beez, item)->trigger();
+        QCOMPARE(int(session().WordFileAction), action);
+        QVERIFY(!window(w::SpellingDrill));
+        QVERIFY(window(action ? w::WordFilePicker : w::HomeworkFileName));
+        if (action == 0)
+            return;
         Form* drill = Forms::show(w::SpellingDrill);
-        pickFor(action, QStringLiteral("zoo.shw"));
+        QVERIFY(pickFile(QStringLiteral("zoo.shw"), true));
         QVERIFY(window(w::SpellingDrill) != drill);
         QCOMPARE(QFile::exists(box->dataDir() + QStringLiteral("/zoo.shw")), action != 3);
     }
@@ -582,7 +589,7 @@ private slots:
         touch("gate");
         QProcess child;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("KITE_RECORDER_CHILD"), voiceDir->path());
+        env.insert(QStringLiteral("KITE_RECORDER_CHILD"), box->programDir());
         child.setProcessEnvironment(env);
         child.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(QTest::currentTestFunction())});
         QTRY_VERIFY_WITH_TIMEOUT(voicePid() > 0, Patience);
