@@ -3,15 +3,10 @@
 // wandering bee; the homework entries: tst_word_lists) and the spelling drill
 // (a word shown, hidden, typed and checked; score, word order, the spoken
 // word, rewards, no list).
-#include "TestKit.h"
-#include "shell/SessionState.h"
-#include "shell/WindowNames.h"
+#include "SpellingTest.h"
 #include "spelling/SpellingBee.h"
-#include "ui/Forms.h"
 #include "ui/Timer.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -32,33 +27,23 @@ class TestSpelling : public QObject {
     Form* form = nullptr; // the drill
 
     // The bee.
-    void open() { beez = dynamic_cast<SpellingBee*>(Forms::show(windows::SpellingBee)); }
+    void open() { beez = dynamic_cast<SpellingBee*>(Forms::show(w::SpellingBee)); }
     QAction* entry(const QString& name) const { return control<QAction>(beez, name); }
     void choose(const QString& name) const { entry(name)->trigger(); }
     bool checked(const QString& name) const { return entry(name)->isChecked(); }
-    static Form* window(const QString& name)
-    {
-        processEvents();
-        return Forms::find(name);
-    }
 
     // The drill.
     void open(const QByteArray& list)
     {
         session().WordFileName = box->writeDataFile(QStringLiteral("words.shw"), list);
-        form = Forms::show(windows::SpellingDrill);
+        form = Forms::show(w::SpellingDrill);
     }
     // What a label or box of the drill now open shows.
-    static QString text(const char* name) { return texts(window(windows::SpellingDrill), {name}).value(0); }
+    static QString text(const char* name) { return textOf(w::SpellingDrill, name); }
     QString instruction() const { return text("LabelInstructions"); }
     QString shown() const { return text("TextSpelledWord"); }
     void press(const char* button) const { click(control<QWidget>(form, QString::fromLatin1(button))); }
-    void type(const QString& answer) const
-    {
-        auto* edit = control<TextBox>(form, QStringLiteral("TextSpelledWord"));
-        typeText(edit, answer);
-        pressEnter(edit);
-    }
+    void type(const QString& answer) const { enterIn(w::SpellingDrill, "TextSpelledWord", answer); }
     void spell(const QString& answer) const { press("CommandReady"), type(answer); }
     // Keys go wherever the focus is, as a child's keyboard sends them.
     void keys(const QString& typed) const
@@ -69,29 +54,17 @@ class TestSpelling : public QObject {
     }
 
 private slots:
-    void init()
-    {
-        box = std::make_unique<Sandbox>();
-        box->makeDataDir();
-    }
+    void init() { box = std::make_unique<Sandbox>(), box->makeDataDir(); }
     void cleanup() { box.reset(), beez = nullptr, form = nullptr; }
 
-    void theMainMenuOpensItWithTheSavedOptionsChecked_data()
-    {
-        QTest::addColumn<int>("saved");
-        QTest::newRow("built-in marks") << 0;
-        QTest::newRow("random order and rewards saved") << 1;
-    }
+    // The built-in marks: theBeesMenus, visualRewardsNeedPictures.
     void theMainMenuOpensItWithTheSavedOptionsChecked()
     {
-        QFETCH(int, saved);
-        box->writeDataFile(QStringLiteral("kitetu.dat"), QStringLiteral("%1,%1,%1\r\n").arg(saved).toLatin1());
-        control<QAction>(Forms::show(windows::MainWindow), QStringLiteral("mnuSpelling"))->trigger();
-        QVERIFY((beez = Forms::find<SpellingBee>(windows::SpellingBee)));
-        QCOMPARE(checked("menuRandom"), saved == 1);
-        QCOMPARE(checked("menuSequential"), saved == 0);
-        QCOMPARE(checked("menuVisualOn"), saved == 1);
-        QCOMPARE(checked("menuVisualOff"), saved == 0);
+        box->writeDataFile(QStringLiteral("kitetu.dat"), "1,1,1\r\n");
+        control<QAction>(Forms::show(w::MainWindow), QStringLiteral("mnuSpelling"))->trigger();
+        QVERIFY((beez = Forms::find<SpellingBee>(w::SpellingBee)));
+        QVERIFY(checked("menuRandom") && !checked("menuSequential"));
+        QVERIFY(checked("menuVisualOn") && !checked("menuVisualOff"));
     }
 
     // Levels restart the drill on their list, the order entries close it;
@@ -101,6 +74,7 @@ private slots:
         box->writeProgramFile(QStringLiteral("Level1.lib"), "\"cat\"\r\n");
         box->writeProgramFile(QStringLiteral("Level4.lib"), "\"elephant\"\r\n");
         open();
+        QVERIFY(!checked("menuRandom") && checked("menuSequential"));
         QMenuBar* bar = beez->findChild<QMenuBar*>();
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(entry(QStringLiteral("menuHelp"))).center());
         QCOMPARE(box->messages.size(), 1);
@@ -112,11 +86,11 @@ private slots:
         QCOMPARE(shown().trimmed(), QStringLiteral("elephant"));
 
         choose(QStringLiteral("menuRandom"));
-        QVERIFY(!window(windows::SpellingDrill));
+        QVERIFY(!window(w::SpellingDrill));
         QVERIFY(session().RandomWordOrder && checked("menuRandom") && !checked("menuSequential"));
         choose(QStringLiteral("menuLevel4"));
         choose(QStringLiteral("menuSequential"));
-        QVERIFY(!window(windows::SpellingDrill));
+        QVERIFY(!window(w::SpellingDrill));
         QVERIFY(!session().RandomWordOrder && !checked("menuRandom") && checked("menuSequential"));
 
         choose(QStringLiteral("menuLevel4"));
@@ -124,13 +98,14 @@ private slots:
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(actions->menuAction()).center());
         QTRY_VERIFY(actions->isVisible());
         QTest::mouseClick(actions, Qt::LeftButton, {}, actions->actionGeometry(entry(QStringLiteral("menuExit"))).center());
-        QVERIFY(!window(windows::SpellingBee));
-        QVERIFY(window(windows::SpellingDrill));
+        QVERIFY(!window(w::SpellingBee));
+        QVERIFY(window(w::SpellingDrill));
     }
 
     void visualRewardsNeedPictures()
     {
         open();
+        QVERIFY(!checked("menuVisualOn") && checked("menuVisualOff"));
         choose(QStringLiteral("menuVisualOn"));
         QVERIFY(box->messageTexts().value(0).endsWith(" them in the " + box->dataDir() + " directory."));
         QVERIFY(!session().VisualRewardsOn && checked("menuVisualOn") && !checked("menuVisualOff"));
@@ -261,9 +236,8 @@ private slots:
         session().RandomWordOrder = 1;
         session().WordList = QStringList{QStringLiteral("old             ")};
         for (const bool missing : {false, true}) {
-            const QString file = box->writeDataFile(QStringLiteral("words.shw"), QByteArray());
-            session().WordFileName = file + QLatin1String(missing ? ".gone" : "");
-            form = Forms::show(windows::SpellingDrill);
+            session().WordFileName = box->writeDataFile(QStringLiteral("words.shw"), {}) + (missing ? ".gone" : "");
+            form = Forms::show(w::SpellingDrill);
             QCOMPARE(instruction(), QStringLiteral("Can't find file!"));
             for (const char* button : {"CommandReady", "CommandAnother", "CommandSeeAgain"})
                 press(button);
@@ -288,21 +262,21 @@ private slots:
         // No attempt counted yet: the score stays and there is no reward.
         spell(QString());
         QCOMPARE(s.SpellingScore, qint16(42));
-        QVERIFY(!window(windows::VisualRewards));
+        QVERIFY(!window(w::VisualRewards));
         // The 330th attempt brings a reward; 100 x 328 right needs no 16-bit room.
         s.SpellAttempts = 329;
         s.SpellRight = 327;
         type(QStringLiteral("cat"));
         QCOMPARE(s.SpellingScore, qint16(99));
-        QVERIFY(window(windows::VisualRewards));
+        QVERIFY(window(w::VisualRewards));
         QCOMPARE(QApplication::activeWindow(), form); // the next word is typed here
 
-        Forms::unload(windows::VisualRewards);
+        Forms::unload(w::VisualRewards);
         s.VisualRewardsOn = 0;
         s.SpellAttempts = 9;
         press("CommandAnother");
         spell(QStringLiteral("cat"));
-        QVERIFY(!window(windows::VisualRewards));
+        QVERIFY(!window(w::VisualRewards));
     }
 };
 

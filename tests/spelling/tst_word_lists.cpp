@@ -2,17 +2,12 @@
 // Word lists: the file's 16-character slots and the 1000-word limit; the
 // word-list dialogs driven as a parent would (hostile names, failed saves, the
 // drill closed first); the recordings a stand-in voice makes of new words.
-#include "TestKit.h"
-#include "shell/SessionState.h"
+#include "SpellingTest.h"
 #include "shell/Settings.h"
-#include "shell/WindowNames.h"
 #include "spelling/WordFiles.h"
 #include "spelling/WordRecorder.h"
 #include "ui/DataFile.h"
-#include "ui/Forms.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -30,7 +25,6 @@
 
 using namespace kt;
 using namespace kt::test;
-namespace w = kt::windows;
 
 namespace {
 constexpr int Patience = 10000; // ms: a bound, never a wait
@@ -50,24 +44,6 @@ echo $$ > "$dir/pid"
 while [ -e "$dir/gate" ]; do sleep 0.02; done
 printf 'voice:%s' "$1" > "$2"
 )";
-
-Form* window(const QString& name)
-{
-    processEvents();
-    return Forms::find(name);
-}
-template <typename T = QWidget> T* in(const QString& form, const char* name)
-{
-    return control<T>(window(form), QString::fromLatin1(name));
-}
-QString textOf(const QString& form, const char* name) { return texts(window(form), {name}).value(0); }
-bool visible(const QString& form, const char* name) { return !in(form, name)->isHidden(); }
-void enterIn(const QString& form, const char* box, const QString& text)
-{
-    typeText(in(form, box), text);
-    pressEnter(in(form, box));
-}
-void press(const QString& form, const char* button) { click(in(form, button)); }
 
 // Clicks (or double-clicks) an entry of the picker's file list.
 bool pickFile(const QString& name, bool twice = false)
