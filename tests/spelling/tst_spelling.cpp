@@ -13,11 +13,9 @@
 using namespace kt;
 using namespace kt::test;
 
-namespace {
 const QString ReadyPrompt =
     QStringLiteral("When you are ready to spell this word press the ENTER key or click on the Ready button.");
 const QString AlreadyTried = QStringLiteral("You already tried that word.  Try a new word.");
-}
 
 class TestSpelling : public QObject {
     Q_OBJECT

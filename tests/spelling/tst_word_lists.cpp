@@ -91,11 +91,7 @@ class TestWordLists : public QObject {
     }
     // Saving records the new words before the editor goes on.
     void waitForRecordings() { QTRY_VERIFY_WITH_TIMEOUT(!Forms::find(w::HomeworkWords), Patience); }
-    void start(int action, const QString& form)
-    {
-        session().WordFileAction = WordListAction(action);
-        Forms::show(form);
-    }
+    void start(int action, QString form) { session().WordFileAction = WordListAction(action), Forms::show(form); }
     void pickFor(int action, const QString& file)
     {
         start(action, w::WordFilePicker);
@@ -119,9 +115,8 @@ class TestWordLists : public QObject {
     // Opens the editor on a new list and types the words in.
     void typeWords(const QStringList& words)
     {
-        session().WordFileAction = WordListAction::Create;
         session().WordFileName = box->dataDir() + QStringLiteral("/week.shw");
-        Forms::show(w::HomeworkWords);
+        start(0, w::HomeworkWords);
         for (const QString& word : words)
             enterIn(w::HomeworkWords, "TextWord", word);
     }
@@ -136,12 +131,7 @@ private slots:
         QVERIFY(file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
         qputenv("KITE_VOICE_COMMAND", file.fileName().toLocal8Bit());
     }
-    void cleanup()
-    {
-        QFile::remove(voiceFile("gate"));
-        box.reset();
-        qunsetenv("KITE_VOICE_COMMAND");
-    }
+    void cleanup() { box.reset(); } // the voice's files go with it
 
     // Width, whole characters and the round trip: fuzz_word_list.
     void readingFields_data()
@@ -177,12 +167,11 @@ private slots:
     void savesTakeTurnsWithAnotherCopy()
     {
         QFETCH(bool, settings);
-        const QString path = box->dataDir() + QStringLiteral("/a.shw");
         std::future<bool> other;
         {
             const DirectoryLock lock(box->dataDir());
             QVERIFY(lock.locked());
-            other = std::async(std::launch::async, [settings, path] {
+            other = std::async(std::launch::async, [settings, path = box->dataDir() + QStringLiteral("/a.shw")] {
                 return settings ? SaveSettings(nullptr) : SaveSpellingList(path, {slotText(QStringLiteral("cat"))}, 1).ok;
             });
             // Bounded: without turns the save is done long before this.
@@ -557,10 +546,9 @@ private slots:
         }
         touch("gate");
         QProcess child;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("KITE_RECORDER_CHILD"), box->programDir());
-        child.setProcessEnvironment(env);
+        qputenv("KITE_RECORDER_CHILD", box->programDir().toLocal8Bit());
         child.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(QTest::currentTestFunction())});
+        qunsetenv("KITE_RECORDER_CHILD");
         QTRY_VERIFY_WITH_TIMEOUT(voicePid() > 0, Patience);
         const pid_t pid = voicePid();
         QVERIFY(::kill(pid, 0) == 0);
@@ -584,9 +572,9 @@ private slots:
         qputenv("KITE_VOICE_COMMAND", voiceFile("voice.sh").toLocal8Bit());
         QCOMPARE(command.size(), 2);
         QVERIFY(QFile::copy(command.at(1), voiceFile("say_word.sh")));
-        box->writeProgramFile(QStringLiteral("voice.conf"),
-                              "engine='festival'\nfestival='/nonexistent/festival'\nfestival_voice='x'\nfestival_rate='1'\n"
-                              "espeak='/nonexistent/espeak-ng'\nespeak_voice='x'\nespeak_speed='1'\nsox='/bin/sh'\n");
+        box->writeProgramFile(QStringLiteral("voice.conf"), "engine='festival'\nfestival='/nonexistent/festival'\n"
+                              "festival_voice='x'\nfestival_rate='1'\nespeak='/nonexistent/espeak-ng'\n"
+                              "espeak_voice='x'\nespeak_speed='1'\nsox='/bin/sh'\n");
         typeWords({"cat", "dog"});
         press(w::HomeworkWords, "CommandDone");
         QTRY_VERIFY_WITH_TIMEOUT(!editor(), Patience);
