@@ -66,13 +66,6 @@ QByteArray listOf(const QStringList& words)
         bytes += '"' + word.toUtf8() + "\"\r\n";
     return bytes;
 }
-QStringList words(const QStringList& table, int count)
-{
-    QStringList all;
-    for (int i = 1; i <= count; ++i)
-        all << wordAt(table, i);
-    return all;
-}
 } // namespace
 
 class TestWordLists : public QObject {
@@ -150,9 +143,11 @@ private slots:
     {
         QFETCH(QByteArray, file);
         QFETCH(QStringList, expected);
-        QStringList table;
+        QStringList table, words;
         const WordListRead read = LoadSpellingList(box->writeDataFile(QStringLiteral("list.shw"), file), table);
-        QCOMPARE(words(table, read.count), expected);
+        for (int slot = 1; slot <= read.count; ++slot)
+            words << wordAt(table, slot);
+        QCOMPARE(words, expected);
         QVERIFY(read.editorProblem().isEmpty());
     }
 
@@ -256,15 +251,14 @@ private slots:
     void aListOfMoreThan1000WordsIsNotEdited()
     {
         QFETCH(int, action);
-        QStringList many;
+        QStringList many, table;
         for (int i = 1; i <= 1001; ++i)
             many << QStringLiteral("w%1").arg(i);
-        QStringList table;
         const WordListRead read = LoadSpellingList(box->writeDataFile(QStringLiteral("big.shw"), listOf(many)), table);
         storeWord(table, 0, QStringLiteral("zero"));
         storeWord(table, 1001, QStringLiteral("past"));
         QVERIFY(read.tooLong && read.count == 1000 && table.size() == 1000);
-        QCOMPARE(words(table, 1001), many.first(1000) << QString());
+        QCOMPARE(wordAt(table, 1) + '|' + wordAt(table, 1000) + '|' + wordAt(table, 1001), QStringLiteral("w1|w1000|"));
 
         pickFor(action, QStringLiteral("big.shw"));
         QVERIFY(box->messages.value(0).text.contains(QStringLiteral("more than 1000 words")));
@@ -516,7 +510,6 @@ private slots:
         box->writeDataFile(QStringLiteral(".cat.wav.x2.part"), "another copy");
         QVERIFY(old.open(QIODevice::ReadWrite));
         QVERIFY(old.setFileTime(QDateTime::currentDateTime().addSecs(-3700), QFileDevice::FileModificationTime));
-        old.close();
         touch("gate");
         typeWords({"cat", "dog"});
         press(w::HomeworkWords, "CommandDone");
