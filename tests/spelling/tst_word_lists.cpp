@@ -59,11 +59,12 @@ bool pickFile(const QString& name, bool twice = false)
     return true;
 }
 
+// A list as the program writes it: one quoted 16-character field a line.
 QByteArray listOf(const QStringList& words)
 {
     QByteArray bytes;
     for (const QString& word : words)
-        bytes += '"' + word.toUtf8() + "\"\r\n";
+        bytes += '"' + word.leftJustified(16).toUtf8() + "\"\r\n";
     return bytes;
 }
 } // namespace
@@ -74,14 +75,7 @@ class TestWordLists : public QObject {
     std::unique_ptr<Sandbox> box;
 
     void list(const char* name, const QStringList& words) { box->writeDataFile(QString::fromLatin1(name), listOf(words)); }
-    QStringList wordsOf(const char* name) const
-    {
-        QStringList words;
-        for (const QByteArray& line : box->readDataFile(QString::fromLatin1(name)).split('\n'))
-            if (!line.isEmpty())
-                words << QString::fromUtf8(line).remove(QLatin1Char('"')).trimmed();
-        return words;
-    }
+    QByteArray file(const char* name) const { return box->readDataFile(QString::fromLatin1(name)); }
     // Saving records the new words before the editor goes on.
     void waitForRecordings() { QTRY_VERIFY_WITH_TIMEOUT(!Forms::find(w::HomeworkWords), Patience); }
     void start(int action, QString form) { session().WordFileAction = WordListAction(action), Forms::show(form); }
@@ -211,7 +205,7 @@ private slots:
         if (how == QLatin1String("OK"))
             press(w::HomeworkFileName, "CommandOK");
         QCOMPARE(box->beeper->beeps, 1); // not asked again
-        QCOMPARE(wordsOf("week3.shw"), (QStringList{"old", "words"})); // until the new words are saved
+        QCOMPARE(file("week3.shw"), listOf({"old", "words"})); // until the new words are saved
         QCOMPARE(bool(window(w::HomeworkWords)), replaced);
         if (!replaced) {
             QCOMPARE(textOf(w::HomeworkFileName, "TextFileName") + textOf(w::HomeworkFileName, "LabelInstructions"),
@@ -221,7 +215,7 @@ private slots:
         }
         enterIn(w::HomeworkWords, "TextWord", QStringLiteral("bird"));
         press(w::HomeworkWords, "Command1");
-        QCOMPARE(wordsOf("week3.shw"), QStringList{"bird"});
+        QCOMPARE(file("week3.shw"), listOf({"bird"}));
         waitForRecordings();
         QCOMPARE(textOf(w::SpellingDrill, "TextSpelledWord").trimmed(), QStringLiteral("bird"));
         QVERIFY(box->messages.isEmpty());
@@ -237,7 +231,7 @@ private slots:
         press(w::HomeworkWords, "CommandDone");
         QVERIFY(box->messages.value(0).text.contains(QStringLiteral("could not be saved")));
         QCOMPARE(textOf(w::HomeworkWords, "LabelWordNumber"), QStringLiteral("2"));
-        QCOMPARE(box->readDataFile(QStringLiteral("nodir")), QByteArray("x"));
+        QCOMPARE(file("nodir"), QByteArray("x"));
     }
 
     // Only 1000 words are read (slots outside 1..1000 are never stored or
@@ -263,7 +257,7 @@ private slots:
         pickFor(action, QStringLiteral("big.shw"));
         QVERIFY(box->messages.value(0).text.contains(QStringLiteral("more than 1000 words")));
         QVERIFY(!window(w::HomeworkWords) && !window(w::WordSearch));
-        QCOMPARE(box->readDataFile(QStringLiteral("big.shw")), listOf(many));
+        QCOMPARE(file("big.shw"), listOf(many));
     }
 
     // Another copy of the program saves the list while this one edits it:
@@ -293,9 +287,9 @@ private slots:
         save();
         QVERIFY(box->messages.value(0).text.startsWith(
             QStringLiteral("Someone else has saved this word file since you opened it")));
-        QCOMPARE(wordsOf("zoo.shw"), (QStringList{"cat", "owl"}));
+        QCOMPARE(file("zoo.shw"), listOf({"cat", "owl"}));
         save();
-        QCOMPARE(wordsOf("zoo.shw"), after);
+        QCOMPARE(file("zoo.shw"), listOf(after));
         QCOMPARE(box->messages.size(), 1);
         if (action == 2)
             waitForRecordings();
@@ -328,14 +322,14 @@ private slots:
                  QStringLiteral("I can't find that word in this file.  Please try a partial spelling."));
         QVERIFY(!visible(w::WordSearch, "Text2"));
         enterIn(w::WordSearch, "Text2", QStringLiteral("nothing"));
-        QCOMPARE(wordsOf("zoo.shw"), (QStringList{"cat", "elephant", "dog"}));
+        QCOMPARE(file("zoo.shw"), listOf({"cat", "elephant", "dog"}));
 
         in<QLineEdit>(w::WordSearch, "Text1")->clear();
         enterIn(w::WordSearch, "Text1", QStringLiteral("do"));
         enterIn(w::WordSearch, "Text2", QStringLiteral("c\"t"));
         QCOMPARE(box->messages.size(), 1);
         enterIn(w::WordSearch, "Text2", QStringLiteral("duck"));
-        QCOMPARE(wordsOf("zoo.shw"), (QStringList{"cat", "elephant", "duck"}));
+        QCOMPARE(file("zoo.shw"), listOf({"cat", "elephant", "duck"}));
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(box->dataDir() + QStringLiteral("/duck.wav")), Patience);
         QCOMPARE(said(), QStringList{"duck"});
         QTRY_VERIFY_WITH_TIMEOUT(!in(w::WordSearch, "ProgressRecording")->isVisible(), Patience);
@@ -343,7 +337,7 @@ private slots:
         in<QLineEdit>(w::WordSearch, "Text1")->clear();
         enterIn(w::WordSearch, "Text1", QStringLiteral("duck"));
         enterIn(w::WordSearch, "Text2", QString()); // an empty word is 16 blanks
-        QCOMPARE(box->readDataFile(QStringLiteral("zoo.shw")).split('\n').value(2), QByteArray("\"                \"\r"));
+        QCOMPARE(file("zoo.shw"), listOf({"cat", "elephant", ""}));
     }
 
     // Each homework entry of the bee's menu closes the drill, says what the
@@ -404,8 +398,7 @@ private slots:
         QCOMPARE(box->messages.value(1).text, QStringLiteral("A word can't have a double quote (\") in it."));
         QCOMPARE(textOf(w::HomeworkWords, "LabelWordNumber"), QStringLiteral("4"));
         press(w::HomeworkWords, "Command1");
-        QCOMPARE(box->readDataFile(QStringLiteral("spell 1.shw")),
-                 QByteArray("\"cat             \"\r\n\"dog             \"\r\n\"bird            \"\r\n"));
+        QCOMPARE(file("spell 1.shw"), listOf({"cat", "dog", "bird"}));
         waitForRecordings();
 
         choose("menuAddWords");
@@ -418,7 +411,7 @@ private slots:
         QCOMPARE(textOf(w::HomeworkWords, "LabelWordNumber"), QStringLiteral("4"));
         enterIn(w::HomeworkWords, "TextWord", QStringLiteral("fish"));
         press(w::HomeworkWords, "CommandDone");
-        QCOMPARE(wordsOf("spell 1.shw"), (QStringList{"cat", "dog", "bird", "fish"}));
+        QCOMPARE(file("spell 1.shw"), listOf({"cat", "dog", "bird", "fish"}));
         waitForRecordings();
 
         choose("menuDeleteWord");
@@ -428,7 +421,7 @@ private slots:
         press(w::WordSearch, "Command1");
         QVERIFY(!visible(w::WordSearch, "Command1"));
         press(w::WordSearch, "CommandCancel");
-        QCOMPARE(wordsOf("spell 1.shw"), (QStringList{"dog", "bird", "fish"}));
+        QCOMPARE(file("spell 1.shw"), listOf({"dog", "bird", "fish"}));
 
         choose("menuDeleteFile");
         QCOMPARE(textOf(w::WordFilePicker, "LabelInstructions"), QStringLiteral("Select a file to delete."));
@@ -474,7 +467,7 @@ private slots:
         typeWords(typed);
         QSignalSpy progress(recorder(), &WordRecorder::progress);
         press(w::HomeworkWords, "Command1");
-        QCOMPARE(wordsOf("week.shw"), typed);
+        QCOMPARE(file("week.shw"), listOf(typed));
         QTRY_COMPARE_WITH_TIMEOUT(said(), QStringList{"elephants"}, Patience);
         auto* bar = control<QProgressBar>(editor(), QStringLiteral("ProgressRecording"));
         QVERIFY(bar->isVisible() && bar->maximum() == 3 && bar->value() == 0);
@@ -493,9 +486,9 @@ private slots:
         QCOMPARE(said(), (QStringList{"elephants", "fail", "dog"}));
         QCOMPARE(progress.size(), 3);
         QCOMPARE(progress.last(), (QList<QVariant>{3, 3}));
-        QCOMPARE(box->readDataFile(QStringLiteral("Cat.wav")), QByteArray("a parent's own"));
-        QCOMPARE(box->readDataFile(QStringLiteral("elephant.wav")), QByteArray("voice:elephants"));
-        QCOMPARE(box->readDataFile(QStringLiteral("dog.wav")), QByteArray("voice:dog"));
+        QCOMPARE(file("Cat.wav"), QByteArray("a parent's own"));
+        QCOMPARE(file("elephant.wav"), QByteArray("voice:elephants"));
+        QCOMPARE(file("dog.wav"), QByteArray("voice:dog"));
         QCOMPARE(dataFiles(), (QStringList{"Cat.wav", "dog.wav", "elephant.wav", "week.shw"}));
         QCOMPARE(box->messageTexts(), QStringList{"The words are saved, but 1 of them could not be recorded.  The "
                                                   "drill will spell it without saying it."});
