@@ -45,7 +45,6 @@ while [ -e "$dir/gate" ]; do sleep 0.02; done
 printf 'voice:%s' "$1" > "$2"
 )";
 
-// Clicks (or double-clicks) an entry of the picker's file list.
 bool pickFile(const QString& name, bool twice = false)
 {
     auto* list = in<QListWidget>(w::WordFilePicker, "File1");
@@ -99,7 +98,6 @@ class TestWordLists : public QObject {
     QStringList dataFiles() const { return QDir(box->dataDir()).entryList(QDir::Files | QDir::Hidden); }
     Form* editor() const { return Forms::find(w::HomeworkWords); }
     WordRecorder* recorder() const { return editor() ? editor()->findChild<WordRecorder*>() : nullptr; }
-    // Opens the editor on a new list and types the words in.
     void typeWords(const QStringList& words)
     {
         session().WordFileName = box->dataDir() + QStringLiteral("/week.shw");
