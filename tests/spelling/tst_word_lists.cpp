@@ -508,8 +508,7 @@ private slots:
         const pid_t pid = voicePid();
         const QString partial = QFileInfo(QString::fromLocal8Bit(fromVoice("out"))).fileName();
         QVERIFY2(QRegularExpression(QStringLiteral("^\\.cat\\.wav\\.[0-9a-z]+\\.part$")).match(partial).hasMatch()
-                     && !partial.endsWith(QStringLiteral(".x2.part")),
-                 qPrintable(partial));
+                     && !partial.endsWith(QStringLiteral(".x2.part")), qPrintable(partial));
         press(w::HomeworkWords, "Command2");
         QVERIFY(!window(w::HomeworkWords));
         QTRY_VERIFY_WITH_TIMEOUT(::kill(pid, 0) != 0, Patience); // the voice was stopped
