@@ -1,28 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The spelling bee window (menus with their check marks, the windows they
-// open, reward pictures, the wandering bee) and the spelling drill (show, hide,
-// type and check a word; score; word order; the spoken word and its letters;
-// the reward every tenth attempt; an empty list).
-#include "TestKit.h"
-#include "shell/SessionState.h"
-#include "shell/WindowNames.h"
+// The spelling bee window (menus and check marks, reward pictures, the
+// wandering bee; the homework entries: tst_word_lists) and the spelling drill
+// (a word shown, hidden, typed and checked; score, word order, the spoken
+// word, rewards, no list).
+#include "SpellingTest.h"
 #include "spelling/SpellingBee.h"
-#include "ui/Forms.h"
 #include "ui/Timer.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
 
 using namespace kt;
 using namespace kt::test;
 
-namespace {
 const QString ReadyPrompt =
     QStringLiteral("When you are ready to spell this word press the ENTER key or click on the Ready button.");
 const QString AlreadyTried = QStringLiteral("You already tried that word.  Try a new word.");
-}
 
 class TestSpelling : public QObject {
     Q_OBJECT
@@ -32,37 +25,22 @@ class TestSpelling : public QObject {
     Form* form = nullptr; // the drill
 
     // The bee.
-    void open() { beez = dynamic_cast<SpellingBee*>(Forms::show(windows::SpellingBee)); }
+    void open() { beez = dynamic_cast<SpellingBee*>(Forms::show(w::SpellingBee)); }
     QAction* entry(const QString& name) const { return control<QAction>(beez, name); }
     void choose(const QString& name) const { entry(name)->trigger(); }
     bool checked(const QString& name) const { return entry(name)->isChecked(); }
-    static bool isOpen(const QString& window)
-    {
-        processEvents();
-        return Forms::find(window) != nullptr;
-    }
 
     // The drill.
     void open(const QByteArray& list)
     {
         session().WordFileName = box->writeDataFile(QStringLiteral("words.shw"), list);
-        form = Forms::show(windows::SpellingDrill);
+        form = Forms::show(w::SpellingDrill);
     }
-    QString text(const char* name) const
-    {
-        if (auto* edit = form->findChild<QLineEdit*>(QString::fromLatin1(name)))
-            return edit->text();
-        return control<QLabel>(form, QString::fromLatin1(name))->text();
-    }
+    static QString text(const char* name) { return textOf(w::SpellingDrill, name); }
     QString instruction() const { return text("LabelInstructions"); }
     QString shown() const { return text("TextSpelledWord"); }
     void press(const char* button) const { click(control<QWidget>(form, QString::fromLatin1(button))); }
-    void type(const QString& answer) const
-    {
-        auto* edit = control<TextBox>(form, QStringLiteral("TextSpelledWord"));
-        typeText(edit, answer);
-        pressEnter(edit);
-    }
+    void type(const QString& answer) const { enterIn(w::SpellingDrill, "TextSpelledWord", answer); }
     void spell(const QString& answer) const { press("CommandReady"), type(answer); }
     // Keys go wherever the focus is, as a child's keyboard sends them.
     void keys(const QString& typed) const
@@ -73,157 +51,99 @@ class TestSpelling : public QObject {
     }
 
 private slots:
-    void init()
-    {
-        box = std::make_unique<Sandbox>();
-        box->makeDataDir();
-    }
+    void init() { box = std::make_unique<Sandbox>(), box->makeDataDir(); }
     void cleanup() { box.reset(), beez = nullptr, form = nullptr; }
 
-    void theMainMenuOpensItWithTheSavedOptionsChecked_data()
-    {
-        QTest::addColumn<int>("saved");
-        QTest::newRow("built-in marks") << 0;
-        QTest::newRow("random order and rewards saved") << 1;
-    }
+    // The built-in marks: theBeesMenus, visualRewardsNeedPictures.
     void theMainMenuOpensItWithTheSavedOptionsChecked()
     {
-        QFETCH(int, saved);
-        box->writeDataFile(QStringLiteral("kitetu.dat"), QByteArray::number(saved) + ',' + QByteArray::number(saved) + ','
-                                                            + QByteArray::number(saved) + "\r\n");
-        Form* main = Forms::show(windows::MainWindow);
-        QAction* spelling = control<QAction>(main, QStringLiteral("mnuSpelling"));
-        QVERIFY(spelling->isEnabled());
-        spelling->trigger();
-        beez = Forms::find<SpellingBee>(windows::SpellingBee);
-        QVERIFY(beez);
-        QCOMPARE(checked("menuRandom"), saved == 1);
-        QCOMPARE(checked("menuSequential"), saved == 0);
-        QCOMPARE(checked("menuVisualOn"), saved == 1);
-        QCOMPARE(checked("menuVisualOff"), saved == 0);
+        box->writeDataFile(QStringLiteral("kitetu.dat"), "1,1,1\r\n");
+        control<QAction>(Forms::show(w::MainWindow), QStringLiteral("mnuSpelling"))->trigger();
+        QVERIFY((beez = Forms::find<SpellingBee>(w::SpellingBee)));
+        QVERIFY(checked("menuRandom") && !checked("menuSequential"));
+        QVERIFY(checked("menuVisualOn") && !checked("menuVisualOff"));
     }
 
-    void levelsAndOrderRestartTheDrill()
+    // Levels restart the drill on their list, the order entries close it;
+    // Help and Exit picked with the mouse, as a child does: Exit leaves the drill open.
+    void theBeesMenus()
     {
         box->writeProgramFile(QStringLiteral("Level1.lib"), "\"cat\"\r\n");
         box->writeProgramFile(QStringLiteral("Level4.lib"), "\"elephant\"\r\n");
         open();
-        auto shownWord = [] {
-            processEvents();
-            return control<QLineEdit>(Forms::find(windows::SpellingDrill), QStringLiteral("TextSpelledWord"))->text().trimmed();
-        };
+        QVERIFY(!checked("menuRandom") && checked("menuSequential"));
+        QMenuBar* bar = beez->findChild<QMenuBar*>();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(entry(QStringLiteral("menuHelp"))).center());
+        QCOMPARE(box->messages.size(), 1);
+        QVERIFY(box->messages.at(0).text.contains(box->dataDir() + QStringLiteral(" directory so the words")));
         choose(QStringLiteral("menuLevel1"));
         QCOMPARE(session().WordFileName, QStringLiteral("Level1.lib"));
-        QCOMPARE(shownWord(), QStringLiteral("cat"));
+        QCOMPARE(shown().trimmed(), QStringLiteral("cat"));
         choose(QStringLiteral("menuLevel4"));
-        QCOMPARE(shownWord(), QStringLiteral("elephant"));
+        QCOMPARE(shown().trimmed(), QStringLiteral("elephant"));
 
         choose(QStringLiteral("menuRandom"));
-        QVERIFY(!isOpen(windows::SpellingDrill));
-        QVERIFY(session().RandomWordOrder);
-        QVERIFY(checked("menuRandom") && !checked("menuSequential"));
+        QVERIFY(!window(w::SpellingDrill));
+        QVERIFY(session().RandomWordOrder && checked("menuRandom") && !checked("menuSequential"));
         choose(QStringLiteral("menuLevel4"));
         choose(QStringLiteral("menuSequential"));
-        QVERIFY(!isOpen(windows::SpellingDrill));
-        QVERIFY(!session().RandomWordOrder);
-        QVERIFY(!checked("menuRandom") && checked("menuSequential"));
-    }
+        QVERIFY(!window(w::SpellingDrill));
+        QVERIFY(!session().RandomWordOrder && !checked("menuRandom") && checked("menuSequential"));
 
-    void homeworkEntriesSetTheActionCloseTheDrillAndOpenTheirDialog_data()
-    {
-        QTest::addColumn<QString>("item");
-        QTest::addColumn<int>("action");
-        QTest::addColumn<QString>("dialog");
-        QTest::newRow("create") << "menuInputHomework" << 0 << windows::HomeworkFileName;
-        QTest::newRow("practise") << "menuLastHomework" << 1 << windows::WordFilePicker;
-        QTest::newRow("add words") << "menuAddWords" << 2 << windows::WordFilePicker;
-        QTest::newRow("delete a file") << "menuDeleteFile" << 3 << windows::WordFilePicker;
-        QTest::newRow("change a word") << "menuChangeWord" << 4 << windows::WordFilePicker;
-        QTest::newRow("delete a word") << "menuDeleteWord" << 5 << windows::WordFilePicker;
-    }
-    void homeworkEntriesSetTheActionCloseTheDrillAndOpenTheirDialog()
-    {
-        QFETCH(QString, item);
-        QFETCH(int, action);
-        QFETCH(QString, dialog);
-        box->writeProgramFile(QStringLiteral("Level1.lib"), "\"cat\"\r\n");
-        open();
-        choose(QStringLiteral("menuLevel1"));
-        session().WordFileAction = WordListAction(9);
-        choose(item);
-        QCOMPARE(int(session().WordFileAction), action);
-        QVERIFY(!isOpen(windows::SpellingDrill));
-        QVERIFY(isOpen(dialog));
+        choose(QStringLiteral("menuLevel4"));
+        auto* actions = control<QMenu>(beez, QStringLiteral("menuActions"));
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(actions->menuAction()).center());
+        QTRY_VERIFY(actions->isVisible());
+        QTest::mouseClick(actions, Qt::LeftButton, {}, actions->actionGeometry(entry(QStringLiteral("menuExit"))).center());
+        QVERIFY(!window(w::SpellingBee));
+        QVERIFY(window(w::SpellingDrill));
     }
 
     void visualRewardsNeedPictures()
     {
         open();
+        QVERIFY(!checked("menuVisualOn") && checked("menuVisualOff"));
         choose(QStringLiteral("menuVisualOn"));
-        QCOMPARE(box->messages.size(), 1);
-        QVERIFY(box->messages.at(0).text.endsWith(" them in the " + box->dataDir() + " directory."));
-        QVERIFY(!session().VisualRewardsOn);
-        QVERIFY(checked("menuVisualOn") && !checked("menuVisualOff"));
+        QVERIFY(box->messageTexts().value(0).endsWith(" them in the " + box->dataDir() + " directory."));
+        QVERIFY(!session().VisualRewardsOn && checked("menuVisualOn") && !checked("menuVisualOff"));
         choose(QStringLiteral("menuVisualOff"));
         QVERIFY(!checked("menuVisualOn") && checked("menuVisualOff"));
 
         box->writeDataFile(QStringLiteral("Star.BMP"), "BM");
         choose(QStringLiteral("menuVisualOn"));
-        QCOMPARE(box->messages.size(), 1);
+        QCOMPARE(box->messages.size(), 1); // no second message
         QVERIFY(session().VisualRewardsOn);
-    }
-
-    // Help and Exit picked with the mouse, as a child does.
-    void helpNamesTheDataFolderAndExitLeavesTheDrillOpen()
-    {
-        box->writeProgramFile(QStringLiteral("Level2.lib"), "\"apple\"\r\n");
-        open();
-        QMenuBar* bar = beez->findChild<QMenuBar*>();
-        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(entry(QStringLiteral("menuHelp"))).center());
-        QCOMPARE(box->messages.size(), 1);
-        QVERIFY(box->messages.at(0).text.contains(box->dataDir() + QStringLiteral(" directory so the words")));
-        choose(QStringLiteral("menuLevel2"));
-        auto* actions = control<QMenu>(beez, QStringLiteral("menuActions"));
-        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(actions->menuAction()).center());
-        QTRY_VERIFY(actions->isVisible());
-        QTest::mouseClick(actions, Qt::LeftButton, {}, actions->actionGeometry(entry(QStringLiteral("menuExit"))).center());
-        QVERIFY(!isOpen(windows::SpellingBee));
-        QVERIFY(isOpen(windows::SpellingDrill));
     }
 
     void theBeeWandersAndComesBackToTheMiddle()
     {
         open();
-        QCOMPARE(beez->imageLeft(), 3600);
-        QCOMPARE(beez->imageTop(), 2700);
+        auto* timer = control<Timer>(beez, QStringLiteral("Timer1"));
+        const auto at = [this] { return QPoint(beez->imageLeft(), beez->imageTop()); };
+        QCOMPARE(at(), QPoint(3600, 2700));
         box->random->values = {0.75, 0.25};
-        kt::test::control<Timer>(beez, QStringLiteral("Timer1"))->fire();
-        QCOMPARE(beez->imageLeft(), 3625);
-        QCOMPARE(beez->imageTop(), 2675);
-        QCOMPARE(kt::test::control<ImageBox>(beez, QStringLiteral("Image1"))->pos(), QPoint(px(3625), px(2675)));
+        timer->fire();
+        QCOMPARE(at(), QPoint(3625, 2675));
+        QCOMPARE(control<ImageBox>(beez, QStringLiteral("Image1"))->pos(), QPoint(px(3625), px(2675)));
         // Steps of -50 up to the top edge, then back to the middle.
         box->random->values = {0.0}, box->random->position = 0;
         for (int i = 0; i < 52; ++i)
-            kt::test::control<Timer>(beez, QStringLiteral("Timer1"))->fire();
-        QCOMPARE(beez->imageTop(), 75);
-        QCOMPARE(beez->imageLeft(), 1025);
-        kt::test::control<Timer>(beez, QStringLiteral("Timer1"))->fire();
-        QCOMPARE(beez->imageTop(), 2650);
-        QCOMPARE(beez->imageLeft(), 975);
+            timer->fire();
+        QCOMPARE(at(), QPoint(1025, 75));
+        timer->fire();
+        QCOMPARE(at(), QPoint(975, 2650));
     }
 
     void aWordIsShownHiddenTypedAndChecked()
     {
         open("cat,dog\r\nbird\r\n");
-        QCOMPARE(shown(), QStringLiteral("cat             "));
-        QCOMPARE(instruction(), ReadyPrompt);
+        QCOMPARE(shown() + instruction(), QStringLiteral("cat             ") + ReadyPrompt);
         QCOMPARE(text("LabelScore") + '|' + text("LabelAttempts"), QStringLiteral("Score =  0%|Attempts =  0"));
         type(QStringLiteral("x"));
         QCOMPARE(instruction(), QStringLiteral("Click on the Ready button first."));
 
         press("CommandReady");
-        QCOMPARE(shown(), QString());
-        QCOMPARE(instruction(), QStringLiteral("Now spell the word then press ENTER."));
+        QCOMPARE(shown() + instruction(), QStringLiteral("Now spell the word then press ENTER."));
         type(QStringLiteral("CAT "));
         QCOMPARE(instruction(), QStringLiteral("Right!  Now press ENTER to try another word."));
         QCOMPARE(text("LabelScore") + '|' + text("LabelAttempts"), QStringLiteral("Score =  100%|Attempts =  1"));
@@ -239,8 +159,7 @@ private slots:
         QCOMPARE(instruction() + shown(), QStringLiteral("I'm sorry, please try again."));
         type(QString()); // an empty answer is no attempt
         type(QStringLiteral("dog"));
-        QCOMPARE(session().SpellAttempts, qint16(3));
-        QCOMPARE(text("LabelScore"), QStringLiteral("Score =  66%"));
+        QCOMPARE(text("LabelScore") + '|' + text("LabelAttempts"), QStringLiteral("Score =  66%|Attempts =  3"));
         QVERIFY(box->player->played.isEmpty()); // the sound is off
         press("CommandAnother");
         press("CommandAnother");
@@ -312,12 +231,8 @@ private slots:
         session().RandomWordOrder = 1;
         session().WordList = QStringList{QStringLiteral("old             ")};
         for (const bool missing : {false, true}) {
-            open(QByteArray());
-            if (missing) {
-                form->unload();
-                session().WordFileName += QStringLiteral(".gone");
-                form = Forms::show(windows::SpellingDrill);
-            }
+            session().WordFileName = box->writeDataFile(QStringLiteral("words.shw"), {}) + (missing ? ".gone" : "");
+            form = Forms::show(w::SpellingDrill);
             QCOMPARE(instruction(), QStringLiteral("Can't find file!"));
             for (const char* button : {"CommandReady", "CommandAnother", "CommandSeeAgain"})
                 press(button);
@@ -328,37 +243,33 @@ private slots:
             form->unload();
             processEvents();
         }
-        QCOMPARE(box->beeper->beeps, 3);
+        QCOMPARE(box->beeper->beeps, 2); // once for each
     }
 
     void scoreAndRewardAtTheEdges()
     {
         SessionState& s = session();
         box->writeDataFile(QStringLiteral("star.bmp"), "BM");
-        s.VisualRewardsOn = 1;
-        s.SpellingScore = 42;
+        s.VisualRewardsOn = 1, s.SpellingScore = 42;
         open("cat");
         processEvents(); // the drill has the keyboard
         // No attempt counted yet: the score stays and there is no reward.
         spell(QString());
         QCOMPARE(s.SpellingScore, qint16(42));
-        QVERIFY(!Forms::find(windows::VisualRewards));
+        QVERIFY(!window(w::VisualRewards));
         // The 330th attempt brings a reward; 100 x 328 right needs no 16-bit room.
-        s.SpellAttempts = 329;
-        s.SpellRight = 327;
+        s.SpellAttempts = 329, s.SpellRight = 327;
         type(QStringLiteral("cat"));
         QCOMPARE(s.SpellingScore, qint16(99));
-        QVERIFY(Forms::find(windows::VisualRewards));
-        processEvents();
+        QVERIFY(window(w::VisualRewards));
         QCOMPARE(QApplication::activeWindow(), form); // the next word is typed here
 
-        Forms::unload(windows::VisualRewards);
+        Forms::unload(w::VisualRewards);
         s.VisualRewardsOn = 0;
         s.SpellAttempts = 9;
         press("CommandAnother");
         spell(QStringLiteral("cat"));
-        processEvents();
-        QVERIFY(!Forms::find(windows::VisualRewards));
+        QVERIFY(!window(w::VisualRewards));
     }
 };
 
