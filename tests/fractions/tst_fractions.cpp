@@ -40,8 +40,6 @@ QString question(int p)
 const QString cannotReduce = QStringLiteral("This fraction can not be reduced further.");
 } // namespace
 
-// A wrong decimal choice for q from the draws given, and both as shown.
-struct Decimal { float q; QList<double> draws; QString right, wrong; };
 // Quiz slice `index`: degrees 30 units from the centre inside it (black) and outside
 // it (the planet), points on division lines (white) and points where none runs.
 struct Slice { int index; QList<int> black, planet; QList<QPoint> white, clear = {}; };
@@ -165,34 +163,6 @@ private slots:
         setUiScale(1.0);
     }
 
-    // The windows draw denominators 3 to 7 (4 and 6, 3 and 3, 7 and 6: the
-    // adding tests); past ten tries the search still ends right.
-    void leastCommonDenominators()
-    {
-        QCOMPARE(leastCommonDenominator(6, 3), 6);
-        QCOMPARE(leastCommonDenominator(11, 13), 143);
-    }
-
-    // r = 0.5 gives q itself, r = 0 below a tenth: both drawn again.
-    void decimals_data()
-    {
-        QTest::addColumn<Decimal>("row");
-        QTest::newRow("1/3") << Decimal{1.0f / 3, {0.5, 0.0}, ".333", ".166"};
-        QTest::newRow("0.15") << Decimal{0.15f, {0.0, 0.9}, ".15", ".21"};
-        // 7/6 * 0.501 + 7/12 = 1.16783 reads "1.16" like 7/6: drawn again.
-        QTest::newRow("7/6") << Decimal{7.0f / 6, {0.501, 0.1}, "1.16", ".7"};
-        QTest::newRow("whole") << Decimal{2.0f, {0.999}, "2", "2.99"};
-    }
-    void decimals()
-    {
-        QFETCH(Decimal, row);
-        int i = 0;
-        const auto draw = [&] { return row.draws.at(qMin(i++, int(row.draws.size()) - 1)); };
-        QCOMPARE(decimalText(row.q), row.right);
-        QCOMPARE(decimalText(wrongDecimal(row.q, draw)), row.wrong);
-        QCOMPARE(i, int(row.draws.size()));
-    }
-
     void quizScoreFallsOnWrongAnswersAndRisesOnTheRightOne()
     {
         session().FractionScore = 1;
@@ -264,8 +234,8 @@ private slots:
             QVERIFY(at(p.x(), p.y()) != QColor(Qt::white));
     }
 
-    // The six steps with their questions, highlighting and narration; a
-    // decimal choice never reads like the right one.
+    // The six steps with their questions, highlighting and narration; the
+    // decimals shown and the wrong decimal choices.
     void addsThroughSixSteps()
     {
         openAdding(2, {num(3), num(1), den(4), den(6)});
@@ -290,9 +260,9 @@ private slots:
         QVERIFY(yellow("Sum1Label") && !yellow("Sum1DenLabel") && !yellow("Den2Label"));
         QCOMPARE(options().at(2), QStringLiteral("11"));
         QCOMPARE(spoken(), (QStringList{"9.WAV", "plus.WAV", "2.WAV", "equals.WAV"}));
-        // The praise, the right option, then 11/12 * 0.4995 + 11/24 = 0.91621,
-        // which reads ".916" like the answer and is drawn again.
-        script({Tail, Tail, 0.4995, 0.1, Tail});
+        // The praise, the right option, then wrong choices r * q + q / 2 drawn again:
+        // r = 0.4995 reads ".916" like the answer, r = 0.5 gives the answer itself.
+        script({Tail, Tail, 0.4995, 0.5, 0.1, Tail});
         right();
 
         // The decimal step: not spoken when chosen.
@@ -312,15 +282,19 @@ private slots:
     void subtractsOnlyWhenTheFirstIsLargerByMoreThanATenth()
     {
         // 1/3 - 1/4 = 1/12 and 3/5 - 2/4, exactly a tenth, are drawn again.
-        openAdding(3, {num(1), num(1), den(3), den(4), num(3), num(2), den(5), den(4), num(4), num(1), den(5), den(3)});
+        openAdding(3, {num(1), num(1), den(3), den(4), num(3), num(2), den(5), den(4), num(3), num(1), den(6), den(3)});
         session().SoundOn = 1;
         QVERIFY(!shown("Line10") && shown("Line11"));
-        QCOMPARE(texts({"Numerator1Label", "Den1Label", "Numerator2Label", "Den2Label"}), (QStringList{" 4", " 5", " 1", " 3"}));
+        QCOMPARE(texts({"Numerator1Label", "Den1Label", "Numerator2Label", "Den2Label"}), (QStringList{" 3", " 6", " 1", " 3"}));
+        QCOMPARE(options().at(2), QStringLiteral("6")); // 3 divides 6
         right(3);
-        QCOMPARE(texts({"Sum1Label", "QuestionLabel"}), (QStringList{" 12 - 5", "What is   12 - 5?"}));
-        QCOMPARE(spoken(), (QStringList{"12.WAV", "minus.WAV", "5.WAV", "equals.WAV"}));
-        right(2);
-        QCOMPARE(text("FinalAnswerLabel"), QStringLiteral(".466"));
+        QCOMPARE(texts({"Sum1Label", "QuestionLabel"}), (QStringList{" 3 - 2", "What is   3 - 2?"}));
+        QCOMPARE(spoken(), (QStringList{"3.WAV", "minus.WAV", "2.WAV", "equals.WAV"}));
+        script({Tail, Tail, 0.0, Tail}); // 1/6 * 0 + 1/12 is below a tenth: drawn again
+        right();
+        QCOMPARE(options(), (QStringList{".249", ".249", ".166"}));
+        right();
+        QCOMPARE(text("FinalAnswerLabel"), QStringLiteral(".166"));
     }
 
     void addingSoundOffKeepsTheVerdictASecondAndNewProblemsScoreAgain()
