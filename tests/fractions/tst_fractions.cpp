@@ -3,7 +3,6 @@
 // the pie quiz (1), adding and subtracting (2, 3), the reduction tutor (4),
 // fractions with variables (5), and the arithmetic beneath them.
 #include "TestKit.h"
-#include "fractions/FractionArithmetic.h"
 #include "fractions/FractionQuiz.h"
 #include "fractions/FractionsWithVariables.h"
 #include "fractions/PrimeDialogue.h"
@@ -48,6 +47,9 @@ struct Dialogue { int n, d; QString questions, chain; };
 // What is typed, and the sentence shown at once with the answer beside it, or
 // the message and the box refused.
 struct Reduction { QString numerator, denominator, sentence, answer; };
+// Fractions with variables: a b c d r s t u typed, the result's pieces shown or
+// the box refused, at a size factor.
+struct Product { QStringList values, shown; QString refused = {}; double factor = 1; };
 
 class TestFractions : public QObject {
     Q_OBJECT
@@ -463,53 +465,68 @@ private slots:
     }
 
     // The coefficient as the single's own value rounded once to six places,
-    // the powers of X and Y (or none), or the box refused.
+    // the powers of X and Y (or none), or the box refused. The pieces keep
+    // apart, in reading order, inside the panel, at every size factor.
     void variables_data()
     {
-        QTest::addColumn<QStringList>("values"); // a b c d r s t u
-        QTest::addColumn<QStringList>("shown");
-        QTest::addColumn<QString>("refused");
-        using L = QStringList;
-        QTest::newRow("a = 0 stands alone") << L{"0", "4", "6", "9", "3", "1", "2", "1"} << L{"0.0"} << "";
-        QTest::newRow("no Y, whole") << L{"2", "1", "1", "1", "2", "0", "2", "0"} << L{"2.0", "X", " 4"} << "";
-        QTest::newRow("negative, alone") << L{"-3", "2", "1", "2", "1", "1", "-1", "-1"} << L{"-0.75"} << "";
-        QTest::newRow("decimals") << L{"2.5", "1", "1", "3", "2.5", "0", "0", "-1"}
-                                  << L{"0.833333", "X", " 2.5", "/  Y", "-1"} << "";
-        QTest::newRow("seven digits first") << L{"1", "10", "1", "1", "1", "1", "0", "0"}
-                                            << L{"0.1", "X", " 1", "/  Y", " 1"} << "";
-        QTest::newRow("tiny rounds to 0.0") << L{"-1", "1e9", "1", "1", "1", "0", "0", "0"} << L{"0.0", "X", " 1"} << "";
-        QTest::newRow("a tie rounds away from zero")
-            << L{"-16772097", "128", "1", "1", "0", "0", "0", "0"} << L{"-131032.007813"} << "";
-        QTest::newRow("empty a before b = 0") << L{"", "0", "1", "1", "1", "1", "1", "1"} << L{} << "Texta";
-        QTest::newRow("b = 0 before letters in r") << L{"1", "0", "1", "1", "x", "1", "1", "1"} << L{} << "Textb";
-        QTest::newRow("d = 0") << L{"1", "1", "1", "0", "1", "1", "1", "1"} << L{} << "Textd";
-        QTest::newRow("too big for a single") << L{"1", "1", "1e39", "1", "1", "1", "1", "1"} << L{} << "Textc";
-        QTest::newRow("too small to hold") << L{"1", "1e-50", "1", "1", "1", "1", "1", "1"} << L{} << "Textb";
-        QTest::newRow("denominators multiply to 0") << L{"1", "1e-30", "1", "1e-30", "1", "1", "1", "1"} << L{} << "Textd";
-        QTest::newRow("coefficient overflows") << L{"1e30", "1", "1e30", "1", "1", "1", "1", "1"} << L{} << "Textc";
-        QTest::newRow("power of X not finite") << L{"1", "1", "1", "1", "3e38", "1", "3e38", "1"} << L{} << "TextT";
-        QTest::newRow("power of Y not finite") << L{"1", "1", "1", "1", "1", "3e38", "1", "3e38"} << L{} << "TextU";
+        QTest::addColumn<Product>("row");
+        for (const double f : {1.0, 2.0}) {
+            QTest::addRow("largest powers, factor %g", f)
+                << Product{{"-32768", "1", "32767", "1", "30000", "-30000", "30000", "-30000"},
+                           {"-1073709056.0", "X", " 60000", "/  Y", "-60000"}, {}, f};
+            // -131032.0078125 exactly: a tie, rounded away from zero.
+            QTest::addRow("six decimals, factor %g", f)
+                << Product{{"-32767", "2", "32767", "4097", "-32768", "1", "-32768", "1"},
+                           {"-131032.007813", "X", "-65536", "/  Y", " 2"}, {}, f};
+            QTest::addRow("no X, factor %g", f)
+                << Product{{"1", "3", "1", "1", "2", "30000", "-2", "30000"}, {"0.333333", "/  Y", " 60000"}, {}, f};
+        }
+        QTest::newRow("a = 0 stands alone") << Product{{"0", "4", "6", "9", "3", "1", "2", "1"}, {"0.0"}};
+        QTest::newRow("no Y, whole") << Product{{"2", "1", "1", "1", "2", "0", "2", "0"}, {"2.0", "X", " 4"}};
+        QTest::newRow("negative, alone") << Product{{"-3", "2", "1", "2", "1", "1", "-1", "-1"}, {"-0.75"}};
+        QTest::newRow("decimals")
+            << Product{{"2.5", "1", "1", "3", "2.5", "0", "0", "-1"}, {"0.833333", "X", " 2.5", "/  Y", "-1"}};
+        QTest::newRow("seven digits first")
+            << Product{{"1", "10", "1", "1", "1", "1", "0", "0"}, {"0.1", "X", " 1", "/  Y", " 1"}};
+        QTest::newRow("tiny rounds to 0.0") << Product{{"-1", "1e9", "1", "1", "1", "0", "0", "0"}, {"0.0", "X", " 1"}};
+        QTest::newRow("empty a before b = 0") << Product{{"", "0", "1", "1", "1", "1", "1", "1"}, {}, "Texta"};
+        QTest::newRow("b = 0 before letters in r") << Product{{"1", "0", "1", "1", "x", "1", "1", "1"}, {}, "Textb"};
+        QTest::newRow("d = 0") << Product{{"1", "1", "1", "0", "1", "1", "1", "1"}, {}, "Textd"};
+        QTest::newRow("too big for a single") << Product{{"1", "1", "1e39", "1", "1", "1", "1", "1"}, {}, "Textc"};
+        QTest::newRow("too small to hold") << Product{{"1", "1e-50", "1", "1", "1", "1", "1", "1"}, {}, "Textb"};
+        QTest::newRow("denominators multiply to 0")
+            << Product{{"1", "1e-30", "1", "1e-30", "1", "1", "1", "1"}, {}, "Textd"};
+        QTest::newRow("coefficient overflows") << Product{{"1e30", "1", "1e30", "1", "1", "1", "1", "1"}, {}, "Textc"};
+        QTest::newRow("power of X not finite") << Product{{"1", "1", "1", "1", "3e38", "1", "3e38", "1"}, {}, "TextT"};
+        QTest::newRow("power of Y not finite") << Product{{"1", "1", "1", "1", "1", "3e38", "1", "3e38"}, {}, "TextU"};
     }
     void variables()
     {
-        QFETCH(QStringList, values);
-        QFETCH(QStringList, shown);
-        QFETCH(QString, refused);
+        QFETCH(Product, row);
         session().FractionScore = 2;
+        setUiScale(row.factor);
         openVariables();
-        multiply(values);
-        QCOMPARE(result(), shown);
-        QCOMPARE(session().FractionScore, qint16(refused.isEmpty() ? 3 : 2));
-        const bool magnitude = refused == "Textb" || refused == "Textd";
+        multiply(row.values);
+        QCOMPARE(result(), row.shown);
+        QCOMPARE(session().FractionScore, qint16(row.refused.isEmpty() ? 3 : 2));
+        const QRect panel = get("Picture1")->geometry();
+        const QStringList pieces = resultNames();
+        for (int i = 0; i < pieces.size(); ++i) {
+            const QRect piece = textRect(get<QLabel>(pieces[i]));
+            QVERIFY2(panel.contains(piece), qPrintable(pieces[i]));
+            if (i > 0)
+                QVERIFY2(textRect(get<QLabel>(pieces[i - 1])).right() < piece.left(), qPrintable(pieces[i]));
+        }
+        const bool magnitude = row.refused == "Textb" || row.refused == "Textd";
         const QString message = magnitude ? "Use magnitude greater than zero." : "Use an integer.";
-        QCOMPARE(box->messageTexts(), refused.isEmpty() ? QStringList() : QStringList{message});
-        if (refused.isEmpty())
+        QCOMPARE(box->messageTexts(), row.refused.isEmpty() ? QStringList() : QStringList{message});
+        if (row.refused.isEmpty())
             return;
         QCOMPARE(text("LabelInstruction"),
                  magnitude ? QStringLiteral("Magnitude must be greater than zero.") : QStringLiteral("Value must be an integer."));
-        QVERIFY(get<TextBox>(refused)->text().isEmpty());
-        QCOMPARE(form->focusWidget(), get(refused));
-        QVERIFY(!this->shown("Picture1"));
+        QVERIFY(get<TextBox>(row.refused)->text().isEmpty());
+        QCOMPARE(form->focusWidget(), get(row.refused));
+        QVERIFY(!shown("Picture1"));
     }
 
     // Every p/q for p and q from 1 to 100 against the exact value of the
@@ -575,39 +592,6 @@ private slots:
         QCOMPARE(result(), QStringList{"1.0"});
         QCOMPARE(text("LabelScore"), QStringLiteral("Score = 5"));
         closes("CommandReturn", windows::FractionsWithVariables);
-    }
-
-    // The pieces of the result keep apart, in reading order, inside the
-    // panel, with the largest values and at every size factor.
-    void variablesResultRowFitsThePanel_data()
-    {
-        QTest::addColumn<double>("factor");
-        QTest::addColumn<QStringList>("values");
-        const QStringList largest{"-32768", "1", "32767", "1", "30000", "-30000", "30000", "-30000"};
-        const QStringList longest{"-32767", "2", "32767", "4097", "-32768", "1", "-32768", "1"};
-        const QStringList noX{"1", "3", "1", "1", "2", "30000", "-2", "30000"};
-        for (const double factor : {1.0, 2.0}) {
-            QTest::addRow("largest powers, factor %g", factor) << factor << largest;
-            QTest::addRow("six decimals, factor %g", factor) << factor << longest;
-            QTest::addRow("no X, factor %g", factor) << factor << noX;
-        }
-    }
-    void variablesResultRowFitsThePanel()
-    {
-        QFETCH(double, factor);
-        QFETCH(QStringList, values);
-        setUiScale(factor);
-        openVariables();
-        multiply(values);
-        const QRect panel = get("Picture1")->geometry();
-        const QStringList pieces = resultNames();
-        QVERIFY(pieces.size() >= 3);
-        for (int i = 0; i < pieces.size(); ++i) {
-            const QRect piece = textRect(get<QLabel>(pieces[i]));
-            QVERIFY2(panel.contains(piece), qPrintable(pieces[i]));
-            if (i > 0)
-                QVERIFY2(textRect(get<QLabel>(pieces[i - 1])).right() < piece.left(), qPrintable(pieces[i]));
-        }
     }
 };
 
