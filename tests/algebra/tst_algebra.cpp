@@ -19,22 +19,13 @@ using namespace kt::test;
 
 // A row of an equation window: what is typed in a, b (and c), then the answer,
 // or the refusal's message; the focus after either, and the sum under the root.
-struct Equation {
-    int type = 0;
-    QStringList abc;
-    QString answer, focus, message = {}, sum = {};
-};
+struct Equation { int type = 0; QStringList abc; QString answer, focus, message = {}, sum = {}; };
 // A quadratic typed as a, b, c: D, 2a, f1 and f2, or the refusal and the box
 // emptied and focused ("" when none).
-struct Factoring {
-    QStringList abc, shown = {};
-    QString instruction = {}, message = {}, box = {};
-};
-// A system typed as a1 b1 c1 a2 b2 c2: x and y, or the refusal; the focus after.
-struct Simultaneous {
-    QStringList values;
-    QString x, y, message, focus;
-};
+struct Factoring { QStringList abc, shown = {}; QString instruction = {}, message = {}, box = {}; };
+// A system typed as a1 b1 c1 a2 b2 c2 at a size factor: x and y, or the
+// refusal; the focus after.
+struct Simultaneous { QStringList values; QString x, y, message, focus; double factor = 1; };
 
 class TestAlgebra : public QObject {
     Q_OBJECT
@@ -336,7 +327,8 @@ private slots:
 
     // Cramer's rule in 32 bits, and what is refused: not a 16-bit whole number
     // (a box of "" is refused by neither and keeps the focus at a1), or a
-    // system without one solution.
+    // system without one solution. Coefficients, five digits and a sign at the
+    // widest, stand apart in their cells, clear of the determinants' bars.
     void simultaneous_data()
     {
         QTest::addColumn<Simultaneous>("row");
@@ -353,39 +345,15 @@ private slots:
         QTest::newRow("beyond 16 bits") << Simultaneous{{"1", "2", "3", "40000", "5", "6"}, "", "", integer, "texta2"};
         QTest::newRow("beyond a double") << Simultaneous{{"1", "2", "1e999", "4", "5", "6"}, "", "", integer, "textc1"};
         QTest::newRow("singular") << Simultaneous{{"1", "2", "9", "2", "4", "-3"}, "", "", none, "texta1"};
+        for (const double f : {1.0, 2.0})
+            QTest::addRow("widest, factor %g", f) << Simultaneous{QStringList(6, "-32768"), "", "", none, "texta1", f};
     }
     void simultaneous()
     {
         QFETCH(Simultaneous, row);
+        setUiScale(row.factor);
         open(windows::SimultaneousEquations);
         fill(six, row.values);
-        press("CommandSolve");
-        QCOMPARE(texts({"LabelAnswerx", "LabelAnswery"}), (QStringList{row.x, row.y}));
-        QCOMPARE(messages(), row.message.isEmpty() ? QStringList() : QStringList{row.message});
-        QCOMPARE(focusedName(), row.focus);
-        QCOMPARE(session().SolverScore, qint16(!row.x.isEmpty()));
-        const bool refusedBox = row.message.startsWith("Use");
-        QCOMPARE(text("a1(0)"), refusedBox ? QStringLiteral("a1") : row.values[0]); // the working
-        if (refusedBox)
-            QCOMPARE(entry(row.focus)->text(), QString());
-        if (row.message.startsWith("Can't"))
-            QCOMPARE(text("LabelInstructions"), QStringLiteral("Can't find solution!"));
-    }
-
-    // Five-digit coefficients stand apart in their cells, clear of the
-    // determinants' bars, at every size factor.
-    void everyCellFitsTheWidestCoefficient_data()
-    {
-        QTest::addColumn<double>("factor");
-        QTest::newRow("factor 1") << 1.0;
-        QTest::newRow("factor 2") << 2.0;
-    }
-    void everyCellFitsTheWidestCoefficient()
-    {
-        QFETCH(double, factor);
-        setUiScale(factor);
-        open(windows::SimultaneousEquations);
-        fill(six, QStringList(6, "-32768"));
         press("CommandSolve");
         QList<QRect> taken;
         for (const LineControl* bar : form->findChildren<LineControl*>())
@@ -399,6 +367,16 @@ private slots:
             taken << text;
         }
         QCOMPARE(taken.size() - bars, 32);
+        QCOMPARE(texts({"LabelAnswerx", "LabelAnswery"}), (QStringList{row.x, row.y}));
+        QCOMPARE(messages(), row.message.isEmpty() ? QStringList() : QStringList{row.message});
+        QCOMPARE(focusedName(), row.focus);
+        QCOMPARE(session().SolverScore, qint16(!row.x.isEmpty()));
+        const bool refusedBox = row.message.startsWith("Use");
+        QCOMPARE(text("a1(0)"), refusedBox ? QStringLiteral("a1") : row.values[0]); // the working
+        if (refusedBox)
+            QCOMPARE(entry(row.focus)->text(), QString());
+        if (row.message.startsWith("Can't"))
+            QCOMPARE(text("LabelInstructions"), QStringLiteral("Can't find solution!"));
     }
 };
 
