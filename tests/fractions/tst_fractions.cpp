@@ -5,7 +5,6 @@
 #include "TestKit.h"
 #include "fractions/FractionQuiz.h"
 #include "fractions/FractionsWithVariables.h"
-#include "fractions/PrimeDialogue.h"
 #include "fractions/VariableProduct.h"
 #include "shell/MainWindow.h"
 #include "shell/SessionState.h"
@@ -42,11 +41,9 @@ const QString cannotReduce = QStringLiteral("This fraction can not be reduced fu
 // Quiz slice `index`: degrees 30 units from the centre inside it (black) and outside
 // it (the planet), points on division lines (white) and points where none runs.
 struct Slice { int index; QList<int> black, planet; QList<QPoint> white, clear = {}; };
-// The yes/no questions over the primes (y: yes is right) and the chain written.
-struct Dialogue { int n, d; QString questions, chain; };
-// What is typed, and the sentence shown at once with the answer beside it, or
-// the message and the box refused.
-struct Reduction { QString numerator, denominator, sentence, answer; };
+// What is typed; the sentence shown in the end with the answer beside it, or
+// the message and the box refused; the questions (y: yes is right), the chain.
+struct Reduction { QString numerator, denominator, sentence, answer, questions = {}, chain = {}; };
 // Fractions with variables: a b c d r s t u typed, the result's pieces shown or
 // the box refused, at a size factor.
 struct Product { QStringList values, shown; QString refused = {}; double factor = 1; };
@@ -130,8 +127,6 @@ class TestFractions : public QObject {
         get<TextBox>("Text2")->setText(denominator);
         click(get("cmdSolve"));
     }
-    // Answers the open question, then lets the next one appear.
-    void answer(bool yes) { doubleClick(get(yes ? "Option1(0)" : "Option1(1)")), fire("Timer2"); }
     QString place(int i) const
     {
         return text(QStringLiteral("Numerator(%1)").arg(i)) + "/" + text(QStringLiteral("Denominator(%1)").arg(i));
@@ -327,37 +322,6 @@ private slots:
         closes("AddReturnCommand", windows::AddingFractions);
     }
 
-    // The questions over the primes and the chain written (12/18 and 192/320: the window test).
-    void reductionDialogues_data()
-    {
-        QTest::addColumn<Dialogue>("row");
-        const QString to47 = "2n 3n 5n 7n 11n 13n 17n 19n 23n 29n 31n 37n 41n 43n 47n";
-        QTest::newRow("6/3") << Dialogue{6, 3, "2n 3y", "6/3 2/1"};
-        QTest::newRow("3/4") << Dialogue{3, 4, "2n 3n", "3/4"};
-        QTest::newRow("5/1 ends at once") << Dialogue{5, 1, "", "5/1"};
-        QTest::newRow("242/363 asks 11 again") << Dialogue{242, 363, "2n 3n 5n 7n 11y 11y", "242/363 22/33 2/3"};
-        QTest::newRow("106/159 goes on to 53") << Dialogue{106, 159, to47 + " 53y", "106/159 2/3"};
-        QTest::newRow("103/107 ends after 47") << Dialogue{103, 107, to47, "103/107"};
-        QTest::newRow("5618/8427 asks 53 twice") << Dialogue{5618, 8427, to47 + " 53y 53y", "5618/8427 106/159 2/3"};
-        QTest::newRow("8192/20480 keeps six places") << Dialogue{8192, 20480, QStringList(12, "2y").join(' '),
-                                                                 "8192/20480 4096/10240 2048/5120 1024/2560 512/1280 2/5"};
-    }
-    void reductionDialogues()
-    {
-        QFETCH(Dialogue, row);
-        PrimeDialogue dialogue({row.n, row.d});
-        QStringList asked, written;
-        for (int guard = 0; !dialogue.done() && guard < 100; ++guard) {
-            asked << QString::number(dialogue.prime()) + (dialogue.ExpectedYes() ? "y" : "n");
-            dialogue.answer();
-        }
-        for (const Fraction& f : dialogue.chain())
-            written << QStringLiteral("%1/%2").arg(f.numerator).arg(f.denominator);
-        QCOMPARE(asked.join(' '), row.questions);
-        QCOMPARE(written.join(' '), row.chain);
-        QCOMPARE(dialogue.answered(), !row.questions.isEmpty());
-    }
-
     // Enter walks and checks the boxes; the chain is written as the right answers
     // lead it; the problem scores when it ends; editing hides the working.
     void reductionTutorWritesTheChainAndScoresWhenItEnds()
@@ -403,18 +367,10 @@ private slots:
         QCOMPARE(text("LabelScore"), QStringLiteral("Score = 5"));
         QVERIFY(!shown("Option1(0)") && !shown("Line1"));
         QCOMPARE(form->focusWidget(), text1);
-        doubleClick(get("Option1(0)")); // over: ignored
+        doubleClick(get("Option1(0)")); // over: ignored, and the verdict stays up
         QCOMPARE(session().FractionScore, qint16(5));
         QCOMPARE(box->beeper->beeps, 1);
-
-        reduce("192", "320"); // the window too keeps six places
-        for (int i = 0; i < 6; ++i)
-            answer(true);
-        QCOMPARE(place(4) + " = " + place(5), QStringLiteral(" 12/ 20 =  3/ 5"));
-        QVERIFY(shown("equal(4)"));
-        doubleClick(get("Option1(1)")); // 3, and the verdict is up
-        QCOMPARE(text("LabelQuestion"), cannotReduce);
-        QCOMPARE(session().FractionScore, qint16(6));
+        QVERIFY(shown("Numerator(1)") && shown("LabelRight") && shown("LabelQuestion"));
         typeText(text2, "0");
         QVERIFY(!shown("Numerator(1)") && !shown("LabelRight"));
         fire("Timer2");
@@ -424,44 +380,71 @@ private slots:
         closes("CommandReturn", windows::ReductionTutor);
     }
 
-    // Answers stated at once score nothing; refused entries are emptied and focused.
-    void reductionTutorAtOnceOrRefused_data()
+    // Typed, then the yes/no questions over the primes answered rightly, the
+    // chain written and the sentence that ends it; answers stated at once score
+    // nothing; refused entries are emptied and focused.
+    void reductionTutor_data()
     {
         QTest::addColumn<Reduction>("row");
-        QTest::newRow("one") << Reduction{"4", "4", "The answer is one!", "1"};
-        QTest::newRow("4 over 04") << Reduction{"4", "04", "The answer is 1.", " 1"};
-        QTest::newRow("zero") << Reduction{"0", "7", "The answer is zero!", "0"};
-        QTest::newRow("-0") << Reduction{"-0", "7", "The answer is zero!", "0"};
-        QTest::newRow("2/4") << Reduction{"2", "4", "The answer is .5.", " .5"};
-        QTest::newRow("negative") << Reduction{"-3", "4", "The answer is-.75.", "-.75"};
-        QTest::newRow("5/1 cannot be reduced") << Reduction{"5", "1", cannotReduce, ""};
-        QTest::newRow("empty numerator") << Reduction{"", "4", "Use an integer.", "Text1"};
-        QTest::newRow("decimal") << Reduction{"1.5", "4", "Use an integer.", "Text1"};
-        QTest::newRow("past 16 bits") << Reduction{"40000", "4", "Use an integer.", "Text1"};
-        QTest::newRow("zero denominator") << Reduction{"3", "0", "Use a positive integer.", "Text2"};
-        QTest::newRow("negative denominator") << Reduction{"3", "-3", "Use a positive integer.", "Text2"};
+        const QString integer = "Use an integer.", positive = "Use a positive integer.";
+        const QString to47 = "2n 3n 5n 7n 11n 13n 17n 19n 23n 29n 31n 37n 41n 43n 47n";
+        QTest::newRow("6/3") << Reduction{"6", "3", cannotReduce, "", "2n 3y", "6/3 2/1"};
+        QTest::newRow("3/4") << Reduction{"3", "4", cannotReduce, "", "2n 3n", "3/4"};
+        QTest::newRow("242/363 asks 11 again")
+            << Reduction{"242", "363", cannotReduce, "", "2n 3n 5n 7n 11y 11y", "242/363 22/33 2/3"};
+        QTest::newRow("106/159 goes on to 53") << Reduction{"106", "159", cannotReduce, "", to47 + " 53y", "106/159 2/3"};
+        QTest::newRow("103/107 ends after 47") << Reduction{"103", "107", cannotReduce, "", to47, "103/107"};
+        QTest::newRow("5618/8427 asks 53 twice")
+            << Reduction{"5618", "8427", cannotReduce, "", to47 + " 53y 53y", "5618/8427 106/159 2/3"};
+        QTest::newRow("192/320 keeps six places") << Reduction{"192", "320", cannotReduce, "", "2y 2y 2y 2y 2y 2y 3n",
+                                                                "192/320 96/160 48/80 24/40 12/20 3/5"};
+        QTest::newRow("8192/20480") << Reduction{"8192", "20480", cannotReduce, "", QStringList(12, "2y").join(' '),
+                                                 "8192/20480 4096/10240 2048/5120 1024/2560 512/1280 2/5"};
+        QTest::newRow("5/1 at once") << Reduction{"5", "1", cannotReduce, "", "", "5/1"};
+        QTest::newRow("one") << Reduction{"4", "4", "The answer is one!", "1", "", "4/4"};
+        QTest::newRow("4 over 04") << Reduction{"4", "04", "The answer is 1.", " 1", "", "4/04"};
+        QTest::newRow("zero") << Reduction{"0", "7", "The answer is zero!", "0", "", "0/7"};
+        QTest::newRow("-0") << Reduction{"-0", "7", "The answer is zero!", "0", "", "-0/7"};
+        QTest::newRow("2/4") << Reduction{"2", "4", "The answer is .5.", " .5", "", "2/4"};
+        QTest::newRow("negative") << Reduction{"-3", "4", "The answer is-.75.", "-.75", "", "-3/4"};
+        QTest::newRow("empty numerator") << Reduction{"", "4", integer, "Text1"};
+        QTest::newRow("decimal") << Reduction{"1.5", "4", integer, "Text1"};
+        QTest::newRow("past 16 bits") << Reduction{"40000", "4", integer, "Text1"};
+        QTest::newRow("zero denominator") << Reduction{"3", "0", positive, "Text2"};
+        QTest::newRow("negative denominator") << Reduction{"3", "-3", positive, "Text2"};
     }
-    void reductionTutorAtOnceOrRefused()
+    void reductionTutor()
     {
         QFETCH(Reduction, row);
         session().FractionScore = 4;
         QVERIFY(openLevel(4, windows::ReductionTutor));
         reduce(row.numerator, row.denominator);
-        QVERIFY(!shown("Option1(0)"));
         if (row.answer.startsWith("Text")) {
             QCOMPARE(box->messageTexts(), QStringList{row.sentence});
             QVERIFY(get<TextBox>(row.answer)->text().isEmpty());
             QCOMPARE(form->focusWidget(), get(row.answer));
-            QVERIFY(!shown("Numerator(0)") && !shown("LabelQuestion"));
+            QVERIFY(!shown("Numerator(0)") && !shown("LabelQuestion") && !shown("Option1(0)"));
             return;
         }
+        for (const QString& asked : row.questions.split(' ', Qt::SkipEmptyParts)) {
+            QCOMPARE(text("LabelQuestion"), question(asked.chopped(1).toInt()));
+            doubleClick(get(asked.endsWith('y') ? "Option1(0)" : "Option1(1)"));
+            fire("Timer2");
+        }
         QCOMPARE(text("LabelQuestion"), row.sentence);
-        QVERIFY(shown("LabelQuestion"));
+        QVERIFY(shown("LabelQuestion") && !shown("Option1(0)"));
+        QStringList chain;
+        for (int i = 0; i < 6 && shown(QStringLiteral("Numerator(%1)").arg(i)); ++i) {
+            QVERIFY(i == 0 || shown(QStringLiteral("equal(%1)").arg(i - 1)));
+            chain << place(i).remove(' ');
+        }
+        QCOMPARE(chain.join(' '), row.chain);
+        QCOMPARE(box->beeper->beeps, 0); // every answer was the right one
         QCOMPARE(shown("LabelOneAnswer") && shown("equal(0)"), !row.answer.isEmpty());
-        QCOMPARE(text("LabelOneAnswer"), row.answer.isEmpty() ? QStringLiteral("1") : row.answer);
-        QCOMPARE(place(0), row.numerator + "/" + row.denominator);
+        if (!row.answer.isEmpty())
+            QCOMPARE(text("LabelOneAnswer"), row.answer);
         doubleClick(get("Option1(0)"));
-        QCOMPARE(session().FractionScore, qint16(4));
+        QCOMPARE(session().FractionScore, qint16(row.questions.isEmpty() ? 4 : 5));
     }
 
     // The coefficient as the single's own value rounded once to six places,
