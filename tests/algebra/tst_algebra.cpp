@@ -93,34 +93,33 @@ private slots:
     void equations_data()
     {
         QTest::addColumn<Equation>("row");
+        using E = Equation;
         const QString notZero = "You must use a number other than zero.", number = "You must use a number.",
                       leg = "b must be equal or smaller than a.";
-        QTest::newRow("1: b/a with its blank") << Equation{1, {"2", "5"}, " 2.5", "Texta"};
-        QTest::newRow("1: typed 0 for b") << Equation{1, {"2", "0"}, " 0", "Texta"};
-        QTest::newRow("2: b a") << Equation{2, {"4", "2"}, " 8", "Texta"};
-        QTest::newRow("3: (c - b) / a") << Equation{3, {"4", "1", "2"}, " .25", "Texta"};
-        QTest::newRow("4: (c - b) a") << Equation{4, {"2", "1", "4"}, " 6", "Texta"};
-        QTest::newRow("7: c/a - b") << Equation{7, {"2", "1", "8"}, " 3", "Texta"};
-        QTest::newRow("8: c a - b") << Equation{8, {"2", "1", "3"}, " 5", "Textb"};
-        QTest::newRow("5: 3 4 5") << Equation{5, {"3", "4"}, " 5", "Texta", "", "25"};
-        QTest::newRow("5: a 0 before the point") << Equation{5, {".5", "1.2"}, " 1.3", "Texta", "", "1.69"};
-        QTest::newRow("5: sum below one") << Equation{5, {".3", ".4"}, " .5", "Texta", "", "0.25"};
-        QTest::newRow("5: sum in exponent form") << Equation{5, {"1e10", "0"}, " 10000000000", "Texta", "", "1E+20"};
-        QTest::newRow("5: small exponent form") << Equation{5, {"1e-4", "0"}, " .0001", "Texta", "", "1E-08"};
-        QTest::newRow("6: 5 3 4") << Equation{6, {"5", "3"}, " 4", "Texta", "", "16"};
-        QTest::newRow("6: equal sides") << Equation{6, {"7", "7"}, " 0", "Texta", "", "0"};
-        QTest::newRow("6: negative a, shorter b") << Equation{6, {"-5", "3"}, " 4", "Texta", "", "16"};
-        QTest::newRow("empty a and b") << Equation{1, {"", ""}, "", "Texta", notZero};
-        QTest::newRow("a is 0") << Equation{2, {"0", "1"}, "", "Texta", notZero};
-        QTest::newRow("empty b") << Equation{1, {"2", ""}, "", "Textb", number};
-        QTest::newRow("x for c") << Equation{7, {"2", "1", "x"}, "", "Textc", number};
-        QTest::newRow("a too large for a double") << Equation{1, {"1e999", "1"}, "", "Texta", notZero};
-        QTest::newRow("result beyond a double") << Equation{1, {"1e-300", "1e300"}, "", "Texta", number};
-        QTest::newRow("8: result beyond, focus b") << Equation{8, {"1e300", "1", "1e300"}, "", "Textb", number};
-        QTest::newRow("5: empty a") << Equation{5, {"", "4"}, "", "Texta", number};
-        QTest::newRow("5: squares beyond a double") << Equation{5, {"1e200", "1"}, "", "Texta", number};
-        QTest::newRow("6: leg longer") << Equation{6, {"3", "5"}, "", "Textb", leg};
-        QTest::newRow("6: both negative") << Equation{6, {"-3", "-5"}, "", "Textb", leg};
+        QTest::newRow("1: b/a with its blank") << E{1, {"2", "5"}, " 2.5", "Texta"};
+        QTest::newRow("1: typed 0 for b") << E{1, {"2", "0"}, " 0", "Texta"};
+        QTest::newRow("2: b a") << E{2, {"4", "2"}, " 8", "Texta"};
+        QTest::newRow("3: (c - b) / a") << E{3, {"4", "1", "2"}, " .25", "Texta"};
+        QTest::newRow("4: (c - b) a") << E{4, {"2", "1", "4"}, " 6", "Texta"};
+        QTest::newRow("7: c/a - b") << E{7, {"2", "1", "8"}, " 3", "Texta"};
+        QTest::newRow("8: c a - b") << E{8, {"2", "1", "3"}, " 5", "Textb"};
+        QTest::newRow("5: 3 4 5") << E{5, {"3", "4"}, " 5", "Texta", "", "25"};
+        QTest::newRow("5: a 0 before the point") << E{5, {".5", "1.2"}, " 1.3", "Texta", "", "1.69"};
+        QTest::newRow("5: sum below one") << E{5, {".3", ".4"}, " .5", "Texta", "", "0.25"};
+        QTest::newRow("5: sum in exponent form") << E{5, {"1e10", "0"}, " 10000000000", "Texta", "", "1E+20"};
+        QTest::newRow("5: small exponent form") << E{5, {"1e-4", "0"}, " .0001", "Texta", "", "1E-08"};
+        QTest::newRow("6: 5 3 4") << E{6, {"5", "3"}, " 4", "Texta", "", "16"};
+        QTest::newRow("6: equal sides") << E{6, {"7", "7"}, " 0", "Texta", "", "0"};
+        QTest::newRow("6: negative a, shorter b") << E{6, {"-5", "3"}, " 4", "Texta", "", "16"};
+        QTest::newRow("empty a and b") << E{1, {"", ""}, "", "Texta", notZero};
+        QTest::newRow("a is 0") << E{2, {"0", "1"}, "", "Texta", notZero};
+        QTest::newRow("empty b") << E{1, {"2", ""}, "", "Textb", number};
+        QTest::newRow("x for c") << E{7, {"2", "1", "x"}, "", "Textc", number};
+        QTest::newRow("8: result beyond, focus b") << E{8, {"1e300", "1", "1e300"}, "", "Textb", number};
+        QTest::newRow("5: empty a") << E{5, {"", "4"}, "", "Texta", number};
+        QTest::newRow("5: squares beyond a double") << E{5, {"1e200", "1"}, "", "Texta", number};
+        QTest::newRow("6: leg longer") << E{6, {"3", "5"}, "", "Textb", leg};
+        QTest::newRow("6: both negative") << E{6, {"-3", "-5"}, "", "Textb", leg};
     }
     void equations()
     {
@@ -222,23 +221,23 @@ private slots:
     void factoring_data()
     {
         QTest::addColumn<Factoring>("row");
+        using F = Factoring;
         const QString a0 = "Use a number with magnitude greater than 0.", aMsg = "Use a number greater than zero.",
                       num = "Use a number.", noFactors = "These values will not produce real factors.  Try new values.";
-        QTest::newRow("1 5 6") << Factoring{{"1", "5", "6"}, {" 1", " 2", "-2", "-3"}};
-        QTest::newRow("double root") << Factoring{{"1", "2", "1"}, {" 0", " 2", "-1", "-1"}};
-        QTest::newRow("small root kept") << Factoring{{"1", "10000", "1"}, {" 1E+08", " 2", "-.0001", "-10000"}};
-        QTest::newRow("small root, b negative")
-            << Factoring{{"1", "-10000", "1"}, {" 1E+08", " 2", " 10000", " .0001"}};
-        QTest::newRow("zero c, b positive: f1 is 0") << Factoring{{"2", "3", "0"}, {" 9", " 4", " 0", "-1.5"}};
-        QTest::newRow("zero c, b negative: f2 is 0") << Factoring{{"1", "-3", "0"}, {" 9", " 2", " 3", " 0"}};
-        QTest::newRow("negative a") << Factoring{{"-1", "0", "4"}, {" 16", "-2", "-2", " 2"}};
-        QTest::newRow("b and c zero") << Factoring{{"3", "0", "0"}, {" 0", " 6", " 0", " 0"}};
-        QTest::newRow("a is 0") << Factoring{{"0", "1", "1"}, {}, a0, aMsg, "TextA"};
-        QTest::newRow("x for b") << Factoring{{"1", "x", "1"}, {}, num, num, "TextB"};
-        QTest::newRow("empty c") << Factoring{{"1", "0", ""}, {}, num, num, "TextC"};
-        QTest::newRow("a beyond a single") << Factoring{{"1e39", "1", "1"}, {}, a0, aMsg, "TextA"};
-        QTest::newRow("b squared beyond a single") << Factoring{{"1", "1e30", "1"}, {}, num, num};
-        QTest::newRow("no real factors") << Factoring{{"1", "2", "5"}, {}, noFactors, noFactors};
+        QTest::newRow("1 5 6") << F{{"1", "5", "6"}, {" 1", " 2", "-2", "-3"}};
+        QTest::newRow("double root") << F{{"1", "2", "1"}, {" 0", " 2", "-1", "-1"}};
+        QTest::newRow("small root kept") << F{{"1", "10000", "1"}, {" 1E+08", " 2", "-.0001", "-10000"}};
+        QTest::newRow("small root, b negative") << F{{"1", "-10000", "1"}, {" 1E+08", " 2", " 10000", " .0001"}};
+        QTest::newRow("zero c, b positive: f1 is 0") << F{{"2", "3", "0"}, {" 9", " 4", " 0", "-1.5"}};
+        QTest::newRow("zero c, b negative: f2 is 0") << F{{"1", "-3", "0"}, {" 9", " 2", " 3", " 0"}};
+        QTest::newRow("negative a") << F{{"-1", "0", "4"}, {" 16", "-2", "-2", " 2"}};
+        QTest::newRow("b and c zero") << F{{"3", "0", "0"}, {" 0", " 6", " 0", " 0"}};
+        QTest::newRow("a is 0") << F{{"0", "1", "1"}, {}, a0, aMsg, "TextA"};
+        QTest::newRow("x for b") << F{{"1", "x", "1"}, {}, num, num, "TextB"};
+        QTest::newRow("empty c") << F{{"1", "0", ""}, {}, num, num, "TextC"};
+        QTest::newRow("a beyond a single") << F{{"1e39", "1", "1"}, {}, a0, aMsg, "TextA"};
+        QTest::newRow("b squared beyond a single") << F{{"1", "1e30", "1"}, {}, num, num};
+        QTest::newRow("no real factors") << F{{"1", "2", "5"}, {}, noFactors, noFactors};
     }
     void factoring()
     {
@@ -332,21 +331,19 @@ private slots:
     void simultaneous_data()
     {
         QTest::addColumn<Simultaneous>("row");
+        using S = Simultaneous;
         const QString integer = "Use an integer value.", none = "Can't find solution.";
-        QTest::newRow("thirds") << Simultaneous{{"3", "0", "1", "0", "3", "-2"}, " .3333333", "-.6666667", "", "texta1"};
+        QTest::newRow("thirds") << S{{"3", "0", "1", "0", "3", "-2"}, " .3333333", "-.6666667", "", "texta1"};
         // Products beyond 16 bits: 32767 * 32767 and friends stay exact.
         QTest::newRow("16-bit extremes")
-            << Simultaneous{{"32767", "-32768", "32767", "-32768", "32767", "-32768"}, " 1", " 0", "", "texta1"};
-        QTest::newRow("empty c2, after a1 to b2 passed")
-            << Simultaneous{{"1", "2", "3", "4", "5", ""}, "", "", integer, "textc2"};
-        QTest::newRow("letters") << Simultaneous{{"1", "x", "3", "4", "5", "6"}, "", "", integer, "textb1"};
-        QTest::newRow("a fraction is not solved as a whole number")
-            << Simultaneous{{"2.5", "1", "1", "1", "2", "3"}, "", "", integer, "texta1"};
-        QTest::newRow("beyond 16 bits") << Simultaneous{{"1", "2", "3", "40000", "5", "6"}, "", "", integer, "texta2"};
-        QTest::newRow("beyond a double") << Simultaneous{{"1", "2", "1e999", "4", "5", "6"}, "", "", integer, "textc1"};
-        QTest::newRow("singular") << Simultaneous{{"1", "2", "9", "2", "4", "-3"}, "", "", none, "texta1"};
+            << S{{"32767", "-32768", "32767", "-32768", "32767", "-32768"}, " 1", " 0", "", "texta1"};
+        QTest::newRow("empty c2, after a1 to b2 passed") << S{{"1", "2", "3", "4", "5", ""}, "", "", integer, "textc2"};
+        QTest::newRow("a fraction is not solved as a whole") << S{{"2.5", "1", "1", "1", "2", "3"}, "", "", integer, "texta1"};
+        QTest::newRow("beyond 16 bits") << S{{"1", "2", "3", "40000", "5", "6"}, "", "", integer, "texta2"};
+        QTest::newRow("beyond a double") << S{{"1", "2", "1e999", "4", "5", "6"}, "", "", integer, "textc1"};
+        QTest::newRow("singular") << S{{"1", "2", "9", "2", "4", "-3"}, "", "", none, "texta1"};
         for (const double f : {1.0, 2.0})
-            QTest::addRow("widest, factor %g", f) << Simultaneous{QStringList(6, "-32768"), "", "", none, "texta1", f};
+            QTest::addRow("widest, factor %g", f) << S{QStringList(6, "-32768"), "", "", none, "texta1", f};
     }
     void simultaneous()
     {
