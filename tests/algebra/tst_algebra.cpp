@@ -146,8 +146,7 @@ private slots:
         walk({"Textb", "Texta", "Textc"}, {"1", "2", "3"}, "Textb");
         QCOMPARE(text("LabelFinalAnswer"), QStringLiteral(" 5"));
         typeText(entry("Textb"), "0");
-        QVERIFY(!shown("LabelFinalAnswer"));
-        QCOMPARE(text("LabelFinalAnswer"), QString());
+        QVERIFY(!shown("LabelFinalAnswer") && text("LabelFinalAnswer").isEmpty());
         press("cmdSolve");
         QCOMPARE(text("LabelFinalAnswer"), QStringLiteral("-4"));
         press("cmdClear");

@@ -185,8 +185,7 @@ private slots:
         pressEnter(option(3));
         QCOMPARE(texts({"RewardLabel", "ScoreLabel"}), (QStringList{"Right!", "Score =  0"}));
         QCOMPARE(form->focusWidget(), get("TryAnotherCommand"));
-        QCOMPARE(box->player->played.mid(0, 2), (QStringList{"tryagn2.wav", "tryagn2.wav"}));
-        QCOMPARE(box->player->played.size(), 3);
+        QCOMPARE(box->player->played, (QStringList{"tryagn2.wav", "tryagn2.wav", "alright.wav"}));
         // Answered: later answers change only the verdict.
         doubleClick(option(2));
         QCOMPARE(text("RewardLabel"), QStringLiteral("Wrong"));
@@ -350,10 +349,9 @@ private slots:
         QCOMPARE(form->focusWidget(), get("Option1(0)"));
 
         doubleClick(get("Option1(0)"));
-        QCOMPARE(text("LabelRight"), QStringLiteral("right!"));
+        QCOMPARE((QStringList{text("LabelRight"), place(0), place(1)}), (QStringList{"right!", "12/18", " 6/ 9"}));
         QVERIFY(shown("LabelRight") && !shown("LabelQuestion"));
         QCOMPARE(box->player->played.size(), 1); // praise
-        QCOMPARE(place(0) + " = " + place(1), QStringLiteral("12/18 =  6/ 9"));
         QVERIFY(shown("equal(0)") && shown("DivideLine(1)"));
         fire("Timer2");
         QVERIFY(shown("LabelQuestion") && !shown("LabelRight"));
@@ -361,11 +359,9 @@ private slots:
 
         // A wrong answer beeps, and the chain goes on as the right one leads it.
         doubleClick(get("Option1(1)"));
-        QCOMPARE(text("LabelRight"), QStringLiteral("wrong"));
-        QCOMPARE(box->beeper->beeps, 1);
+        QCOMPARE(texts({"LabelRight", "LabelQuestion", "LabelScore"}), (QStringList{"wrong", cannotReduce, "Score = 5"}));
         QCOMPARE(place(2), QStringLiteral(" 2/ 3"));
-        QCOMPARE(text("LabelQuestion"), cannotReduce);
-        QCOMPARE(text("LabelScore"), QStringLiteral("Score = 5"));
+        QCOMPARE(box->beeper->beeps, 1);
         QVERIFY(!shown("Option1(0)") && !shown("Line1"));
         QCOMPARE(form->focusWidget(), text1);
         doubleClick(get("Option1(0)")); // over: ignored, and the verdict stays up
@@ -564,7 +560,6 @@ private slots:
         reopenWithHideScore<FractionsWithVariables>(windows::FractionsWithVariables, 0);
         QCOMPARE(text("LabelScore"), QStringLiteral("Score = 4"));
         multiply({"1", "1", "1", "1", "0", "0", "0", "0"});
-        QCOMPARE(result(), QStringList{"1.0"});
         QCOMPARE(text("LabelScore"), QStringLiteral("Score = 5"));
         closes("CommandReturn", windows::FractionsWithVariables);
     }
