@@ -33,15 +33,14 @@ class TestAlgebra : public QObject {
     std::unique_ptr<Sandbox> sandbox;
     Form* form = nullptr;
 
-    // hideScore < -1: leave the window's flag and the shared score as they are.
-    void open(const QString& window, int hideScore = -2, qint16 solverScore = 0)
+    // With the window's score flag (-1: hidden, as the menu opens some) and the shared score.
+    void open(const QString& window, qint16 hideScore = 0, qint16 solverScore = 0)
     {
         sandbox.reset(); // the old sandbox goes before the new one installs its fakes
         sandbox = std::make_unique<Sandbox>();
-        if (hideScore > -2) {
-            session().SolverScore = solverScore;
-            dynamic_cast<HideScoreFlag*>(Forms::get(window))->HideScore = qint16(hideScore);
-        }
+        session().SolverScore = solverScore;
+        if (auto* flag = dynamic_cast<HideScoreFlag*>(Forms::get(window)))
+            flag->HideScore = hideScore;
         form = Forms::show(window);
         QApplication::setActiveWindow(form);
     }
@@ -301,7 +300,7 @@ private slots:
     // the denominators and the expansions; editing puts the names back.
     void simultaneousWorkingShowsEveryCoefficientAndEditingPutsTheNamesBack()
     {
-        open(windows::SimultaneousEquations, 0, 0);
+        open(windows::SimultaneousEquations);
         walk(six, {"2", "3", "8", "1", "-1", "-1"}, "CommandSolve");
         press("CommandSolve");
         QCOMPARE(texts({"LabelAnswerx", "LabelAnswery", "LabelScore"}), (QStringList{" 1", " 2", "Score = 1"}));
