@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The algebra windows and their arithmetic: the eight equations, scientific
-// notation, factoring and simultaneous equations. Answers and number texts,
-// refusals with the focus in the offending box, the Enter walks, Clear, edits
-// hiding the answer, and the shared score counted once per changed input.
+// The algebra windows and their arithmetic: the eight equations, scientific notation, factoring
+// and simultaneous equations. Answers, number texts, refusals with the focus in the offending box,
+// Enter walks, Clear, edits hiding the answer, the shared score counted once per changed input.
 #include "TestKit.h"
 #include "algebra/Solving.h"
 #include "shell/HideScoreFlag.h"
@@ -17,14 +16,11 @@
 using namespace kt;
 using namespace kt::test;
 
-// A row of an equation window: what is typed in a, b (and c), then the answer,
-// or the refusal's message; the focus after either, and the sum under the root.
+// a, b (and c) typed: the answer or the refusal's message, the focus after, the sum under the root.
 struct Equation { int type = 0; QStringList abc; QString answer, focus, message = {}, sum = {}; };
-// A quadratic typed as a, b, c: D, 2a, f1 and f2, or the refusal and the box
-// emptied and focused ("" when none).
+// a, b, c typed: D, 2a, f1 and f2, or the refusal and the box it empties and focuses (if any).
 struct Factoring { QStringList abc, shown = {}; QString instruction = {}, message = {}, box = {}; };
-// A system typed as a1 b1 c1 a2 b2 c2 at a size factor: x and y, or the
-// refusal; the focus after.
+// a1 b1 c1 a2 b2 c2 typed at a size factor: x and y, or the refusal; the focus after.
 struct Simultaneous { QStringList values; QString x, y, message, focus; double factor = 1; };
 
 class TestAlgebra : public QObject {
@@ -314,10 +310,9 @@ private slots:
         QCOMPARE(entry("textb2")->text(), QString());
     }
 
-    // Cramer's rule in 32 bits, and what is refused: not a 16-bit whole number
-    // (a box of "" is refused by neither and keeps the focus at a1), or a
-    // system without one solution. Coefficients, five digits and a sign at the
-    // widest, stand apart in their cells, clear of the determinants' bars.
+    // Cramer's rule in 32 bits, and what is refused: not a 16-bit whole number (a box of ""
+    // is refused by neither and keeps the focus at a1), or a system without one solution.
+    // The widest coefficients stand apart in their cells, clear of the determinants' bars.
     void simultaneous_data()
     {
         QTest::addColumn<Simultaneous>("row");

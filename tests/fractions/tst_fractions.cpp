@@ -41,8 +41,7 @@ struct Slice { int index; QList<int> black, planet; QList<QPoint> white, clear =
 // What is typed; the sentence shown in the end with the answer beside it, or
 // the message and the box refused; the questions (y: yes is right), the chain.
 struct Reduction { QString numerator, denominator, sentence, answer, questions = {}, chain = {}; };
-// Fractions with variables: a b c d r s t u typed, the result's pieces shown or
-// the box refused, at a size factor.
+// a b c d r s t u typed at a size factor: the result's pieces shown, or the box refused.
 struct Product { QStringList values, shown; QString refused = {}; double factor = 1; };
 
 class TestFractions : public QObject {
@@ -108,13 +107,9 @@ class TestFractions : public QObject {
     }
     bool yellow(const char* name) const { return get<Label>(name)->foreColor() == qbColor(14); }
 
-    // The quiz: what is drawn 30 units from the disc's centre at `degrees`, or at (x, y).
-    QColor at(int degrees) const
-    {
-        const QPoint p = QPoint(-150, 48) + PolarOffset(30, degrees);
-        return drawnColour(form, p.x(), p.y());
-    }
-    QColor at(double x, double y) const { return drawnColour(form, x, y); }
+    // The quiz: what is drawn at a point, or 30 units from the disc's centre at `degrees`.
+    QColor at(QPoint p) const { return drawnColour(form, p.x(), p.y()); }
+    QColor at(int degrees) const { return at(QPoint(-150, 48) + PolarOffset(30, degrees)); }
     void openQuiz(int index)
     {
         // A plain grey planet, so the slice and the lines stand out.
@@ -190,7 +185,7 @@ private slots:
         fire("Timer1");
         for (const int degrees : {45, 135, 225, 315})
             QCOMPARE(at(degrees), QColor(Qt::black));
-        QCOMPARE(at(-180.0, 48.0), QColor(Qt::black)); // no lines
+        QCOMPARE(at(QPoint(-180, 48)), QColor(Qt::black)); // no lines
         doubleClick(option(6));
         QCOMPARE(texts({"RewardLabel", "ScoreLabel"}), (QStringList{"Right!", "Score =  1"}));
 
@@ -222,9 +217,9 @@ private slots:
         for (const int degrees : row.planet)
             QCOMPARE(at(degrees), QColor(Qt::gray));
         for (const QPoint p : row.white)
-            QCOMPARE(at(p.x(), p.y()), QColor(Qt::white));
+            QCOMPARE(at(p), QColor(Qt::white));
         for (const QPoint p : row.clear)
-            QVERIFY(at(p.x(), p.y()) != QColor(Qt::white));
+            QVERIFY(at(p) != QColor(Qt::white));
     }
 
     // The six steps with their questions, highlighting and narration; the
@@ -363,9 +358,8 @@ private slots:
         closes("CommandReturn", windows::ReductionTutor);
     }
 
-    // Typed, then the yes/no questions over the primes answered rightly, the
-    // chain written and the sentence that ends it; answers stated at once score
-    // nothing; refused entries are emptied and focused.
+    // The yes/no questions over the primes answered rightly, the chain and the sentence that ends
+    // it; answers stated at once score nothing; refused entries are emptied and focused.
     void reductionTutor_data()
     {
         QTest::addColumn<Reduction>("row");
@@ -399,7 +393,6 @@ private slots:
     void reductionTutor()
     {
         QFETCH(Reduction, row);
-        session().FractionScore = 4;
         QVERIFY(openLevel(4, windows::ReductionTutor));
         get<TextBox>("Text1")->setText(row.numerator);
         get<TextBox>("Text2")->setText(row.denominator);
@@ -427,12 +420,11 @@ private slots:
         QCOMPARE(shown("LabelOneAnswer") ? text("LabelOneAnswer") : QString(), row.answer);
         QVERIFY(row.answer.isEmpty() || shown("equal(0)"));
         doubleClick(get("Option1(0)"));
-        QCOMPARE(session().FractionScore, qint16(row.questions.isEmpty() ? 4 : 5));
+        QCOMPARE(session().FractionScore, qint16(row.questions.isEmpty() ? 0 : 1));
     }
 
-    // The coefficient as the single's own value rounded once to six places,
-    // the powers of X and Y (or none), or the box refused. The pieces keep
-    // apart, in reading order, inside the panel, at every size factor.
+    // The coefficient (the single's own value rounded once to six places), the powers of X and Y,
+    // or the box refused; the pieces keep apart, in reading order, inside the panel at any size.
     void variables_data()
     {
         QTest::addColumn<Product>("row");
@@ -469,13 +461,12 @@ private slots:
     void variables()
     {
         QFETCH(Product, row);
-        session().FractionScore = 2;
         setUiScale(row.factor);
         openVariables();
         reopenWithHideScore(windows::FractionsWithVariables, 0); // the score shown
         multiply(row.values);
         QCOMPARE(result(), row.shown);
-        QCOMPARE(text("LabelScore"), row.refused.isEmpty() ? QStringLiteral("Score = 3") : QStringLiteral("Score = 2"));
+        QCOMPARE(text("LabelScore"), row.refused.isEmpty() ? QStringLiteral("Score = 1") : QStringLiteral("Score = 0"));
         const QRect panel = get("Picture1")->geometry();
         const QStringList pieces = resultNames();
         for (int i = 0; i < pieces.size(); ++i) {
@@ -517,7 +508,6 @@ private slots:
     // formula a r b s c t d u without solving; a solve scores once per change.
     void variablesEnterWalksAndSolveScoresOncePerChange()
     {
-        session().FractionScore = 2;
         openVariables();
         QVERIFY(!shown("LabelScore") && !shown("Picture1"));
         const QStringList order{"Texta", "textR", "Textb", "textS", "Textc", "TextT", "Textd", "TextU"};
@@ -531,15 +521,15 @@ private slots:
         QVERIFY(!shown("Picture1"));
         click(get("CommandSolve"));
         QCOMPARE(result(), (QStringList{"0.333333", "X", " 5", "/  Y", " 2"}));
-        QCOMPARE(session().FractionScore, qint16(3));
+        QCOMPARE(session().FractionScore, qint16(1));
         QVERIFY(!shown("LabelScore")); // hidden by the menu
         QCOMPARE(form->focusWidget(), get("Texta"));
         click(get("CommandSolve"));
-        QCOMPARE(session().FractionScore, qint16(3));
+        QCOMPARE(session().FractionScore, qint16(1));
         get<TextBox>("TextT")->setText("-2.5"); // no X now
         QVERIFY(!shown("Picture1"));
         click(get("CommandSolve"));
-        QCOMPARE(session().FractionScore, qint16(4));
+        QCOMPARE(session().FractionScore, qint16(2));
         click(get("cmdClear"));
         QVERIFY(!shown("Picture1") && get<TextBox>("Textd")->text().isEmpty());
 
