@@ -3,11 +3,9 @@
 // the pie quiz (1), adding and subtracting (2, 3), the reduction tutor (4),
 // fractions with variables (5), and the arithmetic beneath them.
 #include "TestKit.h"
-#include "fractions/FractionArithmetic.h"
 #include "fractions/FractionQuiz.h"
-#include "fractions/FractionsWithVariables.h"
-#include "fractions/PrimeDialogue.h"
 #include "fractions/VariableProduct.h"
+#include "shell/HideScoreFlag.h"
 #include "shell/MainWindow.h"
 #include "shell/SessionState.h"
 #include "shell/WindowNames.h"
@@ -33,12 +31,18 @@ double den(int d) { return ScriptedRandom::pick(d, 5, 3); }
 // The quiz's first draw picks Index 1 to 5; a repeat of the last answer draws 1 to 6.
 double first(int index) { return ScriptedRandom::pick(index, 5, 1); }
 double again(int index) { return ScriptedRandom::pick(index, 6, 1); }
-QString question(int p)
-{
-    return QStringLiteral("Can both the numerator and denominator be divided by  %1 without a remainder?").arg(p);
-}
+const QString question = "Can both the numerator and denominator be divided by  %1 without a remainder?";
 const QString cannotReduce = QStringLiteral("This fraction can not be reduced further.");
 } // namespace
+
+// Quiz slice `index`: degrees 30 units from the centre inside it (black) and outside
+// it (the planet), points on division lines (white) and points where none runs.
+struct Slice { int index; QList<int> black, planet; QList<QPoint> white, clear = {}; };
+// What is typed; the sentence shown in the end with the answer beside it, or
+// the message and the box refused; the questions (y: yes is right), the chain.
+struct Reduction { QString numerator, denominator, sentence, answer, questions = {}, chain = {}; };
+// a b c d r s t u typed at a size factor: the result's pieces shown, or the box refused.
+struct Product { QStringList values, shown; QString refused = {}; double factor = 1; };
 
 class TestFractions : public QObject {
     Q_OBJECT
@@ -60,11 +64,11 @@ class TestFractions : public QObject {
         return form;
     }
     // Unloads the window and shows it again with its score flag as given.
-    template <typename W> void reopenWithHideScore(const QString& window, qint16 hide)
+    void reopenWithHideScore(const QString& window, qint16 hide)
     {
         Forms::unload(window);
         processEvents();
-        Forms::get<W>(window)->HideScore = hide;
+        dynamic_cast<HideScoreFlag*>(Forms::get(window))->HideScore = hide;
         form = Forms::show(window);
     }
     template <typename T = QWidget> T* get(const QString& name) const { return control<T>(form, name); }
@@ -77,6 +81,13 @@ class TestFractions : public QObject {
         click(get(button));
         processEvents();
         QVERIFY(!Forms::find(window));
+    }
+    // Types into a box and presses Enter: the focus then stands at `next`.
+    void enter(const QString& name, const QString& value, const QString& next)
+    {
+        typeText(get(name), value);
+        pressEnter(get(name));
+        QCOMPARE(form->focusWidget(), get(next));
     }
     OptionButton* option(int i) const { return get<OptionButton>(QStringLiteral("Option1(%1)").arg(i)); }
     QStringList options() const { return {option(1)->text(), option(2)->text(), option(3)->text()}; }
@@ -96,13 +107,9 @@ class TestFractions : public QObject {
     }
     bool yellow(const char* name) const { return get<Label>(name)->foreColor() == qbColor(14); }
 
-    // The quiz: what is drawn 30 units from the disc's centre at `degrees`, or at (x, y).
-    QColor at(int degrees) const
-    {
-        const QPoint p = QPoint(-150, 48) + PolarOffset(30, degrees);
-        return drawnColour(form, p.x(), p.y());
-    }
-    QColor at(double x, double y) const { return drawnColour(form, x, y); }
+    // The quiz: what is drawn at a point, or 30 units from the disc's centre at `degrees`.
+    QColor at(QPoint p) const { return drawnColour(form, p.x(), p.y()); }
+    QColor at(int degrees) const { return at(QPoint(-150, 48) + PolarOffset(30, degrees)); }
     void openQuiz(int index)
     {
         // A plain grey planet, so the slice and the lines stand out.
@@ -112,15 +119,6 @@ class TestFractions : public QObject {
         QVERIFY(openLevel(1, windows::FractionQuiz, {first(index)}));
     }
 
-    // The reduction tutor.
-    void reduce(const QString& numerator, const QString& denominator)
-    {
-        get<TextBox>("Text1")->setText(numerator);
-        get<TextBox>("Text2")->setText(denominator);
-        click(get("cmdSolve"));
-    }
-    // Answers the open question, then lets the next one appear.
-    void answer(bool yes) { doubleClick(get(yes ? "Option1(0)" : "Option1(1)")), fire("Timer2"); }
     QString place(int i) const
     {
         return text(QStringLiteral("Numerator(%1)").arg(i)) + "/" + text(QStringLiteral("Denominator(%1)").arg(i));
@@ -134,21 +132,16 @@ class TestFractions : public QObject {
             get<TextBox>(names[i])->setText(values.value(i));
         click(get("CommandSolve"));
     }
-    QList<QLabel*> resultPieces() const
+    // The pieces of the result shown: coefficient, "X" and its power, "Y" and its power.
+    QStringList resultNames() const
     {
-        QList<QLabel*> pieces;
+        QStringList names;
         for (const char* name : {"LabelFinalAnswer", "Labelx", "LabelRplusT(2)", "LabelY", "LabelSplusU(2)"})
             if (shown(name))
-                pieces << get<QLabel>(name);
-        return pieces;
+                names << name;
+        return names;
     }
-    QStringList result() const
-    {
-        QStringList texts;
-        for (const QLabel* piece : resultPieces())
-            texts << piece->text();
-        return texts;
-    }
+    QStringList result() const { return texts(resultNames()); }
     void openVariables() { QVERIFY(openLevel(5, windows::FractionsWithVariables)); }
 
 private slots:
@@ -157,44 +150,6 @@ private slots:
     {
         box.reset(), form = nullptr;
         setUiScale(1.0);
-    }
-
-    void commonDenominatorsAndDifferences()
-    {
-        QCOMPARE(leastCommonDenominator(5, 5), 5);
-        QCOMPARE(leastCommonDenominator(4, 6), 12);
-        QCOMPARE(leastCommonDenominator(6, 3), 6);
-        QCOMPARE(leastCommonDenominator(7, 6), 42);    // the search ends at 7
-        QCOMPARE(leastCommonDenominator(11, 13), 143); // past ten tries
-        QCOMPARE(numeratorOver(3, 4, 12), 9);
-        QVERIFY(subtractionPosable(4, 5, 3, 6));
-        QVERIFY(!subtractionPosable(1, 3, 1, 4)); // 1/12
-        QVERIFY(!subtractionPosable(3, 5, 1, 2)); // exactly a tenth
-    }
-
-    void decimals_data()
-    {
-        QTest::addColumn<float>("q");
-        QTest::addColumn<QList<double>>("randoms");
-        QTest::addColumn<QString>("right");
-        QTest::addColumn<QString>("wrong");
-        // r = 0.5 gives q itself, r = 0 below a tenth: both drawn again.
-        QTest::newRow("1/3") << 1.0f / 3 << QList<double>{0.5, 0.0} << ".333" << ".166";
-        QTest::newRow("0.15") << 0.15f << QList<double>{0.0, 0.9} << ".15" << ".21";
-        // 7/6 * 0.501 + 7/12 = 1.16783 reads "1.16" like 7/6: drawn again.
-        QTest::newRow("7/6") << 7.0f / 6 << QList<double>{0.501, 0.1} << "1.16" << ".7";
-        QTest::newRow("whole") << 2.0f << QList<double>{0.999} << "2" << "2.99";
-    }
-    void decimals()
-    {
-        QFETCH(float, q);
-        QFETCH(QList<double>, randoms);
-        QFETCH(QString, right);
-        QFETCH(QString, wrong);
-        int i = 0;
-        QCOMPARE(decimalText(q), right);
-        QCOMPARE(decimalText(wrongDecimal(q, [&] { return randoms.at(qMin(i++, int(randoms.size()) - 1)); })), wrong);
-        QCOMPARE(i, int(randoms.size()));
     }
 
     void quizScoreFallsOnWrongAnswersAndRisesOnTheRightOne()
@@ -208,17 +163,14 @@ private slots:
         fire("Timer1");
         QCOMPARE(form->focusWidget(), option(1));
         doubleClick(option(1));
-        QCOMPARE(text("RewardLabel"), QStringLiteral("Wrong"));
-        QCOMPARE(text("ScoreLabel"), QStringLiteral("Score =  0"));
+        QCOMPARE(texts({"RewardLabel", "ScoreLabel"}), (QStringList{"Wrong", "Score =  0"}));
         pressEnter(option(6));
         pressKey(option(3), Qt::Key_Space, " ");
         QCOMPARE(text("ScoreLabel"), QStringLiteral("Score = -1"));
         pressEnter(option(3));
-        QCOMPARE(text("RewardLabel"), QStringLiteral("Right!"));
-        QCOMPARE(text("ScoreLabel"), QStringLiteral("Score =  0"));
+        QCOMPARE(texts({"RewardLabel", "ScoreLabel"}), (QStringList{"Right!", "Score =  0"}));
         QCOMPARE(form->focusWidget(), get("TryAnotherCommand"));
-        QCOMPARE(box->player->played.mid(0, 2), (QStringList{"tryagn2.wav", "tryagn2.wav"}));
-        QCOMPARE(box->player->played.size(), 3);
+        QCOMPARE(box->player->played, (QStringList{"tryagn2.wav", "tryagn2.wav", "alright.wav"}));
         // Answered: later answers change only the verdict.
         doubleClick(option(2));
         QCOMPARE(text("RewardLabel"), QStringLiteral("Wrong"));
@@ -226,66 +178,52 @@ private slots:
         QCOMPARE(session().FractionScore, qint16(0));
         QCOMPARE(box->player->played.size(), 3);
 
+        // All of it only after a repeat (drawn again from 1 to 6), never the same twice.
+        script({first(3), again(6)});
+        click(get("TryAnotherCommand"));
+        QCOMPARE(at(135), QColor(Qt::gray)); // the old slice is wiped at once
+        fire("Timer1");
+        for (const int degrees : {45, 135, 225, 315})
+            QCOMPARE(at(degrees), QColor(Qt::black));
+        QCOMPARE(at(QPoint(-180, 48)), QColor(Qt::black)); // no lines
+        doubleClick(option(6));
+        QCOMPARE(texts({"RewardLabel", "ScoreLabel"}), (QStringList{"Right!", "Score =  1"}));
+
         script({first(1)});
-        reopenWithHideScore<FractionQuiz>(windows::FractionQuiz, -1);
+        reopenWithHideScore(windows::FractionQuiz, -1);
         fire("Timer1");
         doubleClick(option(2));
-        QCOMPARE(session().FractionScore, qint16(-1));
-        QCOMPARE(text("ScoreLabel"), QStringLiteral("Score =  0")); // not rewritten while hidden
+        QCOMPARE(session().FractionScore, qint16(0));
+        QCOMPARE(text("ScoreLabel"), QStringLiteral("Score =  1")); // not rewritten while hidden
+        closes("BasicFracReturn", windows::FractionQuiz);
     }
 
     void quizSlicesAndTheirLines_data()
     {
-        QTest::addColumn<int>("index");
-        QTest::addColumn<QList<int>>("black"); // degrees inside the slice
-        QTest::addColumn<QList<int>>("planet"); // degrees outside it
-        QTest::addColumn<QList<QPoint>>("white"); // points on division lines
-        QTest::addColumn<QList<QPoint>>("clear"); // points where no line runs
-        using D = QList<int>;
-        using P = QList<QPoint>;
+        QTest::addColumn<Slice>("row");
         // The downward quarter line ends at y = 0, short of the rim.
-        QTest::newRow("quarter") << 1 << D{45} << D{135, 315} << P{{-150, 20}, {-180, 48}} << P{{-150, -2}};
-        QTest::newRow("half as two quarters") << 3 << D{135} << D{200} << P{{-150, 70}, {-180, 48}} << P{};
-        QTest::newRow("third") << 2 << D{100} << D{140} << P{{-130, 48}} << P{{-170, 48}};
-        QTest::newRow("three quarters") << 5 << D{225} << D{315} << P{{-150, 20}} << P{};
+        QTest::newRow("quarter") << Slice{1, {45}, {135, 315}, {{-150, 20}, {-180, 48}}, {{-150, -2}}};
+        QTest::newRow("half as two quarters") << Slice{3, {135}, {200}, {{-150, 70}, {-180, 48}}};
+        QTest::newRow("third") << Slice{2, {100}, {140}, {{-130, 48}}, {{-170, 48}}};
+        QTest::newRow("three quarters") << Slice{5, {225}, {315}, {{-150, 20}}};
     }
     void quizSlicesAndTheirLines()
     {
-        QFETCH(int, index);
-        QFETCH(QList<int>, black);
-        QFETCH(QList<int>, planet);
-        QFETCH(QList<QPoint>, white);
-        QFETCH(QList<QPoint>, clear);
-        openQuiz(index);
+        QFETCH(Slice, row);
+        openQuiz(row.index);
         fire("Timer1");
-        for (const int degrees : black)
+        for (const int degrees : row.black)
             QCOMPARE(at(degrees), QColor(Qt::black));
-        for (const int degrees : planet)
+        for (const int degrees : row.planet)
             QCOMPARE(at(degrees), QColor(Qt::gray));
-        for (const QPoint p : white)
-            QCOMPARE(at(p.x(), p.y()), QColor(Qt::white));
-        for (const QPoint p : clear)
-            QVERIFY(at(p.x(), p.y()) != QColor(Qt::white));
+        for (const QPoint p : row.white)
+            QCOMPARE(at(p), QColor(Qt::white));
+        for (const QPoint p : row.clear)
+            QVERIFY(at(p) != QColor(Qt::white));
     }
 
-    void quizAllOfItOnlyAfterARepeatAndNeverTheSameTwice()
-    {
-        openQuiz(5);
-        fire("Timer1");
-        script({first(5), again(6)});
-        click(get("TryAnotherCommand"));
-        QCOMPARE(at(315), QColor(Qt::gray)); // the old slice is wiped at once
-        QCOMPARE(at(225), QColor(Qt::gray));
-        fire("Timer1");
-        for (const int degrees : {45, 135, 225, 315})
-            QCOMPARE(at(degrees), QColor(Qt::black));
-        QCOMPARE(at(-180.0, 48.0), QColor(Qt::black)); // no lines
-        doubleClick(option(6));
-        QCOMPARE(text("RewardLabel"), QStringLiteral("Right!"));
-        closes("BasicFracReturn", windows::FractionQuiz);
-    }
-
-    // The six steps with their questions, highlighting and narration.
+    // The six steps with their questions, highlighting and narration; the
+    // decimals shown and the wrong decimal choices.
     void addsThroughSixSteps()
     {
         openAdding(2, {num(3), num(1), den(4), den(6)});
@@ -303,8 +241,7 @@ private slots:
         QCOMPARE(spoken(), (QStringList{"12.WAV", "divide.WAV", "4.WAV", "times.WAV", "3.WAV", "equals.WAV"}));
         right();
 
-        QCOMPARE(text("QuestionLabel"), QStringLiteral("What is ( 12 / 6) X  1?"));
-        QCOMPARE(text("Sum1Label"), QStringLiteral(" 9 + ?"));
+        QCOMPARE(texts({"QuestionLabel", "Sum1Label"}), (QStringList{"What is ( 12 / 6) X  1?", " 9 + ?"}));
         QVERIFY(!yellow("Numerator1Label") && yellow("Den2Label"));
         right();
 
@@ -312,46 +249,41 @@ private slots:
         QVERIFY(yellow("Sum1Label") && !yellow("Sum1DenLabel") && !yellow("Den2Label"));
         QCOMPARE(options().at(2), QStringLiteral("11"));
         QCOMPARE(spoken(), (QStringList{"9.WAV", "plus.WAV", "2.WAV", "equals.WAV"}));
+        // The praise, the right option, then wrong choices r * q + q / 2 drawn again:
+        // r = 0.4995 reads ".916" like the answer, r = 0.5 gives the answer itself.
+        script({Tail, Tail, 0.4995, 0.5, 0.1, Tail});
         right();
 
         // The decimal step: not spoken when chosen.
         QCOMPARE(texts({"QuestionLabel", "Sum2NumLabel", "Sum2DenLabel"}), (QStringList{"What is   11 / 12 ?", " 11", " 12"}));
-        QCOMPARE(options(), (QStringList{"1.37", "1.37", ".916"}));
+        QCOMPARE(options(), (QStringList{".55", "1.37", ".916"}));
         QCOMPARE(spoken(), (QStringList{"11.WAV", "divide.WAV", "12.WAV", "equals.WAV"}));
         box->player->played.clear();
         doubleClick(option(2));
         QCOMPARE(box->player->played, QStringList{"tryagn2.wav"});
         right();
 
-        QCOMPARE(text("FinalAnswerLabel"), QStringLiteral(".916"));
+        QCOMPARE(texts({"FinalAnswerLabel", "ScoreLabel"}), (QStringList{".916", "Score =  1"}));
         QVERIFY(!yellow("Sum2NumLabel"));
-        QCOMPARE(text("ScoreLabel"), QStringLiteral("Score =  1"));
         QCOMPARE(spoken(), (QStringList{"point.wav", "9.wav", "1.wav", "6.wav"}));
     }
 
     void subtractsOnlyWhenTheFirstIsLargerByMoreThanATenth()
     {
-        // 1/3 - 1/4 = 1/12 is drawn again.
-        openAdding(3, {num(1), num(1), den(3), den(4), num(4), num(1), den(5), den(3)});
+        // 1/3 - 1/4 = 1/12 and 3/5 - 2/4, exactly a tenth, are drawn again.
+        openAdding(3, {num(1), num(1), den(3), den(4), num(3), num(2), den(5), den(4), num(3), num(1), den(6), den(3)});
         session().SoundOn = 1;
         QVERIFY(!shown("Line10") && shown("Line11"));
-        QCOMPARE(texts({"Numerator1Label", "Den1Label", "Numerator2Label", "Den2Label"}), (QStringList{" 4", " 5", " 1", " 3"}));
+        QCOMPARE(texts({"Numerator1Label", "Den1Label", "Numerator2Label", "Den2Label"}), (QStringList{" 3", " 6", " 1", " 3"}));
+        QCOMPARE(options().at(2), QStringLiteral("6")); // 3 divides 6
         right(3);
-        QCOMPARE(texts({"Sum1Label", "QuestionLabel"}), (QStringList{" 12 - 5", "What is   12 - 5?"}));
-        QCOMPARE(spoken(), (QStringList{"12.WAV", "minus.WAV", "5.WAV", "equals.WAV"}));
-        right(2);
-        QCOMPARE(text("FinalAnswerLabel"), QStringLiteral(".466"));
-    }
-
-    void aDecimalChoiceNeverReadsLikeTheRightOne()
-    {
-        openAdding(2, {num(3), num(1), den(4), den(6)});
-        right(3);
-        // The praise, the right option, then 11/12 * 0.4995 + 11/24 = 0.91621,
-        // which reads ".916" like the answer and is drawn again.
-        script({Tail, Tail, 0.4995, 0.1, Tail});
+        QCOMPARE(texts({"Sum1Label", "QuestionLabel"}), (QStringList{" 3 - 2", "What is   3 - 2?"}));
+        QCOMPARE(spoken(), (QStringList{"3.WAV", "minus.WAV", "2.WAV", "equals.WAV"}));
+        script({Tail, Tail, 0.0, Tail}); // 1/6 * 0 + 1/12 is below a tenth: drawn again
         right();
-        QCOMPARE(options(), (QStringList{".55", "1.37", ".916"}));
+        QCOMPARE(options(), (QStringList{".249", ".249", ".166"}));
+        right();
+        QCOMPARE(text("FinalAnswerLabel"), QStringLiteral(".166"));
     }
 
     void addingSoundOffKeepsTheVerdictASecondAndNewProblemsScoreAgain()
@@ -371,56 +303,19 @@ private slots:
         QCOMPARE(session().FractionScore, qint16(6));
         QVERIFY(box->player->played.isEmpty());
 
-        script({num(2), num(3), den(5), den(7), Tail});
+        script({num(2), num(3), den(7), den(6), Tail});
         click(get("Command3D1"));
         QVERIFY(shown("Option1(2)") && shown("Label2") && shown("QuestionLabel") && shown("Line16"));
         QCOMPARE(texts({"Sum1Label", "Sum1DenLabel", "Sum2NumLabel", "Sum2DenLabel", "FinalAnswerLabel", "WrongLabel"}),
                  QStringList(6, QString()));
-        QCOMPARE(options().at(2), QStringLiteral("35"));
+        QCOMPARE(options().at(2), QStringLiteral("42")); // the search for 7 and 6 runs to 6 x 7
         right(5);
         QCOMPARE(session().FractionScore, qint16(7));
         closes("AddReturnCommand", windows::AddingFractions);
     }
 
-    // The yes/no questions over the primes and the chain written (12/18: the window test).
-    void reductionDialogues_data()
-    {
-        QTest::addColumn<int>("n");
-        QTest::addColumn<int>("d");
-        QTest::addColumn<QString>("questions");
-        QTest::addColumn<QString>("chain");
-        const QString to47 = "2n 3n 5n 7n 11n 13n 17n 19n 23n 29n 31n 37n 41n 43n 47n";
-        QTest::newRow("6/3") << 6 << 3 << "2n 3y" << "6/3 2/1";
-        QTest::newRow("3/4") << 3 << 4 << "2n 3n" << "3/4";
-        QTest::newRow("5/1 ends at once") << 5 << 1 << "" << "5/1";
-        QTest::newRow("242/363 asks 11 again") << 242 << 363 << "2n 3n 5n 7n 11y 11y" << "242/363 22/33 2/3";
-        QTest::newRow("106/159 goes on to 53") << 106 << 159 << to47 + " 53y" << "106/159 2/3";
-        QTest::newRow("103/107 ends after 47") << 103 << 107 << to47 << "103/107";
-        QTest::newRow("5618/8427 asks 53 twice") << 5618 << 8427 << to47 + " 53y 53y" << "5618/8427 106/159 2/3";
-        QTest::newRow("192/320 keeps six places")
-            << 192 << 320 << "2y 2y 2y 2y 2y 2y 3n" << "192/320 96/160 48/80 24/40 12/20 3/5";
-        QTest::newRow("8192/20480") << 8192 << 20480 << QStringList(12, "2y").join(' ')
-                                    << "8192/20480 4096/10240 2048/5120 1024/2560 512/1280 2/5";
-    }
-    void reductionDialogues()
-    {
-        QFETCH(int, n);
-        QFETCH(int, d);
-        QFETCH(QString, questions);
-        QFETCH(QString, chain);
-        PrimeDialogue dialogue({n, d});
-        QStringList asked, written;
-        for (int guard = 0; !dialogue.done() && guard < 100; ++guard) {
-            asked << QString::number(dialogue.prime()) + (dialogue.ExpectedYes() ? "y" : "n");
-            dialogue.answer();
-        }
-        for (const Fraction& f : dialogue.chain())
-            written << QStringLiteral("%1/%2").arg(f.numerator).arg(f.denominator);
-        QCOMPARE(asked.join(' '), questions);
-        QCOMPARE(written.join(' '), chain);
-        QCOMPARE(dialogue.answered(), !questions.isEmpty());
-    }
-
+    // Enter walks and checks the boxes; the chain is written as the right answers
+    // lead it; the problem scores when it ends; editing hides the working.
     void reductionTutorWritesTheChainAndScoresWhenItEnds()
     {
         session().FractionScore = 4;
@@ -428,165 +323,178 @@ private slots:
         QCOMPARE(text("LabelScore"), QStringLiteral("Score = 4"));
         QVERIFY(!shown("Numerator(0)") && !shown("LabelQuestion") && !shown("Option1(0)") && !shown("Line1"));
         session().SoundOn = 1;
-        reduce("12", "18");
-        QCOMPARE(text("LabelQuestion"), question(2));
-        QVERIFY(shown("Option1(1)") && shown("Line4"));
+        enter("Text1", "x", "Text1");
+        QCOMPARE(box->messageTexts(), QStringList{"Use an integer."});
+        enter("Text1", "12", "Text2");
+        enter("Text2", "18", "cmdSolve");
+        click(get("cmdSolve"));
+        QVERIFY(shown("LabelQuestion") && shown("Option1(1)") && shown("Line4"));
         QCOMPARE(form->focusWidget(), get("Option1(0)"));
 
         doubleClick(get("Option1(0)"));
-        QCOMPARE(text("LabelRight"), QStringLiteral("right!"));
-        QVERIFY(shown("LabelRight") && !shown("LabelQuestion"));
+        QCOMPARE((QStringList{text("LabelRight"), place(0), place(1)}), (QStringList{"right!", "12/18", " 6/ 9"}));
+        QVERIFY(shown("LabelRight") && !shown("LabelQuestion") && shown("equal(0)") && shown("DivideLine(1)"));
         QCOMPARE(box->player->played.size(), 1); // praise
-        QCOMPARE(place(0) + " = " + place(1), QStringLiteral("12/18 =  6/ 9"));
-        QVERIFY(shown("equal(0)") && shown("DivideLine(1)"));
         fire("Timer2");
         QVERIFY(shown("LabelQuestion") && !shown("LabelRight"));
-        QCOMPARE(text("LabelQuestion"), question(3));
 
         // A wrong answer beeps, and the chain goes on as the right one leads it.
         doubleClick(get("Option1(1)"));
-        QCOMPARE(text("LabelRight"), QStringLiteral("wrong"));
-        QCOMPARE(box->beeper->beeps, 1);
+        QCOMPARE(texts({"LabelRight", "LabelQuestion", "LabelScore"}), (QStringList{"wrong", cannotReduce, "Score = 5"}));
         QCOMPARE(place(2), QStringLiteral(" 2/ 3"));
-        QCOMPARE(text("LabelQuestion"), cannotReduce);
-        QCOMPARE(text("LabelScore"), QStringLiteral("Score = 5"));
+        QCOMPARE(box->beeper->beeps, 1);
         QVERIFY(!shown("Option1(0)") && !shown("Line1"));
         QCOMPARE(form->focusWidget(), get("Text1"));
-        doubleClick(get("Option1(0)")); // over: ignored
+        doubleClick(get("Option1(0)")); // over: ignored, and the verdict stays up
         QCOMPARE(session().FractionScore, qint16(5));
         QCOMPARE(box->beeper->beeps, 1);
-
-        reduce("192", "320"); // the window too keeps six places
-        for (int i = 0; i < 6; ++i)
-            answer(true);
-        QCOMPARE(place(4) + " = " + place(5), QStringLiteral(" 12/ 20 =  3/ 5"));
-        QVERIFY(shown("equal(4)"));
-        answer(false); // 3
-        QCOMPARE(text("LabelQuestion"), cannotReduce);
-    }
-
-    // Answers stated at once score nothing; refused entries are emptied and focused.
-    void reductionTutorAtOnceOrRefused_data()
-    {
-        QTest::addColumn<QString>("numerator");
-        QTest::addColumn<QString>("denominator");
-        QTest::addColumn<QString>("sentence"); // a message box when refused
-        QTest::addColumn<QString>("answer");   // the refused box when refused
-        QTest::newRow("one") << "4" << "4" << "The answer is one!" << "1";
-        QTest::newRow("4 over 04") << "4" << "04" << "The answer is 1." << " 1";
-        QTest::newRow("zero") << "0" << "7" << "The answer is zero!" << "0";
-        QTest::newRow("-0") << "-0" << "7" << "The answer is zero!" << "0";
-        QTest::newRow("2/4") << "2" << "4" << "The answer is .5." << " .5";
-        QTest::newRow("negative") << "-3" << "4" << "The answer is-.75." << "-.75";
-        QTest::newRow("5/1 cannot be reduced") << "5" << "1" << cannotReduce << "";
-        QTest::newRow("empty numerator") << "" << "4" << "Use an integer." << "Text1";
-        QTest::newRow("letters") << "abc" << "4" << "Use an integer." << "Text1";
-        QTest::newRow("decimal") << "1.5" << "4" << "Use an integer." << "Text1";
-        QTest::newRow("past 16 bits") << "40000" << "4" << "Use an integer." << "Text1";
-        QTest::newRow("zero denominator") << "3" << "0" << "Use a positive integer." << "Text2";
-        QTest::newRow("negative denominator") << "3" << "-3" << "Use a positive integer." << "Text2";
-    }
-    void reductionTutorAtOnceOrRefused()
-    {
-        QFETCH(QString, numerator);
-        QFETCH(QString, denominator);
-        QFETCH(QString, sentence);
-        QFETCH(QString, answer);
-        session().FractionScore = 4;
-        QVERIFY(openLevel(4, windows::ReductionTutor));
-        reduce(numerator, denominator);
-        QVERIFY(!shown("Option1(0)"));
-        if (answer.startsWith("Text")) {
-            QCOMPARE(box->messageTexts(), QStringList{sentence});
-            QVERIFY(get<TextBox>(answer)->text().isEmpty());
-            QCOMPARE(form->focusWidget(), get(answer));
-            QVERIFY(!shown("Numerator(0)") && !shown("LabelQuestion"));
-            return;
-        }
-        QCOMPARE(text("LabelQuestion"), sentence);
-        QVERIFY(shown("LabelQuestion"));
-        QCOMPARE(shown("LabelOneAnswer") && shown("equal(0)"), !answer.isEmpty());
-        QCOMPARE(text("LabelOneAnswer"), answer.isEmpty() ? QStringLiteral("1") : answer);
-        QCOMPARE(place(0), numerator + "/" + denominator);
-        doubleClick(get("Option1(0)"));
-        QCOMPARE(session().FractionScore, qint16(4));
-    }
-
-    void reductionTutorEnterWalksTheBoxesAndEditingHidesTheWorking()
-    {
-        QVERIFY(openLevel(4, windows::ReductionTutor));
-        auto* text1 = get<TextBox>("Text1");
-        typeText(text1, "x");
-        pressEnter(text1);
-        QCOMPARE(form->focusWidget(), text1);
-        typeText(text1, "6");
-        pressEnter(text1);
-        QCOMPARE(form->focusWidget(), get("Text2"));
-        typeText(get("Text2"), "3");
-        pressEnter(get("Text2"));
-        QCOMPARE(form->focusWidget(), get("cmdSolve"));
-        QCOMPARE(box->messageTexts(), QStringList{"Use an integer."});
-
-        click(get("cmdSolve"));
-        answer(false);
-        doubleClick(get("Option1(0)")); // 6/3 = 2/1; the verdict is up
-        QCOMPARE(place(1), QStringLiteral(" 2/ 1"));
+        QVERIFY(shown("Numerator(1)") && shown("LabelRight") && !shown("LabelQuestion")); // until the timer
         typeText(get("Text2"), "0");
         QVERIFY(!shown("Numerator(1)") && !shown("LabelRight"));
         fire("Timer2");
         QVERIFY(!shown("LabelQuestion"));
         click(get("cmdClear"));
-        QVERIFY(text1->text().isEmpty() && get<TextBox>("Text2")->text().isEmpty());
-        QCOMPARE(session().FractionScore, qint16(1));
+        QVERIFY(get<TextBox>("Text1")->text().isEmpty() && get<TextBox>("Text2")->text().isEmpty());
         closes("CommandReturn", windows::ReductionTutor);
     }
 
-    // a b c d r s t u, and the result row: coefficient, "X" and its power,
-    // "Y" and its power, or the fault.
-    void products_data()
+    // The yes/no questions over the primes answered rightly, the chain and the sentence that ends
+    // it; answers stated at once score nothing; refused entries are emptied and focused.
+    void reductionTutor_data()
     {
-        QTest::addColumn<QList<float>>("v");
-        QTest::addColumn<QString>("result");
-        using L = QList<float>;
-        QTest::newRow("worked example") << L{2, 4, 6, 9, 3, 1, 2, 1} << "0.333333 X5 Y2";
-        QTest::newRow("a = 0 stands alone") << L{0, 4, 6, 9, 3, 1, 2, 1} << "0.0";
-        QTest::newRow("no X") << L{1, 2, 1, 1, 2, 1, -2, 1} << "0.5 Y2";
-        QTest::newRow("no Y, whole") << L{2, 1, 1, 1, 2, 0, 2, 0} << "2.0 X4";
-        QTest::newRow("negative, alone") << L{-3, 2, 1, 2, 1, 1, -1, -1} << "-0.75";
-        QTest::newRow("decimals") << L{2.5, 1, 1, 3, 2.5, 0, 0, -1} << "0.833333 X2.5 Y-1";
-        QTest::newRow("seven digits first") << L{1, 10, 1, 1, 1, 1, 0, 0} << "0.1 X1 Y1";
-        QTest::newRow("tiny rounds to 0.0") << L{-1, 1e9, 1, 1, 1, 0, 0, 0} << "0.0 X1";
-        // The coefficient is the single's own value rounded once to six places.
-        QTest::newRow("a tie rounds away from zero") << L{-16772097.f, 128, 1, 1, 0, 0, 0, 0} << "-131032.007813";
-        QTest::newRow("denominators vanish") << L{1, 1e-30f, 1, 1e-30f, 1, 1, 1, 1} << "fault 1";
-        QTest::newRow("coefficient overflows") << L{1e30f, 1, 1e30f, 1, 1, 1, 1, 1} << "fault 2";
-        QTest::newRow("power of X overflows") << L{1, 1, 1, 1, 3e38f, 1, 3e38f, 1} << "fault 3";
-        QTest::newRow("power of Y overflows") << L{1, 1, 1, 1, 1, -3e38f, 1, -3e38f} << "fault 4";
+        QTest::addColumn<Reduction>("row");
+        using R = Reduction;
+        const QString integer = "Use an integer.", positive = "Use a positive integer.", end = cannotReduce;
+        const QString to47 = "2n 3n 5n 7n 11n 13n 17n 19n 23n 29n 31n 37n 41n 43n 47n";
+        QTest::newRow("6/3") << R{"6", "3", end, "", "2n 3y", "6/3 2/1"};
+        QTest::newRow("3/4") << R{"3", "4", end, "", "2n 3n", "3/4"};
+        QTest::newRow("242/363 asks 11 again") << R{"242", "363", end, "", "2n 3n 5n 7n 11y 11y", "242/363 22/33 2/3"};
+        QTest::newRow("106/159 goes on to 53") << R{"106", "159", end, "", to47 + " 53y", "106/159 2/3"};
+        QTest::newRow("103/107 ends after 47") << R{"103", "107", end, "", to47, "103/107"};
+        QTest::newRow("5618/8427 asks 53 twice")
+            << R{"5618", "8427", end, "", to47 + " 53y 53y", "5618/8427 106/159 2/3"};
+        QTest::newRow("192/320 keeps six places")
+            << R{"192", "320", end, "", "2y 2y 2y 2y 2y 2y 3n", "192/320 96/160 48/80 24/40 12/20 3/5"};
+        QTest::newRow("8192/20480") << R{"8192", "20480", end, "", QStringList(12, "2y").join(' '),
+                                         "8192/20480 4096/10240 2048/5120 1024/2560 512/1280 2/5"};
+        QTest::newRow("5/1 at once") << R{"5", "1", end, "", "", "5/1"};
+        QTest::newRow("one") << R{"4", "4", "The answer is one!", "1", "", "4/4"};
+        QTest::newRow("4 over 04") << R{"4", "04", "The answer is 1.", " 1", "", "4/04"};
+        QTest::newRow("zero") << R{"0", "7", "The answer is zero!", "0", "", "0/7"};
+        QTest::newRow("-0") << R{"-0", "7", "The answer is zero!", "0", "", "-0/7"};
+        QTest::newRow("2/4") << R{"2", "4", "The answer is .5.", " .5", "", "2/4"};
+        QTest::newRow("negative") << R{"-3", "4", "The answer is-.75.", "-.75", "", "-3/4"};
+        QTest::newRow("empty numerator") << R{"", "4", integer, "Text1"};
+        QTest::newRow("decimal") << R{"1.5", "4", integer, "Text1"};
+        QTest::newRow("past 16 bits") << R{"40000", "4", integer, "Text1"};
+        QTest::newRow("zero denominator") << R{"3", "0", positive, "Text2"};
+        QTest::newRow("negative denominator") << R{"3", "-3", positive, "Text2"};
     }
-    void products()
+    void reductionTutor()
     {
-        QFETCH(QList<float>, v);
-        QFETCH(QString, result);
-        const VariableProduct p = multiplyVariableFractions({v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7]});
-        QString row = coefficientText(p.coefficient);
-        if (p.showX)
-            row += " X" + QString::number(p.xExponent);
-        if (p.showY)
-            row += " Y" + QString::number(p.yExponent);
-        QCOMPARE(p.fault == ProductFault::None ? row : "fault " + QString::number(int(p.fault)), result);
+        QFETCH(Reduction, row);
+        QVERIFY(openLevel(4, windows::ReductionTutor));
+        get<TextBox>("Text1")->setText(row.numerator);
+        get<TextBox>("Text2")->setText(row.denominator);
+        click(get("cmdSolve"));
+        if (row.answer.startsWith("Text")) {
+            QCOMPARE(box->messageTexts(), QStringList{row.sentence});
+            QCOMPARE(form->focusWidget(), get(row.answer));
+            QVERIFY(get<TextBox>(row.answer)->text().isEmpty() && !shown("Numerator(0)") && !shown("LabelQuestion"));
+            return;
+        }
+        for (const QString& asked : row.questions.split(' ', Qt::SkipEmptyParts)) {
+            QCOMPARE(text("LabelQuestion"), question.arg(asked.chopped(1)));
+            doubleClick(get(asked.endsWith('y') ? "Option1(0)" : "Option1(1)"));
+            fire("Timer2");
+        }
+        QCOMPARE(text("LabelQuestion"), row.sentence);
+        QVERIFY(shown("LabelQuestion") && !shown("Option1(0)"));
+        QStringList chain;
+        for (int i = 0; i < 6 && shown(QStringLiteral("Numerator(%1)").arg(i)); ++i) {
+            QVERIFY(i == 0 || shown(QStringLiteral("equal(%1)").arg(i - 1)));
+            chain << place(i).remove(' ');
+        }
+        QCOMPARE(chain.join(' '), row.chain);
+        QCOMPARE(box->beeper->beeps, 0); // every answer was the right one
+        QCOMPARE(shown("LabelOneAnswer") ? text("LabelOneAnswer") : QString(), row.answer);
+        QVERIFY(row.answer.isEmpty() || shown("equal(0)"));
+        doubleClick(get("Option1(0)"));
+        QCOMPARE(session().FractionScore, qint16(row.questions.isEmpty() ? 0 : 1));
+    }
+
+    // The coefficient (the single's own value rounded once to six places), the powers of X and Y,
+    // or the box refused; the pieces keep apart, in reading order, inside the panel at any size.
+    void variables_data()
+    {
+        QTest::addColumn<Product>("row");
+        using P = Product;
+        for (const double f : {1.0, 2.0}) {
+            QTest::addRow("largest powers, factor %g", f)
+                << P{{"-32768", "1", "32767", "1", "30000", "-30000", "30000", "-30000"},
+                     {"-1073709056.0", "X", " 60000", "/  Y", "-60000"}, {}, f};
+            // -131032.0078125 exactly: a tie, rounded away from zero.
+            QTest::addRow("six decimals, factor %g", f)
+                << P{{"-32767", "2", "32767", "4097", "-32768", "1", "-32768", "1"},
+                     {"-131032.007813", "X", "-65536", "/  Y", " 2"}, {}, f};
+            QTest::addRow("no X, factor %g", f)
+                << P{{"1", "3", "1", "1", "2", "30000", "-2", "30000"}, {"0.333333", "/  Y", " 60000"}, {}, f};
+        }
+        QTest::newRow("a = 0 stands alone") << P{{"0", "4", "6", "9", "3", "1", "2", "1"}, {"0.0"}};
+        QTest::newRow("no Y, whole") << P{{"2", "1", "1", "1", "2", "0", "2", "0"}, {"2.0", "X", " 4"}};
+        QTest::newRow("negative, alone") << P{{"-3", "2", "1", "2", "1", "1", "-1", "-1"}, {"-0.75"}};
+        QTest::newRow("decimals")
+            << P{{"2.5", "1", "1", "3", "2.5", "0", "0", "-1"}, {"0.833333", "X", " 2.5", "/  Y", "-1"}};
+        QTest::newRow("seven digits first")
+            << P{{"1", "10", "1", "1", "1", "1", "0", "0"}, {"0.1", "X", " 1", "/  Y", " 1"}};
+        QTest::newRow("tiny rounds to 0.0") << P{{"-1", "1e9", "1", "1", "1", "0", "0", "0"}, {"0.0", "X", " 1"}};
+        QTest::newRow("empty a before b = 0") << P{{"", "0", "1", "1", "1", "1", "1", "1"}, {}, "Texta"};
+        QTest::newRow("b = 0 before letters in r") << P{{"1", "0", "1", "1", "x", "1", "1", "1"}, {}, "Textb"};
+        QTest::newRow("d = 0") << P{{"1", "1", "1", "0", "1", "1", "1", "1"}, {}, "Textd"};
+        QTest::newRow("too big for a single") << P{{"1", "1", "1e39", "1", "1", "1", "1", "1"}, {}, "Textc"};
+        QTest::newRow("too small to hold") << P{{"1", "1e-50", "1", "1", "1", "1", "1", "1"}, {}, "Textb"};
+        QTest::newRow("denominators multiply to 0") << P{{"1", "1e-30", "1", "1e-30", "1", "1", "1", "1"}, {}, "Textd"};
+        QTest::newRow("coefficient overflows") << P{{"1e30", "1", "1e30", "1", "1", "1", "1", "1"}, {}, "Textc"};
+        QTest::newRow("power of X not finite") << P{{"1", "1", "1", "1", "3e38", "1", "3e38", "1"}, {}, "TextT"};
+        QTest::newRow("power of Y not finite") << P{{"1", "1", "1", "1", "1", "3e38", "1", "3e38"}, {}, "TextU"};
+    }
+    void variables()
+    {
+        QFETCH(Product, row);
+        setUiScale(row.factor);
+        openVariables();
+        reopenWithHideScore(windows::FractionsWithVariables, 0); // the score shown
+        multiply(row.values);
+        QCOMPARE(result(), row.shown);
+        QCOMPARE(text("LabelScore"), row.refused.isEmpty() ? QStringLiteral("Score = 1") : QStringLiteral("Score = 0"));
+        const QRect panel = get("Picture1")->geometry();
+        const QStringList pieces = resultNames();
+        for (int i = 0; i < pieces.size(); ++i) {
+            const QRect piece = textRect(get<QLabel>(pieces[i]));
+            QVERIFY2(panel.contains(piece), qPrintable(pieces[i]));
+            if (i > 0)
+                QVERIFY2(textRect(get<QLabel>(pieces[i - 1])).right() < piece.left(), qPrintable(pieces[i]));
+        }
+        QCOMPARE(box->messageTexts().isEmpty(), row.refused.isEmpty());
+        if (row.refused.isEmpty())
+            return;
+        const bool magnitude = row.refused == "Textb" || row.refused == "Textd";
+        QCOMPARE(box->messageTexts() << text("LabelInstruction"),
+                 magnitude ? QStringList({"Use magnitude greater than zero.", "Magnitude must be greater than zero."})
+                           : QStringList({"Use an integer.", "Value must be an integer."}));
+        QVERIFY(get<TextBox>(row.refused)->text().isEmpty() && !shown("Picture1"));
+        QCOMPARE(form->focusWidget(), get(row.refused));
     }
 
     // Every p/q for p and q from 1 to 100 against the exact value of the
-    // single, rounded at six places in whole numbers.
+    // single, rounded at six places in whole numbers (no value is a tie).
     void coefficientOfEveryFractionToAHundred()
     {
         for (int p = 1; p <= 100; ++p) {
             for (int q = 1; q <= 100; ++q) {
                 const float value = multiplyVariableFractions({float(p), float(q), 1, 1, 0, 0, 0, 0}).coefficient;
-                int exponent = 0;
-                const auto mantissa = quint64(std::ldexp(std::frexp(double(value), &exponent), 24));
-                const int shift = 24 - exponent; // value = mantissa / 2^shift
-                const quint64 millionths = (mantissa * 2000000 + (quint64(1) << shift)) >> (shift + 1);
+                // Exact: 24 bits of the single times the 14 odd bits of a million.
+                const qint64 millionths = std::llround(double(value) * 1e6);
                 QString exact = QString::number(millionths / 1000000) + QLatin1Char('.')
                                 + QString::number(millionths % 1000000).rightJustified(6, QLatin1Char('0'));
                 while (exact.endsWith(QLatin1Char('0')) && !exact.endsWith(QLatin1String(".0")))
@@ -596,114 +504,36 @@ private slots:
         }
     }
 
-    void variablesSolveAndScoreOncePerChange()
+    // Enter checks each box (b = 0 is refused and keeps the focus) and walks the
+    // formula a r b s c t d u without solving; a solve scores once per change.
+    void variablesEnterWalksAndSolveScoresOncePerChange()
     {
-        session().FractionScore = 2;
         openVariables();
         QVERIFY(!shown("LabelScore") && !shown("Picture1"));
-        multiply({"2", "4", "6", "9", "3", "1", "2", "1"});
+        const QStringList order{"Texta", "textR", "Textb", "textS", "Textc", "TextT", "Textd", "TextU"};
+        const QStringList typed{"2", "2.5", "4", "1", "6", "2.5", "9", "1"};
+        for (int i = 0; i < 8; ++i) {
+            if (i == 2)
+                enter(order[i], "0", order[i]);
+            enter(order[i], typed[i], i < 7 ? order[i + 1] : "CommandSolve");
+        }
+        QCOMPARE(box->messageTexts(), QStringList{"Use magnitude greater than zero."});
+        QVERIFY(!shown("Picture1"));
+        click(get("CommandSolve"));
         QCOMPARE(result(), (QStringList{"0.333333", "X", " 5", "/  Y", " 2"}));
-        QCOMPARE(session().FractionScore, qint16(3));
+        QCOMPARE(session().FractionScore, qint16(1));
         QVERIFY(!shown("LabelScore")); // hidden by the menu
         QCOMPARE(form->focusWidget(), get("Texta"));
         click(get("CommandSolve"));
-        QCOMPARE(session().FractionScore, qint16(3));
-        get<TextBox>("TextT")->setText("-3"); // no X: Y moves up to the coefficient
+        QCOMPARE(session().FractionScore, qint16(1));
+        get<TextBox>("TextT")->setText("-2.5"); // no X now
         QVERIFY(!shown("Picture1"));
         click(get("CommandSolve"));
-        QCOMPARE(result(), (QStringList{"0.333333", "/  Y", " 2"}));
-        QCOMPARE(session().FractionScore, qint16(4));
+        QCOMPARE(session().FractionScore, qint16(2));
         click(get("cmdClear"));
         QVERIFY(!shown("Picture1") && get<TextBox>("Textd")->text().isEmpty());
 
-        reopenWithHideScore<FractionsWithVariables>(windows::FractionsWithVariables, 0);
-        QCOMPARE(text("LabelScore"), QStringLiteral("Score = 4"));
-        multiply({"1", "1", "1", "1", "0", "0", "0", "0"});
-        QCOMPARE(result(), QStringList{"1.0"});
-        QCOMPARE(text("LabelScore"), QStringLiteral("Score = 5"));
         closes("CommandReturn", windows::FractionsWithVariables);
-    }
-
-    // The pieces of the result keep apart, in reading order, inside the
-    // panel, with the largest values and at every size factor.
-    void variablesResultRowFitsThePanel_data()
-    {
-        QTest::addColumn<double>("factor");
-        QTest::addColumn<QStringList>("values");
-        const QStringList largest{"-32768", "1", "32767", "1", "30000", "-30000", "30000", "-30000"};
-        const QStringList longest{"-32767", "2", "32767", "4097", "-32768", "1", "-32768", "1"};
-        const QStringList noX{"1", "3", "1", "1", "2", "30000", "-2", "30000"};
-        for (const double factor : {1.0, 2.0}) {
-            QTest::addRow("largest powers, factor %g", factor) << factor << largest;
-            QTest::addRow("six decimals, factor %g", factor) << factor << longest;
-            QTest::addRow("no X, factor %g", factor) << factor << noX;
-        }
-    }
-    void variablesResultRowFitsThePanel()
-    {
-        QFETCH(double, factor);
-        QFETCH(QStringList, values);
-        setUiScale(factor);
-        openVariables();
-        multiply(values);
-        const QRect panel = get("Picture1")->geometry();
-        const QList<QLabel*> pieces = resultPieces();
-        QVERIFY(pieces.size() >= 3);
-        for (int i = 0; i < pieces.size(); ++i) {
-            const QRect piece = textRect(pieces[i]);
-            QVERIFY2(panel.contains(piece), qPrintable(pieces[i]->objectName()));
-            if (i > 0)
-                QVERIFY2(textRect(pieces[i - 1]).right() < piece.left(), qPrintable(pieces[i]->objectName()));
-        }
-    }
-
-    void variablesRefusedBoxes_data()
-    {
-        QTest::addColumn<QStringList>("values");
-        QTest::addColumn<QString>("box");
-        using L = QStringList;
-        QTest::newRow("empty a before b = 0") << L{"", "0", "1", "1", "1", "1", "1", "1"} << "Texta";
-        QTest::newRow("b = 0 before letters in r") << L{"1", "0", "1", "1", "x", "1", "1", "1"} << "Textb";
-        QTest::newRow("d = 0") << L{"1", "1", "1", "0", "1", "1", "1", "1"} << "Textd";
-        QTest::newRow("too big for a single") << L{"1", "1", "1e39", "1", "1", "1", "1", "1"} << "Textc";
-        QTest::newRow("too small to hold") << L{"1", "1e-50", "1", "1", "1", "1", "1", "1"} << "Textb";
-        QTest::newRow("denominators multiply to 0") << L{"1", "1e-30", "1", "1e-30", "1", "1", "1", "1"} << "Textd";
-        QTest::newRow("power of Y not finite") << L{"1", "1", "1", "1", "1", "3e38", "1", "3e38"} << "TextU";
-    }
-    void variablesRefusedBoxes()
-    {
-        QFETCH(QStringList, values);
-        QFETCH(QString, box);
-        session().FractionScore = 2;
-        openVariables();
-        multiply(values);
-        const bool magnitude = box == "Textb" || box == "Textd";
-        QCOMPARE(this->box->messageTexts(), QStringList{magnitude ? "Use magnitude greater than zero." : "Use an integer."});
-        QCOMPARE(text("LabelInstruction"),
-                 magnitude ? QStringLiteral("Magnitude must be greater than zero.") : QStringLiteral("Value must be an integer."));
-        QVERIFY(get<TextBox>(box)->text().isEmpty());
-        QCOMPARE(form->focusWidget(), get(box));
-        QVERIFY(!shown("Picture1") && !shown("LabelFinalAnswer"));
-        QCOMPARE(session().FractionScore, qint16(2));
-    }
-
-    void variablesEnterChecksEachBoxAndWalksTheFormula()
-    {
-        openVariables();
-        const char* order[] = {"Texta", "textR", "Textb", "textS", "Textc", "TextT", "Textd", "TextU"};
-        for (int i = 0; i < 8; ++i) {
-            auto* b = get<TextBox>(order[i]);
-            if (i == 2) { // b = 0 is refused and keeps the focus
-                typeText(b, "0");
-                pressEnter(b);
-                QCOMPARE(form->focusWidget(), b);
-            }
-            typeText(b, "2.5");
-            pressEnter(b);
-            QCOMPARE(form->focusWidget(), get(i < 7 ? order[i + 1] : "CommandSolve"));
-        }
-        QCOMPARE(box->messageTexts(), QStringList{"Use magnitude greater than zero."});
-        QVERIFY(!shown("Picture1")); // Enter in the last box does not solve
     }
 };
 
