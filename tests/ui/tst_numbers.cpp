@@ -38,10 +38,9 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<double>("expected");
-        QTest::newRow("letters") << "abc" << 0.0;
-        QTest::newRow("empty") << "" << 0.0;
-        QTest::newRow("minus only") << "-" << 0.0;
-        QTest::newRow("point only") << "." << 0.0;
+        // No number (an Arabic digit is none), a second sign, and numbers too small read as 0, never -0.
+        for (const char* zero : {"abc", "", "-", ".", "--5", "inf", "\u0663", "0e999999", "-0", "1e-400"})
+            QTest::addRow("\"%s\"", zero) << QString::fromUtf8(zero) << 0.0;
         QTest::newRow("two points") << "3.5.2" << 3.5;
         QTest::newRow("blank then digits then letters") << " 12abc" << 12.0;
         QTest::newRow("tab and negative") << "\t-2.5x" << -2.5;
@@ -49,20 +48,14 @@ private slots:
         QTest::newRow("E without digits") << "1e" << 1.0;
         QTest::newRow("plus sign") << "+7" << 7.0;
         QTest::newRow("negative leading point") << "-.25" << -0.25;
-        QTest::newRow("double sign") << "--5" << 0.0;
-        QTest::newRow("zero with huge exponent") << "0e999999" << 0.0;
-        QTest::newRow("negative zero") << "-0" << 0.0;
         QTest::newRow("overflow") << "1e400" << Big;
         QTest::newRow("overflow long exponent") << "9e99999999999999999999999" << Big;
-        QTest::newRow("underflow") << "1e-400" << 0.0;
         QTest::newRow("million digits") << QString(1'000'000, QLatin1Char('9')) << Big;
         QTest::newRow("million blanks") << QString(1'000'000, QLatin1Char(' ')) + "42" << 42.0;
         QTest::newRow("million fraction digits") << "2." + QString(1'000'000, QLatin1Char('5'))
                                                  << 2.5555555555555555;
         QTest::newRow("million leading zeros")
             << "0." + QString(1'000'000, QLatin1Char('0')) + "1e1000000" << 0.1;
-        QTest::newRow("arabic digit is not a digit") << QString::fromUtf8("\u0663") << 0.0;
-        QTest::newRow("infinity word") << "inf" << 0.0;
     }
     void val()
     {
@@ -172,14 +165,10 @@ private slots:
         QTest::addColumn<QDate>("expected");
         QTest::newRow("record date") << "12-05-2026" << QDate(2026, 12, 5);
         QTest::newRow("surrounding blanks") << " 12-05-2026\t" << QDate(2026, 12, 5);
-        QTest::newRow("month 13") << "13-05-2026" << QDate();
-        QTest::newRow("day 30 of February") << "02-30-2026" << QDate();
-        QTest::newRow("iso order") << "2026-12-05" << QDate();
-        QTest::newRow("empty") << "" << QDate();
-        QTest::newRow("one-digit month") << "1-05-2026" << QDate();
-        QTest::newRow("trailing letter") << "12-05-2026x" << QDate();
-        QTest::newRow("sign in field") << "+2-05-2026" << QDate();
-        QTest::newRow("non-ascii digit") << QString::fromUtf8("1\u0663-05-2026") << QDate();
+        // Month 13, 30 February, another order, a one-digit month, a trailing letter, a sign, an Arabic digit.
+        for (const char* bad : {"13-05-2026", "02-30-2026", "2026-12-05", "", "1-05-2026", "12-05-2026x", "+2-05-2026",
+                                "1\u0663-05-2026"})
+            QTest::addRow("\"%s\"", bad) << QString::fromUtf8(bad) << QDate();
     }
     void parseRecordDate()
     {
@@ -192,44 +181,40 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("type");
-        QTest::addColumn<bool>("accepted");
-        QTest::addColumn<double>("value");
+        QTest::addColumn<double>("value"); // NaN: refused
         const int i16 = int(NumberType::Integer16), single = int(NumberType::Single),
                   dbl = int(NumberType::Double), whole = -1; // whole: readTypedWhole
-        QTest::newRow("empty") << "" << dbl << false << 0.0;
-        QTest::newRow("letters read 0 without a typed 0") << "abc" << dbl << false << 0.0;
-        QTest::newRow("typed zero") << "0" << dbl << true << 0.0;
-        QTest::newRow("typed zero point") << "0.0" << i16 << true << 0.0;
-        QTest::newRow("minus sign alone") << "-" << dbl << false << 0.0;
-        QTest::newRow("number then letters") << "3x" << dbl << true << 3.0;
-        QTest::newRow("leading blanks") << "  -2.5" << dbl << true << -2.5;
-        QTest::newRow("16-bit top") << "32767" << i16 << true << 32767.0;
-        QTest::newRow("16-bit too big") << "40000" << i16 << false << 0.0;
-        QTest::newRow("16-bit bottom") << "-32768" << i16 << true << -32768.0;
-        QTest::newRow("16-bit rounds half to even") << "2.5" << i16 << true << 2.0;
-        QTest::newRow("single fits") << "1e38" << single << true << 1e38;
-        QTest::newRow("single overflows") << "1e39" << single << false << 0.0;
-        QTest::newRow("double takes 1e39") << "1e39" << dbl << true << 1e39;
-        QTest::newRow("double overflows") << "1e999" << dbl << false << 0.0;
-        QTest::newRow("tiny reads as zero with a 0 typed") << "1e-999" << dbl << false << 0.0;
-        QTest::newRow("tiny with a zero") << "0.0e-999" << dbl << true << 0.0;
-        QTest::newRow("whole typed with a point") << "3.0" << whole << true << 3.0;
-        QTest::newRow("whole refuses a fraction") << "3.5" << whole << false << 0.0;
-        QTest::newRow("whole refuses 32768") << "32768" << whole << false << 0.0;
-        QTest::newRow("whole bottom") << "-32768x" << whole << true << -32768.0;
-        QTest::newRow("whole needs a number") << "x" << whole << false << 0.0;
+        QTest::newRow("empty") << "" << dbl << NaN;
+        QTest::newRow("letters read 0 without a typed 0") << "abc" << dbl << NaN;
+        QTest::newRow("typed zero") << "0" << dbl << 0.0;
+        QTest::newRow("typed zero point") << "0.0" << i16 << 0.0;
+        QTest::newRow("minus sign alone") << "-" << dbl << NaN;
+        QTest::newRow("number then letters") << "3x" << dbl << 3.0;
+        QTest::newRow("leading blanks") << "  -2.5" << dbl << -2.5;
+        QTest::newRow("16-bit top") << "32767" << i16 << 32767.0;
+        QTest::newRow("16-bit too big") << "40000" << i16 << NaN;
+        QTest::newRow("16-bit bottom") << "-32768" << i16 << -32768.0;
+        QTest::newRow("16-bit rounds half to even") << "2.5" << i16 << 2.0;
+        QTest::newRow("single fits") << "1e38" << single << 1e38;
+        QTest::newRow("single overflows") << "1e39" << single << NaN;
+        QTest::newRow("double takes 1e39") << "1e39" << dbl << 1e39;
+        QTest::newRow("double overflows") << "1e999" << dbl << NaN;
+        QTest::newRow("tiny reads as zero with a 0 typed") << "1e-999" << dbl << NaN;
+        QTest::newRow("tiny with a zero") << "0.0e-999" << dbl << 0.0;
+        QTest::newRow("whole typed with a point") << "3.0" << whole << 3.0;
+        QTest::newRow("whole refuses a fraction") << "3.5" << whole << NaN;
+        QTest::newRow("whole refuses 32768") << "32768" << whole << NaN;
+        QTest::newRow("whole bottom") << "-32768x" << whole << -32768.0;
+        QTest::newRow("whole needs a number") << "x" << whole << NaN;
     }
     void typedNumbers()
     {
         QFETCH(QString, text);
         QFETCH(int, type);
-        QFETCH(bool, accepted);
         QFETCH(double, value);
         const std::optional<double> read = type < 0 ? std::optional<double>(readTypedWhole(text))
                                                    : readTypedNumber(text, NumberType(type));
-        QCOMPARE(read.has_value(), accepted);
-        if (accepted)
-            QCOMPARE(*read, value);
+        QCOMPARE(read.value_or(NaN), value);
     }
 
     void resultsMustFitTheirType()
