@@ -87,12 +87,10 @@ QList<Segment> findTones(const QByteArray& raw, const QList<Tone>& tones)
 // A FLAC stream of its header alone (42 bytes) that claims what it likes.
 QByteArray flacHeader(quint32 rate, int channels, quint64 frames)
 {
-    QByteArray bytes("fLaC\x80\x00\x00\x22\x10\x00\x10\x00", 12); // last block: STREAMINFO, 34 bytes
-    bytes.append(6, '\0');                                               // frame sizes unknown
-    const quint64 packed = quint64(rate) << 44 | quint64(channels - 1) << 41 | quint64(15) << 36 | frames;
-    for (int shift = 56; shift >= 0; shift -= 8)
-        bytes.append(char(packed >> shift));
-    return bytes.append(16, '\0'); // no MD5
+    // The last block, STREAMINFO of 34 bytes: frame sizes unknown, 16 bits a sample, no MD5.
+    const quint64 packed = qToBigEndian(quint64(rate) << 44 | quint64(channels - 1) << 41 | quint64(15) << 36 | frames);
+    return QByteArray("fLaC\x80\x00\x00\x22\x10\x00\x10\x00", 12) + QByteArray(6, '\0')
+           + QByteArray(reinterpret_cast<const char*>(&packed), 8) + QByteArray(16, '\0');
 }
 
 // A 16-bit PCM WAV header for a data chunk of `dataBytes`.
@@ -108,7 +106,8 @@ bool writeRecording(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
     const qint64 size = bytes.startsWith("RIFF") ? 8 + qFromLittleEndian<quint32>(bytes.constData() + 4) : 0;
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.resize(qMax(size, bytes.size()));
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()
+           && file.resize(qMax(size, bytes.size()));
 }
 
 // Decodes in a child process and tells how it went: "decoded", "refused", or
@@ -273,7 +272,6 @@ private slots:
             QElapsedTimer timer;
             timer.start();
             player.play("BEEP.WAV");
-            QCOMPARE_LT(timer.elapsed(), 200);
             player.play("BEEP.WAV");
             player.play("missing.wav");
             QCOMPARE_LT(timer.elapsed(), 200);

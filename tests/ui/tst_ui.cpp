@@ -59,11 +59,7 @@ protected:
     void Form_DragDrop(ImageBox* source, double x, double y) override { drops.append({source, QPointF(x, y)}); }
 };
 
-QByteArray fileBytes(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-}
+using Bytes = std::optional<QByteArray>;
 
 bool writeBytes(const QString& path, const QByteArray& bytes)
 {
@@ -143,23 +139,6 @@ private slots:
         QVERIFY(!fresh);
     }
 
-    // Drawing before the window is shown (as a load handler does) lands where it
-    // belongs once the window is up, and a repaint keeps it.
-    void drawingBeforeShowingIsKept()
-    {
-        test::Sandbox sandbox;
-        auto* window = new Window("DrawingWindow");
-        window->setSizeTwips(3000, 3000);
-        window->setBackColor(0);
-        window->scale(-100, 100, 100, -100);
-        window->drawCircle(-90, -90, 2, qbColor(10));
-        window->showForm();
-        window->drawLine(-50, 0, 50, 0, qbColor(12));
-        window->repaint();
-        QCOMPARE((QList<QColor>{window->pixelAt(-90, -90), window->pixelAt(0, 0), window->pixelAt(50, 50)}),
-                 (QList<QColor>{qbColor(10), qbColor(12), qbColor(0)}));
-    }
-
     // The main window takes about two thirds of the free height, and the
     // largest window (672 pixels high as designed) fits with its frame.
     void sizeFactorFromTheScreen_data()
@@ -182,7 +161,9 @@ private slots:
     }
 
     // Geometry, fonts, pen widths, pictures and drawing grow together; user
-    // coordinates and twips stay as designed.
+    // coordinates and twips stay as designed. Drawing before the window is
+    // shown (as a load handler does) lands where it belongs, and a repaint
+    // keeps what was drawn.
     void everythingGrowsByTheSizeFactor()
     {
         const int f = 2; // the designed size is what every other window test sees
@@ -202,9 +183,12 @@ private slots:
         window->setDrawWidth(2);
         window->drawLine(0, 50, 200, 50, qbColor(14));
         window->showForm();
+        window->drawCircle(170, 20, 2, qbColor(10));
+        window->repaint();
         QCOMPARE(label->geometry(), QRect(20 * f, 10 * f, 100 * f, 20 * f));
         QCOMPARE(label->font().pointSizeF(), 10.0 * f);
-        QCOMPARE(window->pixelAt(100, 50), qbColor(14));
+        QCOMPARE((QList<QColor>{window->pixelAt(100, 50), window->pixelAt(170, 20)}),
+                 (QList<QColor>{qbColor(14), qbColor(10)}));
         // The picture's last pixel and the one before it, then the window beside the picture.
         const QImage shown = window->surface()->grab().toImage();
         QCOMPARE((QList<QColor>{shown.pixelColor(3 * f, f), shown.pixelColor(2 * f, f), shown.pixelColor(4 * f, f)}),
@@ -329,21 +313,19 @@ private slots:
         QTemporaryDir media, here;
         for (const QString& path : {media.filePath("7.WAV"), here.filePath("7.WAV"), here.filePath("8.WAV")})
             QVERIFY(writeBytes(path, QByteArray()));
-        const QString before = QDir::currentPath();
-        const QByteArray chosen = qgetenv("KITE_MEDIA_DIR");
+        const auto restore = qScopeGuard([before = QDir::currentPath(), chosen = qgetenv("KITE_MEDIA_DIR")] {
+            QDir::setCurrent(before);
+            chosen.isNull() ? qunsetenv("KITE_MEDIA_DIR") : qputenv("KITE_MEDIA_DIR", chosen);
+        });
         QDir::setCurrent(here.path());
         qputenv("KITE_MEDIA_DIR", media.path().toUtf8());
         Paths paths;
         paths.programDirs = {programDirectory()};
         const QString seven = paths.findProgramFile("7.WAV"), eight = paths.findProgramFile("8.WAV");
         qunsetenv("KITE_MEDIA_DIR");
-        const QString beside = programDirectory();
-        QDir::setCurrent(before);
-        if (!chosen.isNull())
-            qputenv("KITE_MEDIA_DIR", chosen);
         QCOMPARE(QFileInfo(seven).absolutePath(), QFileInfo(media.path()).absoluteFilePath());
         QCOMPARE(eight, QString());
-        QCOMPARE(beside, QDir::cleanPath(QCoreApplication::applicationDirPath() + "/../share/kite-tutor"));
+        QCOMPARE(programDirectory(), QDir::cleanPath(QCoreApplication::applicationDirPath() + "/../share/kite-tutor"));
     }
 
     void messageBoxesCarryTheProgramsTitle()
@@ -483,22 +465,22 @@ private slots:
             return kt::readWholeFile(p, max).has_value();
         };
         QVERIFY(writeBytes(path, QByteArray()));
-        QCOMPARE(kt::readWholeFile(path), std::optional<QByteArray>(QByteArray()));
+        QCOMPARE(kt::readWholeFile(path), Bytes(""));
         const QByteArray content = QByteArray("x\r\n").repeated(50000);
         QVERIFY(writeBytes(path, content));
-        QCOMPARE(kt::readWholeFile(path), std::optional<QByteArray>(content));
+        QCOMPARE(kt::readWholeFile(path), Bytes(content));
         QCOMPARE((QList<bool>{reads(path, content.size()), reads(path, content.size() - 1), reads(dir.path()),
                               reads("/dev/zero", 1 << 20), reads(dir.filePath("missing"))}),
                  (QList<bool>{true, false, false, false, false}));
         // The start of a larger file, and only as much memory as it holds.
         bool cut = false;
-        QCOMPARE(kt::readFileStart(path, 7, &cut), std::optional<QByteArray>("x\r\nx\r\nx"));
+        QCOMPARE(kt::readFileStart(path, 7, &cut), Bytes("x\r\nx\r\nx"));
         QVERIFY(cut);
-        QCOMPARE(kt::readFileStart(path, content.size(), &cut), std::optional<QByteArray>(content));
+        QCOMPARE(kt::readFileStart(path, content.size(), &cut), Bytes(content));
         QVERIFY(!cut);
         QVERIFY(writeBytes(path, annRecord));
-        const std::optional<QByteArray> small = kt::readFileStart(path, kDefaultMaxFileBytes, &cut);
-        QCOMPARE(small, std::optional<QByteArray>(annRecord));
+        const Bytes small = kt::readFileStart(path, kDefaultMaxFileBytes, &cut);
+        QCOMPARE(small, Bytes(annRecord));
         QVERIFY2(small->capacity() < 4096, qPrintable(QString::number(small->capacity())));
     }
 
@@ -507,18 +489,15 @@ private slots:
         QTemporaryDir dir;
         const QString settings = dir.filePath("kitetu.dat");
         QString error;
-        QVERIFY(kt::replaceFileAtomically(settings, "0,0,0\r\n", &error));
-        QVERIFY(kt::replaceFileAtomically(settings, "1,0,0\r\n", &error));
-        QVERIFY(error.isEmpty());
-        QCOMPARE(fileBytes(settings), QByteArray("1,0,0\r\n"));
+        QVERIFY(kt::replaceFileAtomically(settings, "0,0,0\r\n", &error)
+                && kt::replaceFileAtomically(settings, "1,0,0\r\n", &error) && error.isEmpty());
+        QCOMPARE(kt::readWholeFile(settings), Bytes("1,0,0\r\n"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList{"kitetu.dat"});
 
         const QString path = dir.filePath("Ann.scr");
-        QVERIFY(kt::appendWhole(path, annRecord, &error)); // creates the file
-        QVERIFY(kt::appendWhole(path, "1,2\r\n", &error));
-        QVERIFY(kt::appendWhole(path, QByteArray(), &error));
-        QVERIFY(error.isEmpty());
-        QCOMPARE(fileBytes(path), annRecord + "1,2\r\n");
+        QVERIFY(kt::appendWhole(path, annRecord, &error) && kt::appendWhole(path, "1,2\r\n", &error)
+                && kt::appendWhole(path, QByteArray(), &error) && error.isEmpty()); // the first creates the file
+        QCOMPARE(kt::readWholeFile(path), Bytes(annRecord + "1,2\r\n"));
         // A file-size limit makes the kernel accept only part of a write, as a full disk does.
         std::signal(SIGXFSZ, SIG_IGN); // as the program does
         const auto limited = [](rlim_t limit, const std::function<bool()>& write) {
@@ -538,7 +517,7 @@ private slots:
         error.clear();
         QVERIFY(!limited(3, [&] { return kt::replaceFileAtomically(settings, "1,0,1\r\n", &error); }));
         QVERIFY2(error.contains("File too large"), qPrintable(error)); // the system's reason, not "Unknown error"
-        QCOMPARE(fileBytes(settings), QByteArray("1,0,0\r\n"));
+        QCOMPARE(kt::readWholeFile(settings), Bytes("1,0,0\r\n"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
                  (QStringList{"Ann.scr", "kitetu.dat"}));
         if (QFileInfo::exists("/dev/full")) // a full disk
@@ -582,12 +561,11 @@ private slots:
             return;
         QVERIFY(!kt::readWholeFile(path).has_value());
         QString appendError, replaceError;
-        QVERIFY(!kt::appendWhole(path, annRecord, &appendError));
-        QVERIFY(!kt::replaceFileAtomically(path, annRecord, &replaceError));
-        QVERIFY(!kt::appendWhole(path, annRecord, nullptr) && !kt::replaceFileAtomically(path, annRecord));
+        QVERIFY(!kt::appendWhole(path, annRecord, &appendError) && !kt::appendWhole(path, annRecord, nullptr));
+        QVERIFY(!kt::replaceFileAtomically(path, annRecord, &replaceError) && !kt::replaceFileAtomically(path, annRecord));
         for (const QString& error : {appendError, replaceError})
             QVERIFY2(notPlain ? error.endsWith(notPlainFileReason()) : !error.isEmpty(), qPrintable(error));
-        QCOMPARE(fileBytes(outside), QByteArray("keep\r\n"));
+        QCOMPARE(kt::readWholeFile(outside), Bytes("keep\r\n"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"outside.txt"});
         QCOMPARE(fileKind(path), notPlain ? FileKind::Other : FileKind::Missing); // still what it was
         QCOMPARE(QDir(data).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot),
