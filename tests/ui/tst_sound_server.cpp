@@ -164,8 +164,8 @@ private slots:
         const QByteArray word = wavHeader(22050, 1, 22050);
         QTest::newRow("FLAC: 587 million frames at 1 MHz") << flacHeader(1000000, 1, 587000000) << "" << false;
         QTest::newRow("FLAC: 8 channels at 655350 Hz, 600 s") << flacHeader(655350, 8, 655350ULL * 600) << "" << false;
-        QTest::newRow("sparse 64 MB WAV: 64 channels at 2 MHz") << wavHeader(2000000, 64, 64 * mb - 44) << "" << false;
-        QTest::newRow("sparse 100 MB WAV: 64 channels at 2 MHz") << wavHeader(2000000, 64, 100 * mb - 44) << "" << false;
+        QTest::newRow("sparse 64 MB: 64 channels at 2 MHz") << wavHeader(2000000, 64, 64 * mb - 44) << "" << false;
+        QTest::newRow("sparse 100 MB: 64 channels at 2 MHz") << wavHeader(2000000, 64, 100 * mb - 44) << "" << false;
         QTest::newRow("31 s at 8 kHz") << wavHeader(8000, 1, 31 * 8000 * 2) << "" << false;
         QTest::newRow("a word: 0.5 s at 22050 Hz") << word << "" << true;
         QTest::newRow("29 s, 48 kHz stereo") << wavHeader(48000, 2, 29 * 48000 * 4) << "" << true;
@@ -245,8 +245,7 @@ private slots:
         QVERIFY(recorder.waitForFinished(3000));
 
         QFile raw(rawPath);
-        QVERIFY(raw.open(QIODevice::ReadOnly));
-        const QList<Segment> segments = findTones(raw.readAll(), tones);
+        const QList<Segment> segments = findTones(raw.open(QIODevice::ReadOnly) ? raw.readAll() : QByteArray(), tones);
         for (const Segment& s : segments)
             report += QString("[%1 Hz at %2 ms, %3 ms] ").arg(s.hz).arg(s.startMs, 0, 'f', 1).arg(s.endMs - s.startMs, 0, 'f', 1);
         QVERIFY2(segments.size() == tones.size(), qPrintable(report));
