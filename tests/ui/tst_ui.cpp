@@ -34,13 +34,6 @@ struct ActingPlayer : WavePlayer {
     void play(const QString&) override { during(); }
 };
 
-ActingPlayer* installActingPlayer()
-{
-    auto* player = new ActingPlayer;
-    platform().wavePlayer.reset(player);
-    return player;
-}
-
 // A window a test fills with controls; it may refuse to close, and notes drops.
 class Window : public Form {
 public:
@@ -74,14 +67,17 @@ class TestUi : public QObject {
     Q_OBJECT
 
 private slots:
-    // A tick falling due while a sound plays is held until the handler ends
-    // and fires once; a timer re-enabled meanwhile waits a fresh interval, and
-    // one disabled meanwhile never fires.
-    void ticksFallingDueDuringASoundAreHeld()
+    // While a handler's sounds play, what falls due waits for the handler to
+    // end: a tick then fires once (a timer re-enabled meanwhile waits a fresh
+    // interval, one disabled meanwhile never fires), and a window asked to
+    // close then closes and is deleted. A window may also refuse to close.
+    void whatFallsDueDuringASoundWaitsForTheHandler()
     {
         test::Sandbox sandbox;
+        auto* player = new ActingPlayer;
+        platform().wavePlayer.reset(player);
         // Each piece "plays" for 60 ms with the event loop running, as the real player's wait does.
-        installActingPlayer()->during = [] { QTest::qWait(60); };
+        player->during = [] { QTest::qWait(60); };
         QObject owner;
         Timer timer(&owner, QStringLiteral("Timer1"), 40, true);
         QStringList events;
@@ -107,16 +103,9 @@ private slots:
         timer.setEnabled(false);
         test::processEvents();
         QCOMPARE(events, (QStringList{"tick", "tick"}));
-    }
 
-    // A window may refuse to close; one asked to close while its handler
-    // speaks closes after the handler, and is deleted.
-    void closingWindows()
-    {
-        test::Sandbox sandbox;
-        ActingPlayer* player = installActingPlayer();
-        Forms::registerForm("Closable", [] { return new Window("Closable"); });
-        QPointer<Window> window(static_cast<Window*>(Forms::show("Closable")));
+        QPointer<Window> window(new Window("Closable"));
+        window->showForm();
         window->keepOpen = true;
         window->unload();
         QCOMPARE(Forms::find("Closable"), window.data());
