@@ -494,14 +494,14 @@ private slots:
     // be: none is listed, read or written, nothing outside the folder
     // changes, and a FIFO never makes anything wait. A plain file with a line
     // break in its name is not listed.
-    void unusableFiles_data()
+    void hostileFiles_data()
     {
         QTest::addColumn<QString>("kind");
         for (const char* kind : {"FIFO", "link outside", "dangling link", "folder", "line break in the name",
                                  "missing folder", "plain file for the folder"})
             QTest::newRow(kind) << QString::fromLatin1(kind);
     }
-    void unusableFiles()
+    void hostileFiles()
     {
         QFETCH(QString, kind);
         QTemporaryDir dir;
