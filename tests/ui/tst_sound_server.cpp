@@ -201,7 +201,6 @@ private slots:
             return QString();
         });
         player.play(path);
-        QCOMPARE(asked, QStringList{});
         player.play(QStringLiteral("missing.wav"));
         QCOMPARE(asked, (QStringList{"missing.wav", "default.wav"}));
     }

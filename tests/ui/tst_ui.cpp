@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The window layer: timers held while a sound plays, the drawing surface,
-// controls' events, file lookup, the size factor; the
-// comma-separated data-file format and the whole-file helpers.
+// The window layer: timers held while a sound plays, drawing, controls' events, file lookup,
+// the size factor; the comma-separated data-file format and the whole-file helpers.
 #include "TestKit.h"
 
 #include "ui/DataFile.h"
@@ -275,20 +274,17 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), box);
     }
 
-    // Files are found whatever their case. Recordings come from the media
-    // folder beside the program, or the one KITE_MEDIA_DIR names: a stray
-    // recording in the current folder is never played in place of the
+    // Program files are found whatever their case. Recordings come from the
+    // media folder beside the program, or the one KITE_MEDIA_DIR names: a
+    // stray recording in the current folder is never played in place of the
     // program's own.
-    void programAndDataFilesAreFound()
+    void programFilesAreFound()
     {
         test::Sandbox sandbox;
         sandbox.writeProgramFile("7.wav", "x");
-        for (const char* name : {"Ann.SCR", "bob.scr", "notes.txt"})
-            sandbox.writeDataFile(name, "x");
         QCOMPARE((QStringList{platform().paths.findProgramFile("7.WAV"), platform().paths.findProgramFile("8.WAV"),
                               platform().paths.findProgramFile("../7.wav")}),
                  (QStringList{sandbox.programDir() + "/7.wav", "", ""}));
-        QCOMPARE(Paths::match(sandbox.dataDir(), "*.scr"), (QStringList{"Ann.SCR", "bob.scr"}));
 
         QTemporaryDir media, here;
         for (const QString& path : {media.filePath("7.WAV"), here.filePath("7.WAV"), here.filePath("8.WAV")})
