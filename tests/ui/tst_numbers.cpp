@@ -1,10 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Number and date helpers modelled on the classic BASIC runtime, typed
-// numbers, and control arrays handing their index to handlers. The Enter walk
-// and refused entries are checked on the real windows (tst_algebra, tst_fractions).
-#include "TestKit.h"
-#include "ui/Controls.h"
-#include "ui/Form.h"
+// Number and date helpers modelled on the classic BASIC runtime, and typed
+// numbers. The Enter walk and refused entries are checked on the real windows
+// (tst_algebra, tst_fractions).
 #include "ui/Numbers.h"
 #include "ui/TypedNumber.h"
 
@@ -22,12 +19,6 @@ namespace {
 const double Big = std::numeric_limits<double>::max();
 const double Inf = std::numeric_limits<double>::infinity();
 const double NaN = std::numeric_limits<double>::quiet_NaN();
-
-// Str puts a blank before a non-negative number.
-QString spacedOf(const QString& plainText)
-{
-    return plainText.startsWith(QLatin1Char('-')) ? plainText : QLatin1Char(' ') + plainText;
-}
 } // namespace
 
 class TestNumbers : public QObject
@@ -35,14 +26,21 @@ class TestNumbers : public QObject
     Q_OBJECT
 
 private slots:
+    // A German desktop must still get "." as the decimal point and English
+    // months: every check here runs under one.
+    void initTestCase()
+    {
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        std::setlocale(LC_ALL, "de_DE.UTF-8"); // may not exist here; harmless then
+    }
+
     void val_data()
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<double>("expected");
-        QTest::newRow("letters") << "abc" << 0.0;
-        QTest::newRow("empty") << "" << 0.0;
-        QTest::newRow("minus only") << "-" << 0.0;
-        QTest::newRow("point only") << "." << 0.0;
+        // No number (an Arabic digit is none), a second sign, and numbers too small read as 0, never -0.
+        for (const char* zero : {"abc", "", "-", ".", "--5", "inf", "\u0663", "0e999999", "-0", "1e-400"})
+            QTest::addRow("\"%s\"", zero) << QString::fromUtf8(zero) << 0.0;
         QTest::newRow("two points") << "3.5.2" << 3.5;
         QTest::newRow("blank then digits then letters") << " 12abc" << 12.0;
         QTest::newRow("tab and negative") << "\t-2.5x" << -2.5;
@@ -50,30 +48,22 @@ private slots:
         QTest::newRow("E without digits") << "1e" << 1.0;
         QTest::newRow("plus sign") << "+7" << 7.0;
         QTest::newRow("negative leading point") << "-.25" << -0.25;
-        QTest::newRow("double sign") << "--5" << 0.0;
-        QTest::newRow("zero with huge exponent") << "0e999999" << 0.0;
-        QTest::newRow("negative zero") << "-0" << 0.0;
         QTest::newRow("overflow") << "1e400" << Big;
         QTest::newRow("overflow long exponent") << "9e99999999999999999999999" << Big;
-        QTest::newRow("underflow") << "1e-400" << 0.0;
         QTest::newRow("million digits") << QString(1'000'000, QLatin1Char('9')) << Big;
         QTest::newRow("million blanks") << QString(1'000'000, QLatin1Char(' ')) + "42" << 42.0;
         QTest::newRow("million fraction digits") << "2." + QString(1'000'000, QLatin1Char('5'))
                                                  << 2.5555555555555555;
         QTest::newRow("million leading zeros")
             << "0." + QString(1'000'000, QLatin1Char('0')) + "1e1000000" << 0.1;
-        QTest::newRow("arabic digit is not a digit") << QString::fromUtf8("\u0663") << 0.0;
-        QTest::newRow("infinity word") << "inf" << 0.0;
     }
     void val()
     {
         QFETCH(QString, text);
         QFETCH(double, expected);
         const double actual = kt::val(text);
-        QVERIFY(std::isfinite(actual));
-        QCOMPARE(actual, expected);
-        if (expected == 0.0)
-            QVERIFY(!std::signbit(actual));
+        QCOMPARE(actual, expected); // never inf
+        QVERIFY(expected < 0 || !std::signbit(actual)); // never -0
     }
 
     // CInt: round half to even, then clamp to 16 bits.
@@ -105,28 +95,15 @@ private slots:
 
     void wholeNumbers()
     {
-        QCOMPARE(kt::intFloor(-2.5), -3.0);
-        QCOMPARE(kt::fix(-2.5), -2.0);
-        QCOMPARE(kt::intFloor(-0.1), -1.0);
-        QCOMPARE(kt::fix(9.99), 9.0);
-        QCOMPARE(int(kt::addSaturating16(5, 2)), 7);
-        QCOMPARE(int(kt::addSaturating16(32760, 10)), 32767);
-        QCOMPARE(int(kt::addSaturating16(-32760, -10)), -32768);
-        QCOMPARE(int(kt::addSaturating16(0, INT_MAX)), 32767);
-        QCOMPARE(int(kt::addSaturating16(0, INT_MIN)), -32768);
-    }
-
-    void wholeNumberText()
-    {
-        QCOMPARE(kt::plain(5), QStringLiteral("5"));
-        QCOMPARE(kt::spaced(5), QStringLiteral(" 5"));
-        QCOMPARE(kt::spaced(-3), QStringLiteral("-3"));
-        QCOMPARE(kt::spaced(INT_MIN), QStringLiteral("-2147483648"));
-        QCOMPARE(kt::zeroPadded(2, 4), QStringLiteral("0002"));
-        QCOMPARE(kt::zeroPadded(-5, 4), QStringLiteral("-0005"));
-        QCOMPARE(kt::zeroPadded(12345, 4), QStringLiteral("12345"));
-        QCOMPARE(kt::zeroPadded(INT_MIN, 4), QStringLiteral("-2147483648"));
-        QCOMPARE(kt::zeroPadded(7, -3), QStringLiteral("7"));
+        QCOMPARE((QList<double>{intFloor(-2.5), fix(-2.5), intFloor(-0.1), fix(9.99)}), (QList<double>{-3, -2, -1, 9}));
+        const auto add = [](int score, int points) { return int(addSaturating16(qint16(score), points)); };
+        QCOMPARE((QList<int>{add(5, 2), add(32760, 10), add(-32760, -10), add(0, INT_MAX), add(0, INT_MIN)}),
+                 (QList<int>{7, 32767, -32768, 32767, -32768}));
+        QCOMPARE((QStringList{plain(5), spaced(5), spaced(-3), spaced(INT_MIN)}),
+                 (QStringList{"5", " 5", "-3", "-2147483648"}));
+        QCOMPARE((QStringList{zeroPadded(2, 4), zeroPadded(-5, 4), zeroPadded(12345, 4), zeroPadded(INT_MIN, 4),
+                              zeroPadded(7, -3)}),
+                 (QStringList{"0002", "-0005", "12345", "-2147483648", "7"}));
     }
 
     // Str of doubles (15 digits) and singles (7 digits).
@@ -166,35 +143,18 @@ private slots:
         QFETCH(bool, single);
         QFETCH(QString, plainText);
         QCOMPARE(single ? kt::plainSingle(float(value)) : kt::plain(value), plainText);
-        QCOMPARE(single ? kt::spacedSingle(float(value)) : kt::spaced(value), spacedOf(plainText));
-    }
-
-    void textIgnoresLocale()
-    {
-        // A German desktop must still get "." as decimal point and English months.
-        const QLocale before;
-        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-        std::setlocale(LC_ALL, "de_DE.UTF-8"); // may not exist here; harmless then
-
-        QCOMPARE(kt::plain(2.5), QStringLiteral("2.5"));
-        QCOMPARE(kt::plainSingle(2.5f), QStringLiteral("2.5"));
-        QCOMPARE(kt::val(u"2.5"), 2.5);
-        QCOMPARE(kt::mediumDate(QDate(2026, 3, 1)), QStringLiteral("01-Mar-26"));
-
-        std::setlocale(LC_ALL, "C");
-        QLocale::setDefault(before);
+        // Str puts a blank before a non-negative number.
+        const QString spacedText = plainText.startsWith(u'-') ? plainText : u' ' + plainText;
+        QCOMPARE(single ? kt::spacedSingle(float(value)) : kt::spaced(value), spacedText);
     }
 
     void datesAndTimes()
     {
-        QCOMPARE(kt::mediumDate(QDate(2026, 12, 5)), QStringLiteral("05-Dec-26"));
-        QCOMPARE(kt::recordDate(QDate(2026, 12, 5)), QStringLiteral("12-05-2026"));
-        QCOMPARE(kt::mediumDate(QDate(2000, 1, 31)), QStringLiteral("31-Jan-00"));
-        QCOMPARE(kt::recordDate(QDate(999, 1, 1)), QStringLiteral("01-01-0999"));
-        QCOMPARE(kt::mediumDate(QDate(2026, 2, 30)), QString());
-        QCOMPARE(kt::recordDate(QDate(2026, 2, 30)), QString());
-        QCOMPARE(kt::recordTime(QTime(16, 20, 5)), QStringLiteral("16:20:05"));
-        QCOMPARE(kt::recordTime(QTime()), QString());
+        const QDate dec5(2026, 12, 5), feb30(2026, 2, 30);
+        QCOMPARE((QStringList{mediumDate(dec5), recordDate(dec5), mediumDate(QDate(2000, 1, 31)),
+                              recordDate(QDate(999, 1, 1)), mediumDate(feb30), recordDate(feb30),
+                              recordTime(QTime(16, 20, 5)), recordTime(QTime())}),
+                 (QStringList{"05-Dec-26", "12-05-2026", "31-Jan-00", "01-01-0999", "", "", "16:20:05", ""}));
     }
 
     void parseRecordDate_data()
@@ -203,14 +163,10 @@ private slots:
         QTest::addColumn<QDate>("expected");
         QTest::newRow("record date") << "12-05-2026" << QDate(2026, 12, 5);
         QTest::newRow("surrounding blanks") << " 12-05-2026\t" << QDate(2026, 12, 5);
-        QTest::newRow("month 13") << "13-05-2026" << QDate();
-        QTest::newRow("day 30 of February") << "02-30-2026" << QDate();
-        QTest::newRow("iso order") << "2026-12-05" << QDate();
-        QTest::newRow("empty") << "" << QDate();
-        QTest::newRow("one-digit month") << "1-05-2026" << QDate();
-        QTest::newRow("trailing letter") << "12-05-2026x" << QDate();
-        QTest::newRow("sign in field") << "+2-05-2026" << QDate();
-        QTest::newRow("non-ascii digit") << QString::fromUtf8("1\u0663-05-2026") << QDate();
+        // Month 13, 30 February, another order, a one-digit month, a trailing letter, a sign, an Arabic digit.
+        for (const char* bad : {"13-05-2026", "02-30-2026", "2026-12-05", "", "1-05-2026", "12-05-2026x", "+2-05-2026",
+                                "1\u0663-05-2026"})
+            QTest::addRow("\"%s\"", bad) << QString::fromUtf8(bad) << QDate();
     }
     void parseRecordDate()
     {
@@ -223,99 +179,48 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("type");
-        QTest::addColumn<bool>("accepted");
-        QTest::addColumn<double>("value");
+        QTest::addColumn<double>("value"); // NaN: refused
         const int i16 = int(NumberType::Integer16), single = int(NumberType::Single),
                   dbl = int(NumberType::Double), whole = -1; // whole: readTypedWhole
-        QTest::newRow("empty") << "" << dbl << false << 0.0;
-        QTest::newRow("letters read 0 without a typed 0") << "abc" << dbl << false << 0.0;
-        QTest::newRow("typed zero") << "0" << dbl << true << 0.0;
-        QTest::newRow("typed zero point") << "0.0" << i16 << true << 0.0;
-        QTest::newRow("minus sign alone") << "-" << dbl << false << 0.0;
-        QTest::newRow("number then letters") << "3x" << dbl << true << 3.0;
-        QTest::newRow("leading blanks") << "  -2.5" << dbl << true << -2.5;
-        QTest::newRow("16-bit top") << "32767" << i16 << true << 32767.0;
-        QTest::newRow("16-bit too big") << "40000" << i16 << false << 0.0;
-        QTest::newRow("16-bit bottom") << "-32768" << i16 << true << -32768.0;
-        QTest::newRow("16-bit rounds half to even") << "2.5" << i16 << true << 2.0;
-        QTest::newRow("single fits") << "1e38" << single << true << 1e38;
-        QTest::newRow("single overflows") << "1e39" << single << false << 0.0;
-        QTest::newRow("double takes 1e39") << "1e39" << dbl << true << 1e39;
-        QTest::newRow("double overflows") << "1e999" << dbl << false << 0.0;
-        QTest::newRow("tiny reads as zero with a 0 typed") << "1e-999" << dbl << false << 0.0;
-        QTest::newRow("tiny with a zero") << "0.0e-999" << dbl << true << 0.0;
-        QTest::newRow("whole typed with a point") << "3.0" << whole << true << 3.0;
-        QTest::newRow("whole refuses a fraction") << "3.5" << whole << false << 0.0;
-        QTest::newRow("whole refuses 32768") << "32768" << whole << false << 0.0;
-        QTest::newRow("whole bottom") << "-32768x" << whole << true << -32768.0;
-        QTest::newRow("whole needs a number") << "x" << whole << false << 0.0;
+        QTest::newRow("empty") << "" << dbl << NaN;
+        QTest::newRow("letters read 0 without a typed 0") << "abc" << dbl << NaN;
+        QTest::newRow("typed zero") << "0" << dbl << 0.0;
+        QTest::newRow("typed zero point") << "0.0" << i16 << 0.0;
+        QTest::newRow("minus sign alone") << "-" << dbl << NaN;
+        QTest::newRow("number then letters") << "3x" << dbl << 3.0;
+        QTest::newRow("leading blanks") << "  -2.5" << dbl << -2.5;
+        QTest::newRow("16-bit top") << "32767" << i16 << 32767.0;
+        QTest::newRow("16-bit too big") << "40000" << i16 << NaN;
+        QTest::newRow("16-bit bottom") << "-32768" << i16 << -32768.0;
+        QTest::newRow("16-bit rounds half to even") << "2.5" << i16 << 2.0;
+        QTest::newRow("single fits") << "1e38" << single << 1e38;
+        QTest::newRow("single overflows") << "1e39" << single << NaN;
+        QTest::newRow("double takes 1e39") << "1e39" << dbl << 1e39;
+        QTest::newRow("double overflows") << "1e999" << dbl << NaN;
+        QTest::newRow("tiny reads as zero with a 0 typed") << "1e-999" << dbl << NaN;
+        QTest::newRow("tiny with a zero") << "0.0e-999" << dbl << 0.0;
+        QTest::newRow("whole typed with a point") << "3.0" << whole << 3.0;
+        QTest::newRow("whole refuses a fraction") << "3.5" << whole << NaN;
+        QTest::newRow("whole refuses 32768") << "32768" << whole << NaN;
+        QTest::newRow("whole bottom") << "-32768x" << whole << -32768.0;
+        QTest::newRow("whole needs a number") << "x" << whole << NaN;
     }
     void typedNumbers()
     {
         QFETCH(QString, text);
         QFETCH(int, type);
-        QFETCH(bool, accepted);
         QFETCH(double, value);
         const std::optional<double> read = type < 0 ? std::optional<double>(readTypedWhole(text))
                                                    : readTypedNumber(text, NumberType(type));
-        QCOMPARE(read.has_value(), accepted);
-        if (accepted)
-            QCOMPARE(*read, value);
+        QCOMPARE(read.value_or(NaN), value);
     }
 
     void resultsMustFitTheirType()
     {
-        QVERIFY(fitsNumberType(1e300, NumberType::Double));
-        QVERIFY(!fitsNumberType(std::numeric_limits<double>::infinity(), NumberType::Double));
-        QVERIFY(!fitsNumberType(std::nan(""), NumberType::Double));
-        QVERIFY(!fitsNumberType(3.5e38, NumberType::Single));
-        QVERIFY(!fitsNumberType(32767.5, NumberType::Integer16)); // rounds to 32768
-    }
-
-    void arraysOfEveryKindHandTheirIndexToHandlers()
-    {
-        test::Sandbox sandbox(false);
-        struct Window : Form {
-            ControlArray<Label> Label1{QStringLiteral("Label1")};
-            ControlArray<ImageBox> Image1{QStringLiteral("Image1")};
-            ControlArray<TextBox> Text1{QStringLiteral("Text1")};
-            ControlArray<OptionButton> TimeChoice{QStringLiteral("TimeChoice")};
-            QList<int> labelClicks, imageDowns, optionDoubles, keys;
-            Window() : Form(QStringLiteral("Arrays"))
-            {
-                setSizeTwips(6000, 4000);
-                for (int i = 0; i < 3; ++i) {
-                    addLabel(Label1, i, 100 + 1000 * i, 100, 900, 300, QString::number(i));
-                    addImage(Image1, i, 100 + 1000 * i, 500, 900, 300);
-                    addTextBox(Text1, i, 100 + 1000 * i, 900, 900, 300);
-                }
-                for (int i = 1; i <= 3; ++i)
-                    addOption(TimeChoice, i, 100, 1600 + 350 * i, 2000, 300, QString::number(i));
-                Label1.on(&Label::clicked, this, [this](int index) { labelClicks << index; });
-                Image1.on(&ImageBox::mouseDown, this, [this](int index) { imageDowns << index; });
-                TimeChoice.on(&OptionButton::doubleClicked, this,
-                              [this](int index, int) { optionDoubles << index; });
-                Text1.on(&TextBox::keyPressed, this, [this](int index, int& ascii) {
-                    keys << index;
-                    if (ascii == 'x')
-                        ascii = 0;
-                });
-            }
-        };
-        auto* window = new Window;
-        window->showForm();
-        // Elements are named "Label1(2)" (tests and the catalogue find them so); no element past the end.
-        QCOMPARE(window->Label1[2], test::control<Label>(window, QStringLiteral("Label1(2)")));
-        QCOMPARE(window->Label1[7], nullptr);
-
-        test::click(window->Label1[2]);
-        test::click(window->Image1[1]);
-        test::doubleClick(window->TimeChoice[3]);
-        test::typeText(window->Text1[1], QStringLiteral("axb"));
-        QCOMPARE(window->labelClicks + window->imageDowns + window->optionDoubles + window->keys,
-                 (QList<int>{2, 1, 3, 1, 1, 1}));
-        QCOMPARE(window->Text1[1]->text(), QStringLiteral("ab"));
-        window->close();
+        QCOMPARE((QList<bool>{fitsNumberType(1e300, NumberType::Double), fitsNumberType(Inf, NumberType::Double),
+                              fitsNumberType(NaN, NumberType::Double), fitsNumberType(3.5e38, NumberType::Single),
+                              fitsNumberType(32767.5, NumberType::Integer16)}), // rounds to 32768
+                 (QList<bool>{true, false, false, false, false}));
     }
 };
 

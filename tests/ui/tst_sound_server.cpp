@@ -15,6 +15,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
+#include <QtEndian>
 
 #include <sndfile.h>
 #include <sys/resource.h>
@@ -23,9 +24,8 @@
 #include <unistd.h>
 
 #include <cmath>
-#include <csignal>
+#include <cstdio>
 #include <new>
-#include <utility>
 #include <vector>
 
 using namespace kt;
@@ -87,52 +87,36 @@ QList<Segment> findTones(const QByteArray& raw, const QList<Tone>& tones)
 // A FLAC stream of its header alone (42 bytes) that claims what it likes.
 QByteArray flacHeader(quint32 rate, int channels, quint64 frames)
 {
-    QByteArray bytes("fLaC\x80\x00\x00\x22\x10\x00\x10\x00", 12); // last block: STREAMINFO, 34 bytes
-    bytes.append(6, '\0');                                               // frame sizes unknown
-    const quint64 packed = quint64(rate) << 44 | quint64(channels - 1) << 41 | quint64(15) << 36 | frames;
-    for (int shift = 56; shift >= 0; shift -= 8)
-        bytes.append(char(packed >> shift));
-    return bytes.append(16, '\0'); // no MD5
+    // The last block, STREAMINFO of 34 bytes: frame sizes unknown, 16 bits a sample, no MD5.
+    const quint64 packed = qToBigEndian(quint64(rate) << 44 | quint64(channels - 1) << 41 | quint64(15) << 36 | frames);
+    return QByteArray("fLaC\x80\x00\x00\x22\x10\x00\x10\x00", 12) + QByteArray(6, '\0')
+           + QByteArray(reinterpret_cast<const char*>(&packed), 8) + QByteArray(16, '\0');
 }
 
-// A 16-bit PCM WAV header for a data chunk of `dataBytes`; the file is then
-// stretched (sparse, all zeros) to hold them.
+// A 16-bit PCM WAV header for a data chunk of `dataBytes`.
 QByteArray wavHeader(quint32 rate, int channels, quint32 dataBytes)
 {
-    QByteArray h;
-    auto u32 = [&h](quint32 v) { h.append(reinterpret_cast<const char*>(&v), 4); };
-    auto u16 = [&h](quint16 v) { h.append(reinterpret_cast<const char*>(&v), 2); };
-    h.append("RIFF");
-    u32(36 + dataBytes);
-    h.append("WAVEfmt ");
-    u32(16);
-    u16(1);
-    u16(quint16(channels));
-    u32(rate);
-    u32(rate * quint32(channels) * 2);
-    u16(quint16(channels * 2));
-    u16(16);
-    h.append("data");
-    u32(dataBytes);
-    return h;
+    const auto le = [](quint32 v, int bytes) { return QByteArray(reinterpret_cast<const char*>(&v), bytes); };
+    return "RIFF" + le(36 + dataBytes, 4) + "WAVEfmt " + le(16, 4) + le(1, 2) + le(channels, 2) + le(rate, 4)
+           + le(rate * channels * 2, 4) + le(channels * 2, 2) + le(16, 2) + "data" + le(dataBytes, 4);
 }
 
-bool writeRecording(const QString& path, const QByteArray& bytes, qint64 size)
+// Writes a recording; a WAV file is stretched (sparse, all zeros) to the length its header gives.
+bool writeRecording(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.resize(qMax(size, qint64(bytes.size())));
+    const qint64 size = bytes.startsWith("RIFF") ? 8 + qFromLittleEndian<quint32>(bytes.constData() + 4) : 0;
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()
+           && file.resize(qMax(size, bytes.size()));
 }
 
-// Decodes in a child process and says whether it decoded and how much the
-// peak resident memory grew meanwhile (kB); -1 when it hung or died.
-std::pair<bool, long> decodeInChild(const QString& path)
+// Decodes in a child process and tells how it went: "decoded", "refused", or
+// what went wrong. A hung decoder is killed after 20 s.
+QString decodeInChild(const QString& path)
 {
-    int fds[2];
-    if (::pipe(fds) != 0)
-        return {false, -1};
     const pid_t pid = ::fork();
     if (pid == 0) {
-        ::close(fds[0]);
+        ::alarm(20);
 #if !defined(__SANITIZE_ADDRESS__)
         // A runaway allocation fails here instead of swapping the machine.
         QFile statm(QStringLiteral("/proc/self/statm"));
@@ -148,29 +132,17 @@ std::pair<bool, long> decodeInChild(const QString& path)
         try {
             ok = decodeWaveFile(path, sinkAudioFormat(), &pcm);
         } catch (const std::bad_alloc&) {
-            ::_exit(2);
+            ::_exit(3);
         }
         ::getrusage(RUSAGE_SELF, &after);
-        const long report[2] = {ok ? 1 : 0, after.ru_maxrss - before.ru_maxrss};
-        ::_exit(::write(fds[1], report, sizeof report) == sizeof report ? 0 : 3);
+        const long grewKb = after.ru_maxrss - before.ru_maxrss;
+        std::fprintf(stderr, "%s: peak memory +%ld kB\n", QTest::currentDataTag(), grewKb);
+        ::_exit(grewKb > 64 * 1024 ? 2 : ok ? 0 : 1);
     }
-    ::close(fds[1]);
-    long report[2] = {0, -1};
-    QElapsedTimer clock;
-    clock.start();
     int status = 0;
-    while (::waitpid(pid, &status, WNOHANG) == 0) {
-        if (clock.elapsed() > 20000) {
-            ::kill(pid, SIGKILL);
-            ::waitpid(pid, &status, 0);
-            ::close(fds[0]);
-            return {false, -1};
-        }
-        ::usleep(10000);
-    }
-    const bool told = ::read(fds[0], report, sizeof report) == sizeof report;
-    ::close(fds[0]);
-    return {told && report[0] == 1, told ? report[1] : -1};
+    ::waitpid(pid, &status, 0);
+    const QStringList outcomes{"decoded", "refused", "took over 64 MB", "ran out of memory"};
+    return WIFEXITED(status) ? outcomes.value(WEXITSTATUS(status)) : QStringLiteral("hung or died");
 }
 
 } // namespace
@@ -186,48 +158,35 @@ private slots:
     void hostileRecordings_data()
     {
         QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<qint64>("size"); // stretched to this many bytes
         QTest::addColumn<QString>("kind");
         QTest::addColumn<bool>("decoded");
-        const qint64 mb = 1 << 20;
-        QTest::newRow("FLAC: 587 million frames at 1 MHz") << flacHeader(1000000, 1, 587000000) << 0LL << QString() << false;
-        QTest::newRow("FLAC: 8 channels at 655350 Hz, 600 s") << flacHeader(655350, 8, 655350ULL * 600) << 0LL << QString()
-                                                             << false;
-        QTest::newRow("sparse 64 MB WAV: 64 channels at 2 MHz")
-            << wavHeader(2000000, 64, quint32(64 * mb - 44)) << 64 * mb << QString() << false;
-        QTest::newRow("sparse 100 MB WAV: 64 channels at 2 MHz")
-            << wavHeader(2000000, 64, quint32(100 * mb - 44)) << 100 * mb << QString() << false;
-        QTest::newRow("31 s at 8 kHz") << wavHeader(8000, 1, 31 * 8000 * 2) << 44 + 31 * 8000 * 2LL << QString() << false;
-        QTest::newRow("a word: 0.5 s at 22050 Hz") << wavHeader(22050, 1, 22050) << 44 + 22050LL << QString() << true;
-        QTest::newRow("29 s, 48 kHz stereo") << wavHeader(48000, 2, 29 * 48000 * 4) << 44 + 29 * 48000 * 4LL
-                                             << QString() << true;
-        QTest::newRow("the most samples allowed: 30 s at 139810 Hz")
-            << wavHeader(139810, 1, 4194300 * 2) << 44 + 4194300 * 2LL << QString() << true;
-        QTest::newRow("FIFO") << QByteArray() << 0LL << QStringLiteral("fifo") << false;
-        QTest::newRow("link to a word") << wavHeader(22050, 1, 22050) << 44 + 22050LL << QStringLiteral("link") << false;
+        const quint32 mb = 1 << 20;
+        const QByteArray word = wavHeader(22050, 1, 22050);
+        QTest::newRow("FLAC: 587 million frames at 1 MHz") << flacHeader(1000000, 1, 587000000) << "" << false;
+        QTest::newRow("FLAC: 8 channels at 655350 Hz, 600 s") << flacHeader(655350, 8, 655350ULL * 600) << "" << false;
+        QTest::newRow("sparse 64 MB: 64 channels at 2 MHz") << wavHeader(2000000, 64, 64 * mb - 44) << "" << false;
+        QTest::newRow("sparse 100 MB: 64 channels at 2 MHz") << wavHeader(2000000, 64, 100 * mb - 44) << "" << false;
+        QTest::newRow("31 s at 8 kHz") << wavHeader(8000, 1, 31 * 8000 * 2) << "" << false;
+        QTest::newRow("a word: 0.5 s at 22050 Hz") << word << "" << true;
+        QTest::newRow("29 s, 48 kHz stereo") << wavHeader(48000, 2, 29 * 48000 * 4) << "" << true;
+        QTest::newRow("the most samples allowed: 30 s at 139810 Hz") << wavHeader(139810, 1, 4194300 * 2) << "" << true;
+        QTest::newRow("FIFO") << QByteArray() << "fifo" << false;
+        QTest::newRow("link to a word") << word << "link" << false;
     }
     void hostileRecordings()
     {
         QFETCH(QByteArray, bytes);
-        QFETCH(qint64, size);
         QFETCH(QString, kind);
         QFETCH(bool, decoded);
-        const QString path = m_dir.filePath(QStringLiteral("cat.wav"));
+        const QString path = m_dir.filePath("cat.wav"), real = m_dir.filePath("real.wav");
         QFile::remove(path);
-        if (kind == QLatin1String("fifo")) {
+        if (kind == "fifo")
             QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-        } else if (kind == QLatin1String("link")) {
-            QVERIFY(writeRecording(m_dir.filePath(QStringLiteral("real.wav")), bytes, size));
-            QVERIFY(QFile::link(m_dir.filePath(QStringLiteral("real.wav")), path));
-        } else {
-            QVERIFY(writeRecording(path, bytes, size));
-        }
-        const auto [ok, grewKb] = decodeInChild(path);
-        qInfo("%s: %s, peak memory +%ld kB", QTest::currentDataTag(), ok ? "decoded" : "refused", grewKb);
-        QVERIFY2(grewKb >= 0, "the decoder hung or died");
-        QCOMPARE(ok, decoded);
-        QCOMPARE_LE(grewKb, 64L * 1024);
-        QFile::remove(path);
+        else if (kind == "link")
+            QVERIFY(writeRecording(real, bytes) && QFile::link(real, path));
+        else
+            QVERIFY(writeRecording(path, bytes));
+        QCOMPARE(decodeInChild(path), QString(decoded ? "decoded" : "refused"));
     }
 
     // A user's recording that is refused plays nothing, as a missing one:
@@ -235,14 +194,13 @@ private slots:
     void aRefusedRecordingIsAsIfMissing()
     {
         const QString path = m_dir.filePath(QStringLiteral("long.wav"));
-        QVERIFY(writeRecording(path, wavHeader(8000, 1, 31 * 8000 * 2), 44 + 31 * 8000 * 2));
+        QVERIFY(writeRecording(path, wavHeader(8000, 1, 31 * 8000 * 2)));
         QStringList asked;
         SinkWavePlayer player([&asked](const QString& name) {
             asked << name;
             return QString();
         });
         player.play(path);
-        QCOMPARE(asked, QStringList{});
         player.play(QStringLiteral("missing.wav"));
         QCOMPARE(asked, (QStringList{"missing.wav", "default.wav"}));
     }
@@ -270,12 +228,14 @@ private slots:
 
         SinkWavePlayer player;
         QList<qint64> blockedMs;
+        QString report;
         QElapsedTimer timer;
         timer.start();
         for (const Tone& t : tones) {
             const qint64 before = timer.elapsed();
             player.play(t.asked);
             blockedMs << timer.elapsed() - before;
+            report += QString("%1 blocked %2 ms; ").arg(t.asked).arg(blockedMs.last());
         }
         const qint64 totalMs = timer.elapsed();
         QVERIFY(player.available());
@@ -284,16 +244,10 @@ private slots:
         QVERIFY(recorder.waitForFinished(3000));
 
         QFile raw(rawPath);
-        QVERIFY(raw.open(QIODevice::ReadOnly));
-        const QList<Segment> segments = findTones(raw.readAll(), tones);
-        QString report;
-        for (int i = 0; i < tones.size(); ++i)
-            report += QString("%1 blocked %2 ms; ").arg(tones[i].asked).arg(blockedMs[i]);
+        const QList<Segment> segments = findTones(raw.open(QIODevice::ReadOnly) ? raw.readAll() : QByteArray(), tones);
         for (const Segment& s : segments)
             report += QString("[%1 Hz at %2 ms, %3 ms] ").arg(s.hz).arg(s.startMs, 0, 'f', 1).arg(s.endMs - s.startMs, 0, 'f', 1);
-        qInfo().noquote() << report;
-
-        QCOMPARE(segments.size(), tones.size());
+        QVERIFY2(segments.size() == tones.size(), qPrintable(report));
         int sum = 0;
         for (int i = 0; i < tones.size(); ++i) {
             sum += tones[i].ms;
@@ -316,7 +270,6 @@ private slots:
             QElapsedTimer timer;
             timer.start();
             player.play("BEEP.WAV");
-            QCOMPARE_LT(timer.elapsed(), 200);
             player.play("BEEP.WAV");
             player.play("missing.wav");
             QCOMPARE_LT(timer.elapsed(), 200);
@@ -325,8 +278,7 @@ private slots:
         }
         QTemporaryDir home;
         QFile config(home.filePath("client.conf"));
-        QVERIFY(config.open(QIODevice::WriteOnly) && config.write("autospawn = no\n") > 0);
-        config.close();
+        QVERIFY(config.open(QIODevice::WriteOnly) && config.write("autospawn = no\n") > 0 && config.flush());
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(kChildMode, "1");
         env.insert("PULSE_SERVER", "unix:" + home.filePath("no-such-socket"));
