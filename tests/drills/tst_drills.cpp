@@ -54,6 +54,11 @@ QList<double> sums(const QList<int>& ds)
     draws[1] = lower(ds[1]);
     return draws;
 }
+// Data rows of the drill tables (their columns are named where they are read).
+using Walk = std::tuple<QString, int, QList<double>, QString, QString, QString>;
+using Highlight = std::tuple<QString, QList<double>, int, QString, QString>;
+using Suns = std::tuple<QString, int, QList<double>, QList<int>, QString, QString, QString>;
+using Another = std::tuple<QString, int, QList<double>, QList<double>, QString, QString, QString>;
 // 535 - 272: the hundreds draw 6 is not below 5 and is drawn again.
 const QList<double> borrowing{digit(5), lower(2), digit(3), digit(7), digit(5), lower(6), lower(2), Tail};
 
@@ -68,8 +73,7 @@ public:
                            QRect(3000, 2400, 2400, 480)});
         addToAnswerArea(addLine(QStringLiteral("Pointer"), 100, 100, 200, 200));
     }
-    using ChoiceDrill::locked, ChoiceDrill::offerChoices, ChoiceDrill::offerWrittenChoices, ChoiceDrill::Option1,
-        ChoiceDrill::step;
+    using ChoiceDrill::locked, ChoiceDrill::offerChoices, ChoiceDrill::Option1, ChoiceDrill::step;
     QList<int> answeredSteps;
     int wipes = 0;
     bool finishOnRight = false;
@@ -316,55 +320,6 @@ private slots:
         QVERIFY(box->player->played.isEmpty() && verdict() == "unchanged" && drill->answeredSteps == QList<int>{1});
     }
 
-    // A window of one question with six written answers, scored on every
-    // answer until the right one, as the picture and clock quizzes are.
-    void oneQuestionScoresEachAnswerUntilRight_data()
-    {
-        QTest::addColumn<int>("pointsRight");
-        QTest::addColumn<int>("floor");
-        QTest::addColumn<int>("start");
-        QTest::addColumn<bool>("scoreShown");
-        QTest::addColumn<QList<int>>("scores"); // after each answer: 1, 6, 2 (right), 5
-        QTest::addColumn<QString>("caption");
-        QTest::newRow("falls freely") << 1 << -32768 << 1 << true << QList<int>{0, -1, 0, 0} << "Score =  0";
-        QTest::newRow("not below 0") << 2 << 0 << 1 << true << QList<int>{0, 0, 2, 2} << "Score =  2";
-        QTest::newRow("score hidden") << 1 << -32768 << 0 << false << QList<int>{-1, -2, -1, -1} << "kept";
-    }
-    void oneQuestionScoresEachAnswerUntilRight()
-    {
-        QFETCH(int, pointsRight);
-        QFETCH(int, floor);
-        QFETCH(int, start);
-        QFETCH(bool, scoreShown);
-        QFETCH(QList<int>, scores);
-        QFETCH(QString, caption);
-        probe({.choiceCount = 6, .orLabels = {}, .verdictTimer = {}, .pictureTimer = {},
-               .rightVerdict = QStringLiteral("Correct  -  3:05"), .speakChoiceBelowStep = 0, .praise = PraiseSet::Early,
-               .clearSelectionAfterAnswer = false, .verdictClearing = VerdictClearing::Never,
-               .wipePictureAfterAnswer = false, .answerScore = &SessionState::FractionScore,
-               .pointsRight = pointsRight, .pointsWrong = -1, .scoreFloor = floor,
-               .scoreShown = [scoreShown] { return scoreShown; }});
-        for (int i = 1; i <= 6; ++i)
-            drill->Option1[i]->setText(QString::number(i * 10));
-        drill->offerWrittenChoices(2);
-        // With no timer and no "or" labels named, the window makes none of them.
-        QVERIFY(!form->findChild<Timer*>(QStringLiteral("Timer1")) && !form->findChild<Label*>("Label2"));
-        control<Label>(form, "LabelScore")->setText(QStringLiteral("kept"));
-        session().SoundOn = 1;
-        session().FractionScore = qint16(start);
-        script({0.0}); // the early set's first praise, "great.wav"
-        const QStringList verdicts{"Wrong", "Wrong", "Correct  -  3:05", "Wrong"};
-        for (int i = 0; i < 4; ++i) {
-            doubleClick(choice(QList<int>{1, 6, 2, 5}[i]));
-            QCOMPARE(verdict(), verdicts[i]);
-            QCOMPARE(int(session().FractionScore), scores[i]);
-        }
-        // Nothing spoken; praise only until the right answer, which the window hears of once.
-        QCOMPARE(box->player->played, (QStringList{"tryagain.wav", "tryagain.wav", "great.wav"}));
-        QCOMPARE(drill->answeredSteps, QList<int>{1});
-        QCOMPARE(text("LabelScore"), caption);
-    }
-
     void verdictClearedAfterTheStepOrAtOnceWhenSoundsPlayed_data()
     {
         QTest::addColumn<VerdictClearing>("clearing");
@@ -391,87 +346,75 @@ private slots:
 
     void walksTheProblem_data()
     {
-        QTest::addColumn<QString>("window");
-        QTest::addColumn<int>("level");
-        QTest::addColumn<QList<double>>("draws");
-        QTest::addColumn<QString>("steps");
-        QTest::addColumn<QString>("working"); // after the last answer
-        QTest::addColumn<QString>("spoken");  // the narration of the first and the last question
-        QTest::newRow("9 + 8") << Add << 1 << sums({9, 8}) << "9 + 8 =?:17" << "Y1=7 Y2=1" << "9 plus 8 equals";
-        QTest::newRow("1 + 0, no tens") << Add << 1 << sums({1, 0}) << "1 + 0 =?:1" << "Y1=1" << "1 plus 0 equals";
+        // Window, level, draws, steps, the working after the last answer, the
+        // narration of the first and the last question.
+        QTest::addColumn<Walk>("row");
+        QTest::newRow("9 + 8") << Walk{Add, 1, sums({9, 8}), "9 + 8 =?:17", "Y1=7 Y2=1", "9 plus 8 equals"};
+        QTest::newRow("1 + 0, no tens") << Walk{Add, 1, sums({1, 0}), "1 + 0 =?:1", "Y1=1", "1 plus 0 equals"};
         QTest::newRow("carries in every column")
-            << Add << 2 << sums({7, 8, 4, 5, 9, 9}) << "7 + 8 =?:15|1 + 4 + 5 = ?:10|1 + 9 + 9 = ?:19"
-            << "Y1=5 Y2=0 Y3=9 Y4=1 C1=1 C2=1" << "7 plus 8 equals / 1 plus 9 plus 9 equals";
-        QTest::newRow("zero carries")
-            << Add << 2 << sums({4, 5, 3, 2, 1, 1}) << "4 + 5 =?:9|0 + 3 + 2 = ?:5|0 + 1 + 1 = ?:2"
-            << "Y1=9 Y2=5 Y3=2 C1=0 C2=0" << "4 plus 5 equals / 0 plus 1 plus 1 equals";
-        QTest::newRow("9 - 9") << Sub << 1 << digits({9}) << "9 - 9 =?:0" << "Y1=0" << "9 minus 9 equals";
-        QTest::newRow("ones drawn again") << Sub << 1 << QList<double>{digit(1), lower(5), lower(3), lower(1), Tail}
-                                          << "1 - 1 =?:0" << "Y1=0" << "1 minus 1 equals";
+            << Walk{Add, 2, sums({7, 8, 4, 5, 9, 9}), "7 + 8 =?:15|1 + 4 + 5 = ?:10|1 + 9 + 9 = ?:19",
+                    "Y1=5 Y2=0 Y3=9 Y4=1 C1=1 C2=1", "7 plus 8 equals / 1 plus 9 plus 9 equals"};
+        QTest::newRow("zero carries") << Walk{Add, 2, sums({4, 5, 3, 2, 1, 1}), "4 + 5 =?:9|0 + 3 + 2 = ?:5|0 + 1 + 1 = ?:2",
+                                              "Y1=9 Y2=5 Y3=2 C1=0 C2=0", "4 plus 5 equals / 0 plus 1 plus 1 equals"};
+        QTest::newRow("9 - 9") << Walk{Sub, 1, digits({9}), "9 - 9 =?:0", "Y1=0", "9 minus 9 equals"};
+        QTest::newRow("ones drawn again") << Walk{Sub, 1, {digit(1), lower(5), lower(3), lower(1), Tail}, "1 - 1 =?:0",
+                                                  "Y1=0", "1 minus 1 equals"};
         QTest::newRow("hundreds of one force 0 below")
-            << Sub << 2
-            << QList<double>{digit(5), lower(2), digit(3), digit(3), digit(1), lower(5), lower(1), lower(0), Tail}
-            << "5 - 2 =?:3|3 - 3 = ?:0|1 - 0 = ?:1" << "Y1=3 Y2=0 Y3=1" << "5 minus 2 equals / 1 minus 0 equals";
+            << Walk{Sub, 2, {digit(5), lower(2), digit(3), digit(3), digit(1), lower(5), lower(1), lower(0), Tail},
+                    "5 - 2 =?:3|3 - 3 = ?:0|1 - 0 = ?:1", "Y1=3 Y2=0 Y3=1", "5 minus 2 equals / 1 minus 0 equals"};
         QTest::newRow("tens borrow from the hundreds")
-            << Sub << 2 << borrowing << "5 - 2 =?:3|13 - 7 = ?:6|4 - 2 = ?:2" << "Y1=3 Y2=6 Y3=2 C1=13 C2=4"
-            << "5 minus 2 equals / 4 minus 2 equals";
+            << Walk{Sub, 2, borrowing, "5 - 2 =?:3|13 - 7 = ?:6|4 - 2 = ?:2", "Y1=3 Y2=6 Y3=2 C1=13 C2=4",
+                    "5 minus 2 equals / 4 minus 2 equals"};
         // An equal lower tens digit needs no borrow either.
         QTest::newRow("475 - 132, no borrow")
-            << Sub << 2 << QList<double>{digit(5), lower(2), digit(7), digit(7), digit(4), lower(1), Tail}
-            << "5 - 2 =?:3|7 - 7 = ?:0|4 - 1 = ?:3" << "Y1=3 Y2=0 Y3=3" << "5 minus 2 equals / 4 minus 1 equals";
+            << Walk{Sub, 2, {digit(5), lower(2), digit(7), digit(7), digit(4), lower(1), Tail},
+                    "5 - 2 =?:3|7 - 7 = ?:0|4 - 1 = ?:3", "Y1=3 Y2=0 Y3=3", "5 minus 2 equals / 4 minus 1 equals"};
         QTest::newRow("hundreds difference 0 after a borrow")
-            << Sub << 2 << QList<double>{digit(5), lower(4), digit(3), digit(7), digit(5), lower(4), Tail}
-            << "5 - 4 =?:1|13 - 7 = ?:6|4 - 4 = ?:0" << "Y1=1 Y2=6 Y3=0 C1=13 C2=4"
-            << "5 minus 4 equals / 4 minus 4 equals";
-        QTest::newRow("7 x 8") << Mul << 1 << digits({7, 8}, levelOneDigit) << "What is 7 x 8 = ?:56"
-                               << "num32=5 num31=6" << "7 times 8 equals";
-        QTest::newRow("45 x 7") << Mul << 2 << digits({5, 7, 4}) << "What is 5 x 7 = ?:35|What is 4 x 7 + 3 = ?:31"
-                                << "Carry1=3 num33=3 num32=1 num31=5" << "5 times 7 equals / 4 times 7 plus 3 equals";
+            << Walk{Sub, 2, {digit(5), lower(4), digit(3), digit(7), digit(5), lower(4), Tail},
+                    "5 - 4 =?:1|13 - 7 = ?:6|4 - 4 = ?:0", "Y1=1 Y2=6 Y3=0 C1=13 C2=4", "5 minus 4 equals / 4 minus 4 equals"};
+        QTest::newRow("7 x 8") << Walk{Mul, 1, digits({7, 8}, levelOneDigit), "What is 7 x 8 = ?:56", "num32=5 num31=6",
+                                       "7 times 8 equals"};
+        QTest::newRow("45 x 7") << Walk{Mul, 2, digits({5, 7, 4}), "What is 5 x 7 = ?:35|What is 4 x 7 + 3 = ?:31",
+                                        "Carry1=3 num33=3 num32=1 num31=5", "5 times 7 equals / 4 times 7 plus 3 equals"};
         QTest::newRow("321 x 4, carry 0")
-            << Mul << 3 << digits({1, 4, 2, 3})
-            << "What is 1 x 4 = ?:4|What is 2 x 4 + 0 = ?:8|What is 3 x 4 + 0 = ?:12"
-            << "Carry1=0 Carry2=0 num34=1 num33=2 num32=8 num31=4" << "1 times 4 equals / 3 times 4 plus 0 equals";
-        QTest::newRow("23 x 45") << Mul << 4 << digits({3, 5, 2, 4})
-                                 << "What is 3 x 5 = ?:15|What is 2 x 5 + 1 = ?:11|What is 3 x 4 = ?:12|"
-                                    "What is 2 x 4 + 1 = ?:9|What is 5 + 0 = ?:5|What is 0 + 1 + 2 = ?:3|"
-                                    "What is 0 + 1 + 9 = ?:10|What is 1 + 0 + 0 = ?:1"
-                                 << "Carry1=1 carry4=0 carry5=0 carry6=1 num34=0 num33=1 num32=1 num31=5 num44=0 "
-                                    "num43=9 num42=2 num41=0 num54=1 num53=0 num52=3 num51=5"
-                                 << "3 times 5 equals / 1 plus 0 plus 0 equals";
-        QTest::newRow("3 into 8") << Div << 1 << digits({3, 8})
-                                  << "3 goes into 8 how many times?:2|2 X 3 = ?:6|8 - 6 = ?:2"
-                                  << "A1=2 N1=8 X1=6 Y1=2 Label_R=Remainder = 2"
-                                  << "3 goes 8 how / 8 minus 6 equals";
+            << Walk{Mul, 3, digits({1, 4, 2, 3}), "What is 1 x 4 = ?:4|What is 2 x 4 + 0 = ?:8|What is 3 x 4 + 0 = ?:12",
+                    "Carry1=0 Carry2=0 num34=1 num33=2 num32=8 num31=4", "1 times 4 equals / 3 times 4 plus 0 equals"};
+        QTest::newRow("23 x 45")
+            << Walk{Mul, 4, digits({3, 5, 2, 4}),
+                    "What is 3 x 5 = ?:15|What is 2 x 5 + 1 = ?:11|What is 3 x 4 = ?:12|What is 2 x 4 + 1 = ?:9|"
+                    "What is 5 + 0 = ?:5|What is 0 + 1 + 2 = ?:3|What is 0 + 1 + 9 = ?:10|What is 1 + 0 + 0 = ?:1",
+                    "Carry1=1 carry4=0 carry5=0 carry6=1 num34=0 num33=1 num32=1 num31=5 num44=0 num43=9 num42=2 "
+                    "num41=0 num54=1 num53=0 num52=3 num51=5",
+                    "3 times 5 equals / 1 plus 0 plus 0 equals"};
+        QTest::newRow("3 into 8") << Walk{Div, 1, digits({3, 8}), "3 goes into 8 how many times?:2|2 X 3 = ?:6|8 - 6 = ?:2",
+                                          "A1=2 N1=8 X1=6 Y1=2 Label_R=Remainder = 2", "3 goes 8 how / 8 minus 6 equals"};
         QTest::newRow("5 into 5, drawn again")
-            << Div << 1 << digits({5, 3, 5}) << "5 goes into 5 how many times?:1|1 X 5 = ?:5|5 - 5 = ?:0"
-            << "A1=1 N1=5 X1=5 Y1=0 Label_R=Remainder = 0" << "5 goes 5 how / 5 minus 5 equals";
-        QTest::newRow("4 into 93") << Div << 2 << digits({4, 9, 3})
-                                   << "4 goes into 9 how many times?:2|2 X 4 = ?:8|9 - 8 = ?:1|"
-                                      "4 goes into 13 how many times ?:3|3 X 4 = ?:12| 13 -  12 = ?:1"
-                                   << "A1=2 A2=3 N1=9 N2=3 X1=8 Y1=1 Y2=3 Z1=1 Z2=2 R1=0 R2=1 Label_R=Remainder =  1"
-                                   << "4 goes 9 how / 13 minus 12 equals";
+            << Walk{Div, 1, digits({5, 3, 5}), "5 goes into 5 how many times?:1|1 X 5 = ?:5|5 - 5 = ?:0",
+                    "A1=1 N1=5 X1=5 Y1=0 Label_R=Remainder = 0", "5 goes 5 how / 5 minus 5 equals"};
+        QTest::newRow("4 into 93")
+            << Walk{Div, 2, digits({4, 9, 3}),
+                    "4 goes into 9 how many times?:2|2 X 4 = ?:8|9 - 8 = ?:1|4 goes into 13 how many times ?:3|"
+                    "3 X 4 = ?:12| 13 -  12 = ?:1",
+                    "A1=2 A2=3 N1=9 N2=3 X1=8 Y1=1 Y2=3 Z1=1 Z2=2 R1=0 R2=1 Label_R=Remainder =  1",
+                    "4 goes 9 how / 13 minus 12 equals"};
         QTest::newRow("4 into 87, difference 0")
-            << Div << 2 << digits({4, 8, 7})
-            << "4 goes into 8 how many times?:2|2 X 4 = ?:8|8 - 8 = ?:0|"
-               "4 goes into 7 how many times ?:1|1 X 4 = ?:4| 7 -  4 = ?:3"
-            << "A1=2 A2=1 N1=8 N2=7 X1=8 Y1=0 Y2=7 Z1=0 Z2=4 R1=0 R2=3 Label_R=Remainder =  3"
-            << "4 goes 8 how / 7 minus 4 equals";
+            << Walk{Div, 2, digits({4, 8, 7}),
+                    "4 goes into 8 how many times?:2|2 X 4 = ?:8|8 - 8 = ?:0|4 goes into 7 how many times ?:1|"
+                    "1 X 4 = ?:4| 7 -  4 = ?:3",
+                    "A1=2 A2=1 N1=8 N2=7 X1=8 Y1=0 Y2=7 Z1=0 Z2=4 R1=0 R2=3 Label_R=Remainder =  3",
+                    "4 goes 8 how / 7 minus 4 equals"};
         QTest::newRow("38 into 345, quotient digit 0")
-            << Div << 3 << digits({3, 3, 4, 5, 8})
-            << "38 goes into 34 how many times?:0|0 X 38 = ?:0|34 - 0 = ?:34|38 goes into 345 how many times ?:9|"
-               "9 X 38 = ?:342|345 - 342 = ?:3"
-            << "A1=0 A2=0 A3=9 N1=3 N2=4 N3=5 X1=0 X2=0 Y1=3 Y2=4 Y3=5 Z1=3 Z2=4 Z3=2 R1=0 R2=0 R3=3 "
-               "Label_R=Remainder =  3"
-            << "30 8 goes 30 4 how / 300 40 5 minus 300 40 2 equals";
+            << Walk{Div, 3, digits({3, 3, 4, 5, 8}),
+                    "38 goes into 34 how many times?:0|0 X 38 = ?:0|34 - 0 = ?:34|38 goes into 345 how many times ?:9|"
+                    "9 X 38 = ?:342|345 - 342 = ?:3",
+                    "A1=0 A2=0 A3=9 N1=3 N2=4 N3=5 X1=0 X2=0 Y1=3 Y2=4 Y3=5 Z1=3 Z2=4 Z3=2 R1=0 R2=0 R3=3 "
+                    "Label_R=Remainder =  3",
+                    "30 8 goes 30 4 how / 300 40 5 minus 300 40 2 equals"};
     }
     void walksTheProblem()
     {
-        QFETCH(QString, window);
-        QFETCH(int, level);
-        QFETCH(QList<double>, draws);
-        QFETCH(QString, steps);
-        QFETCH(QString, working);
-        QFETCH(QString, spoken);
+        QFETCH(Walk, row);
+        const auto& [window, level, draws, steps, working, spoken] = row;
         session().SoundOn = 1;
         score(window) = 7;
         open(window, level, draws);
@@ -484,8 +427,10 @@ private slots:
                 heard << narration();
             if (window == Mul) // the rule over the sum, from the column sums on
                 QCOMPARE(shown("Line6"), level == 4 && i >= 4);
-            if (window == Div)
-                QCOMPARE(text("Label_R"), QString());
+            if (window == Div) // the divisor stays yellow into the second question
+                QVERIFY(text("Label_R").isEmpty() && (i != 1 || (colour("D1") == qbColor(Yellow)
+                                                                 && colour("A1") == qbColor(Yellow)
+                                                                 && colour("N1") == qbColor(White))));
         });
         QCOMPARE(heard.join(QStringLiteral(" / ")), spoken);
         QCOMPARE(filled(window), working);
@@ -504,24 +449,15 @@ private slots:
     // borrow named between them.
     void highlightFollowsTheColumn_data()
     {
-        QTest::addColumn<QString>("window");
-        QTest::addColumn<QList<double>>("draws");
-        QTest::addColumn<int>("first");
-        QTest::addColumn<QString>("hint");
-        QTest::addColumn<QString>("second");
-        QTest::newRow("addition") << Add << sums({7, 8, 4, 5, 9, 9}) << 15 << "Carry the 1"
-                                  << "1 plus 4 plus 5 equals";
-        QTest::newRow("addition, no carry") << Add << sums({4, 5, 3, 2, 1, 1}) << 9 << ""
-                                            << "0 plus 3 plus 2 equals";
-        QTest::newRow("subtraction") << Sub << borrowing << 3 << "Borrow 1 from 5" << "13 minus 7 equals";
+        QTest::addColumn<Highlight>("row");
+        QTest::newRow("addition") << Highlight{Add, sums({7, 8, 4, 5, 9, 9}), 15, "Carry the 1", "1 plus 4 plus 5 equals"};
+        QTest::newRow("addition, no carry") << Highlight{Add, sums({4, 5, 3, 2, 1, 1}), 9, "", "0 plus 3 plus 2 equals"};
+        QTest::newRow("subtraction") << Highlight{Sub, borrowing, 3, "Borrow 1 from 5", "13 minus 7 equals"};
     }
     void highlightFollowsTheColumn()
     {
-        QFETCH(QString, window);
-        QFETCH(QList<double>, draws);
-        QFETCH(int, first);
-        QFETCH(QString, hint);
-        QFETCH(QString, second);
+        QFETCH(Highlight, row);
+        const auto& [window, draws, first, hint, second] = row;
         session().SoundOn = 1;
         open(window, 2, draws);
         QCOMPARE(colour("A1"), qbColor(Yellow));
@@ -531,49 +467,33 @@ private slots:
         QCOMPARE(narration(), second);
     }
 
-    void divisorStaysYellowIntoTheNextQuestion()
-    {
-        open(Div, 2, digits({4, 9, 3}));
-        QVERIFY(answer(2));
-        QVERIFY(colour("D1") == qbColor(Yellow) && colour("A1") == qbColor(Yellow) && colour("N1") == qbColor(White));
-    }
-
     void sunsCountTheColumnAndAreWipedAfterAnAnswer_data()
     {
-        QTest::addColumn<QString>("window");
-        QTest::addColumn<int>("level");
-        QTest::addColumn<QList<double>>("draws");
-        QTest::addColumn<QList<int>>("before"); // right answers before the column
-        QTest::addColumn<QString>("caption");   // label=text
-        QTest::addColumn<QString>("suns");      // x,y,colour of the drawing
-        QTest::addColumn<QString>("wiped");     // after a wrong answer
+        // Window, level, draws, right answers before the column, its label (=text),
+        // x,y,colour of the drawing, and of the drawing after a wrong answer.
+        QTest::addColumn<Suns>("row");
         const QString count = QStringLiteral("SunLabel=Count the suns to find the answer.");
-        QTest::newRow("7 + 8, no carry") << Add << 2 << sums({7, 8, 2, 3, 1, 1}) << QList<int>{} << count
-                                         << "37,73,0 37,55,14 79,55,14 86,55,0 37,25,14 86,25,14 93,25,0"
-                                         << "37,55,0 86,25,0";
-        QTest::newRow("carry + 2 + 3") << Add << 2 << sums({7, 8, 2, 3, 1, 1}) << QList<int>{15} << count
-                                       << "37,73,14 44,73,0 44,55,14 51,55,0 51,25,14 58,25,0" << "37,73,0 51,25,0";
+        QTest::newRow("7 + 8, no carry")
+            << Suns{Add, 2, sums({7, 8, 2, 3, 1, 1}), {}, count,
+                    "37,73,0 37,55,14 79,55,14 86,55,0 37,25,14 86,25,14 93,25,0", "37,55,0 86,25,0"};
+        QTest::newRow("carry + 2 + 3") << Suns{Add, 2, sums({7, 8, 2, 3, 1, 1}), {15}, count,
+                                               "37,73,14 44,73,0 44,55,14 51,55,0 51,25,14 58,25,0", "37,73,0 51,25,0"};
         // 13 suns, ten in a row and three below; the first seven are taken
         // away (magenta), matching seven magenta suns below.
-        QTest::newRow("13 - 7") << Sub << 2 << borrowing << QList<int>{3}
-                                << "SunLabel=Count the yellow suns to find the answer."
-                                << "32,55,13 74,55,13 32,25,13 74,25,13 81,55,14 95,55,14 81,25,0 32,45,14 46,45,14 53,45,0"
-                                << "32,45,0 95,55,0 32,55,0";
+        QTest::newRow("13 - 7")
+            << Suns{Sub, 2, borrowing, {3}, "SunLabel=Count the yellow suns to find the answer.",
+                    "32,55,13 74,55,13 32,25,13 74,25,13 81,55,14 95,55,14 81,25,0 32,45,14 46,45,14 53,45,0",
+                    "32,45,0 95,55,0 32,55,0"};
         // Three columns of two suns: x = 37, 44, 51; y = 2, -6.
-        QTest::newRow("3 x 2") << Mul << 1 << digits({3, 2}, levelOneDigit) << QList<int>{} << "LabelLemon"
-                               << "37,2,14 51,-6,14 58,2,0 37,-14,0" << "37,2,0 51,-6,0";
+        QTest::newRow("3 x 2") << Suns{Mul, 1, digits({3, 2}, levelOneDigit), {}, "LabelLemon",
+                                       "37,2,14 51,-6,14 58,2,0 37,-14,0", "37,2,0 51,-6,0"};
         QTest::newRow("0 x 6, an empty grid")
-            << Mul << 1 << digits({0, 6}, levelOneDigit) << QList<int>{} << "LabelLemon" << "37,2,0" << "37,2,0";
+            << Suns{Mul, 1, digits({0, 6}, levelOneDigit), {}, "LabelLemon", "37,2,0", "37,2,0"};
     }
     void sunsCountTheColumnAndAreWipedAfterAnAnswer()
     {
-        QFETCH(QString, window);
-        QFETCH(int, level);
-        QFETCH(QList<double>, draws);
-        QFETCH(QList<int>, before);
-        QFETCH(QString, caption);
-        QFETCH(QString, suns);
-        QFETCH(QString, wiped);
+        QFETCH(Suns, row);
+        const auto& [window, level, draws, before, caption, suns, wiped] = row;
         const QString label = caption.section(QLatin1Char('='), 0, 0);
         open(window, level, draws);
         for (const int a : before) {
@@ -596,39 +516,32 @@ private slots:
     // with the working cleared; Return keeps the score.
     void anotherProblemStartsAfresh_data()
     {
-        QTest::addColumn<QString>("window");
-        QTest::addColumn<int>("level");
-        QTest::addColumn<QList<double>>("draws");
-        QTest::addColumn<QList<double>>("next");
-        QTest::addColumn<QString>("steps");   // of both problems, the next one's after "||"
-        QTest::addColumn<QString>("shown");   // at the next problem; "!" marks hidden ones
-        QTest::addColumn<QString>("working"); // at the next problem => after its steps
-        QTest::newRow("addition") << Add << 2 << sums({9, 8, 1, 1, 1, 1}) << sums({2, 3, 1, 1, 1, 1})
-                                  << "9 + 8 =?:17|1 + 1 + 1 = ?:3|0 + 1 + 1 = ?:2||2 + 3 =?:5"
-                                  << "QuestionLabel Option1(3) !SunLabel" << " => Y1=5 C1=0";
-        QTest::newRow("subtraction") << Sub << 2 << borrowing
-                                     << QList<double>{digit(4), lower(4), digit(2), digit(2), digit(2), lower(1), Tail}
-                                     << "5 - 2 =?:3|13 - 7 = ?:6|4 - 2 = ?:2||4 - 4 =?:0"
-                                     << "QuestionLabel Option1(3) !SunLabel !Line4 !Line5" << " => Y1=0";
-        QTest::newRow("multiplication") << Mul << 2 << digits({5, 7, 4}) << digits({2, 3, 4})
-                                        << "What is 5 x 7 = ?:35|What is 4 x 7 + 3 = ?:31||What is 2 x 3 = ?:6"
-                                        << "Option1(2) Line2 !LabelLemon" << " => Carry1=0 num31=6";
-        QTest::newRow("division") << Div << 3 << digits({3, 3, 4, 5, 8}) << digits({2, 5, 6, 7, 1})
-                                  << "38 goes into 34 how many times?:0|0 X 38 = ?:0|34 - 0 = ?:34|"
-                                     "38 goes into 345 how many times ?:9|9 X 38 = ?:342|345 - 342 = ?:3||"
-                                     "21 goes into 56 how many times?:2"
-                                  << "Option1(3) Line12 !Line3 !Line8"
-                                  << "N1=5 N2=6 N3=7 => A1=0 A2=2 N1=5 N2=6 N3=7";
+        // Window, level, draws of both problems, their steps (the next one's
+        // after "||"), controls shown ("!": hidden) at the next problem, and
+        // its working at the start => after its steps.
+        QTest::addColumn<Another>("row");
+        QTest::newRow("addition") << Another{Add, 2, sums({9, 8, 1, 1, 1, 1}), sums({2, 3, 1, 1, 1, 1}),
+                                             "9 + 8 =?:17|1 + 1 + 1 = ?:3|0 + 1 + 1 = ?:2||2 + 3 =?:5",
+                                             "QuestionLabel Option1(3) !SunLabel", " => Y1=5 C1=0"};
+        QTest::newRow("subtraction")
+            << Another{Sub, 2, borrowing, {digit(4), lower(4), digit(2), digit(2), digit(2), lower(1), Tail},
+                       "5 - 2 =?:3|13 - 7 = ?:6|4 - 2 = ?:2||4 - 4 =?:0",
+                       "QuestionLabel Option1(3) !SunLabel !Line4 !Line5", " => Y1=0"};
+        QTest::newRow("multiplication")
+            << Another{Mul, 2, digits({5, 7, 4}), digits({2, 3, 4}),
+                       "What is 5 x 7 = ?:35|What is 4 x 7 + 3 = ?:31||What is 2 x 3 = ?:6",
+                       "Option1(2) Line2 !LabelLemon", " => Carry1=0 num31=6"};
+        QTest::newRow("division")
+            << Another{Div, 3, digits({3, 3, 4, 5, 8}), digits({2, 5, 6, 7, 1}),
+                       "38 goes into 34 how many times?:0|0 X 38 = ?:0|34 - 0 = ?:34|"
+                       "38 goes into 345 how many times ?:9|9 X 38 = ?:342|345 - 342 = ?:3||"
+                       "21 goes into 56 how many times?:2",
+                       "Option1(3) Line12 !Line3 !Line8", "N1=5 N2=6 N3=7 => A1=0 A2=2 N1=5 N2=6 N3=7"};
     }
     void anotherProblemStartsAfresh()
     {
-        QFETCH(QString, window);
-        QFETCH(int, level);
-        QFETCH(QList<double>, draws);
-        QFETCH(QList<double>, next);
-        QFETCH(QString, steps);
-        QFETCH(QString, shown);
-        QFETCH(QString, working);
+        QFETCH(Another, row);
+        const auto& [window, level, draws, next, steps, shown, working] = row;
         open(window, level, draws);
         if (Timer* suns = form->findChild<Timer*>(QStringLiteral("Timer3")))
             suns->fire();
