@@ -29,6 +29,7 @@ struct Draws {
 };
 
 using namespace kt::Colour;
+using Letters = std::tuple<int, QList<double>, QString>;
 
 // The draw that makes Int(n r) + k come out as `result`.
 double draw(int result, int n, int k = 0) { return ScriptedRandom::pick(result, n, k); }
@@ -182,22 +183,20 @@ private slots:
     // Every scripted draw is used, and no more.
     void threeLetters_data()
     {
-        QTest::addColumn<int>("number");
-        QTest::addColumn<QList<double>>("values");
-        QTest::addColumn<QString>("letters"); // capital, then buttons 1..3
-        QTest::newRow("right at 1: 2 then 3") << 1 << QList{draw(0, 3), letterDraw('q'), letterDraw('d')} << "Aaqd";
-        QTest::newRow("right at 2: 3 then 1") << 2 << QList{draw(1, 3), letterDraw('q'), letterDraw('d')} << "Bdbq";
-        QTest::newRow("right at 3: 1 then 2") << 26 << QList{draw(2, 3), letterDraw('q'), letterDraw('d')} << "Zqdz";
+        // The letter's number, the draws, the capital and buttons 1..3.
+        QTest::addColumn<Letters>("row");
+        QTest::newRow("right at 1: 2 then 3") << Letters{1, {draw(0, 3), letterDraw('q'), letterDraw('d')}, "Aaqd"};
+        QTest::newRow("right at 2: 3 then 1") << Letters{2, {draw(1, 3), letterDraw('q'), letterDraw('d')}, "Bdbq"};
+        QTest::newRow("right at 3: 1 then 2") << Letters{26, {draw(2, 3), letterDraw('q'), letterDraw('d')}, "Zqdz"};
         QTest::newRow("right letter drawn again")
-            << 3 << QList{draw(0, 3), letterDraw('c'), letterDraw('e'), letterDraw('f')} << "Ccef";
+            << Letters{3, {draw(0, 3), letterDraw('c'), letterDraw('e'), letterDraw('f')}, "Ccef"};
         QTest::newRow("second equal to first drawn again")
-            << 5 << QList{draw(0, 3), letterDraw('g'), letterDraw('g'), letterDraw('h')} << "Eegh";
+            << Letters{5, {draw(0, 3), letterDraw('g'), letterDraw('g'), letterDraw('h')}, "Eegh"};
     }
     void threeLetters()
     {
-        QFETCH(int, number);
-        QFETCH(QList<double>, values);
-        QFETCH(QString, letters);
+        QFETCH(Letters, row);
+        const auto& [number, values, letters] = row;
         Draws next{values};
         const LetterChoice choice = chooseLetters(number, std::ref(next));
         QCOMPARE(QString(choice.capital) + QString(choice.letters.data(), 3), letters);
