@@ -144,7 +144,6 @@ class TestDrills : public QObject {
     Timer* timer(const QString& name) const { return control<Timer>(form, name); }
     void fire(const QString& name) const { timer(name)->fire(); }
     void clickOn(const QString& name) const { click(control<QWidget>(form, name)); }
-    // Whether the window's drawing has colour `qb` at user coordinates (x, y).
     bool drawn(double x, double y, int qb) const { return drawnColour(form, x, y) == qbColor(qb); }
     // Checks "x,y,colour x,y,colour ..." of the drawing; returns the first spot that differs.
     QString undrawn(const QString& spots) const
@@ -216,7 +215,7 @@ class TestDrills : public QObject {
         script({ScriptedRandom::pick(target, 1000)});
         QVERIFY((form = Forms::show(windows::Counting)));
     }
-    ImageBox* picture(const QString& group, int index) const { return control<ImageBox>(form, elementName(group, index)); }
+    ImageBox* picture(const QString& group, int i) const { return control<ImageBox>(form, elementName(group, i)); }
     void dropAt(ImageBox* p, int x, int y) const { drag(p, form->surface(), QPoint(x / 15, y / 15)); }
     bool looks(const ImageBox* p, const char* source) const
     {
@@ -353,9 +352,9 @@ private slots:
             << Walk{Add, 2, sums({7, 8, 4, 5, 9, 9}), "7 + 8 =?:15|1 + 4 + 5 = ?:10|1 + 9 + 9 = ?:19",
                     "Y1=5 Y2=0 Y3=9 Y4=1 C1=1 C2=1",
                     "7 plus 8 equals / 1 plus 4 plus 5 equals / 1 plus 9 plus 9 equals", "Carry the 1"};
-        QTest::newRow("zero carries") << Walk{Add, 2, sums({4, 5, 3, 2, 1, 1}), "4 + 5 =?:9|0 + 3 + 2 = ?:5|0 + 1 + 1 = ?:2",
-                                              "Y1=9 Y2=5 Y3=2 C1=0 C2=0",
-                                              "4 plus 5 equals / 0 plus 3 plus 2 equals / 0 plus 1 plus 1 equals"};
+        QTest::newRow("zero carries")
+            << Walk{Add, 2, sums({4, 5, 3, 2, 1, 1}), "4 + 5 =?:9|0 + 3 + 2 = ?:5|0 + 1 + 1 = ?:2",
+                    "Y1=9 Y2=5 Y3=2 C1=0 C2=0", "4 plus 5 equals / 0 plus 3 plus 2 equals / 0 plus 1 plus 1 equals"};
         QTest::newRow("9 - 9") << Walk{Sub, 1, digits({9}), "9 - 9 =?:0", "Y1=0", "9 minus 9 equals"};
         QTest::newRow("ones drawn again") << Walk{Sub, 1, {digit(1), lower(5), lower(3), lower(1), Tail}, "1 - 1 =?:0",
                                                   "Y1=0", "1 minus 1 equals"};
@@ -378,9 +377,11 @@ private slots:
         QTest::newRow("7 x 8") << Walk{Mul, 1, digits({7, 8}, levelOneDigit), "What is 7 x 8 = ?:56", "num32=5 num31=6",
                                        "7 times 8 equals"};
         QTest::newRow("45 x 7") << Walk{Mul, 2, digits({5, 7, 4}), "What is 5 x 7 = ?:35|What is 4 x 7 + 3 = ?:31",
-                                        "Carry1=3 num33=3 num32=1 num31=5", "5 times 7 equals / 4 times 7 plus 3 equals"};
+                                        "Carry1=3 num33=3 num32=1 num31=5",
+                                        "5 times 7 equals / 4 times 7 plus 3 equals"};
         QTest::newRow("321 x 4, carry 0")
-            << Walk{Mul, 3, digits({1, 4, 2, 3}), "What is 1 x 4 = ?:4|What is 2 x 4 + 0 = ?:8|What is 3 x 4 + 0 = ?:12",
+            << Walk{Mul, 3, digits({1, 4, 2, 3}),
+                    "What is 1 x 4 = ?:4|What is 2 x 4 + 0 = ?:8|What is 3 x 4 + 0 = ?:12",
                     "Carry1=0 Carry2=0 num34=1 num33=2 num32=8 num31=4", "1 times 4 equals / 3 times 4 plus 0 equals"};
         QTest::newRow("23 x 45")
             << Walk{Mul, 4, digits({3, 5, 2, 4}),
@@ -389,8 +390,9 @@ private slots:
                     "Carry1=1 carry4=0 carry5=0 carry6=1 num34=0 num33=1 num32=1 num31=5 num44=0 num43=9 num42=2 "
                     "num41=0 num54=1 num53=0 num52=3 num51=5",
                     "3 times 5 equals / 1 plus 0 plus 0 equals"};
-        QTest::newRow("3 into 8") << Walk{Div, 1, digits({3, 8}), "3 goes into 8 how many times?:2|2 X 3 = ?:6|8 - 6 = ?:2",
-                                          "A1=2 N1=8 X1=6 Y1=2 Label_R=Remainder = 2", "3 goes 8 how / 8 minus 6 equals"};
+        QTest::newRow("3 into 8")
+            << Walk{Div, 1, digits({3, 8}), "3 goes into 8 how many times?:2|2 X 3 = ?:6|8 - 6 = ?:2",
+                    "A1=2 N1=8 X1=6 Y1=2 Label_R=Remainder = 2", "3 goes 8 how / 8 minus 6 equals"};
         QTest::newRow("5 into 5, drawn again")
             << Walk{Div, 1, digits({5, 3, 5}), "5 goes into 5 how many times?:1|1 X 5 = ?:5|5 - 5 = ?:0",
                     "A1=1 N1=5 X1=5 Y1=0 Label_R=Remainder = 0", "5 goes 5 how / 5 minus 5 equals"};
@@ -425,6 +427,7 @@ private slots:
         QCOMPARE(box->random->position, draws.size() + 2); // the right option and one draw per wrong choice
         QCOMPARE(text("LabelScore"), QStringLiteral("Score = 7"));
         const bool column = window == Add || window == Sub;
+        const QColor yellow = qbColor(Yellow);
         QStringList heard;
         walk(steps, [&](int i) {
             if (i == 0 || (i == 1 && column) || i == steps.count(QLatin1Char('|')))
@@ -434,12 +437,12 @@ private slots:
             if (window == Div)
                 QCOMPARE(text("Label_R"), QString());
             if (window == Div && i == 1) // the divisor stays yellow into the second question
-                QVERIFY(colour("D1") == qbColor(Yellow) && colour("A1") == qbColor(Yellow) && colour("N1") == qbColor(White));
+                QCOMPARE((QList{colour("D1"), colour("A1"), colour("N1")}), (QList{yellow, yellow, qbColor(White)}));
             if (column && i == 0)
-                QCOMPARE(colour("A1"), qbColor(Yellow)); // the first column lit
+                QCOMPARE(colour("A1"), yellow); // the first column lit
             if (column && i == 1) { // then the carry or the borrowed tens
                 QCOMPARE(text(window == Add ? "Label_Carry" : "Label_Borrow"), hint);
-                QVERIFY(colour("A1") == qbColor(White) && (colour("C1") == qbColor(Yellow)) == (window == Add || !hint.isEmpty()));
+                QVERIFY(colour("A1") == qbColor(White) && (colour("C1") == yellow) == (window == Add || hint != ""));
             }
         });
         QCOMPARE(heard.join(QStringLiteral(" / ")), spoken);

@@ -21,13 +21,6 @@ using namespace kt;
 using namespace kt::test;
 
 namespace {
-// Returns the values in order, then the last one again, counting the draws.
-struct Draws {
-    QList<double> values;
-    int used = 0;
-    double operator()() { return values.at(qMin(used++, int(values.size()) - 1)); }
-};
-
 using namespace kt::Colour;
 using Letters = std::tuple<int, QList<double>, QString>;
 
@@ -114,7 +107,7 @@ class TestEarly : public QObject {
     QStringList takePlayed() const { return std::exchange(box->player->played, {}); }
     // Whether `window` is closed once queued calls have run.
     static bool gone(const QString& window) { return processEvents(), !Forms::find(window); }
-    OptionButton* choice(int i) const { return control<OptionButton>(form, elementName(QStringLiteral("TimeChoice"), i)); }
+    OptionButton* choice(int i) const { return control<OptionButton>(form, elementName("TimeChoice", i)); }
     QStringList choices() const { return texts(form, {"TimeChoice(1)", "TimeChoice(2)", "TimeChoice(3)"}); }
     // The colour painted on screen at a point of the drawing.
     QColor shown(QPointF at) const
@@ -154,11 +147,9 @@ class TestEarly : public QObject {
         session().SoundOn = 1;
         startWindow = open(windows::English);
         clickOn({"SingularNounsCommand"});
-        if ((form = Forms::find(windows::SentenceBuilder))) {
-            auto player = std::make_unique<DotWatchingPlayer>();
-            (heard = player.get())->form = form;
-            platform().wavePlayer = std::move(player);
-        }
+        QVERIFY((form = Forms::find(windows::SentenceBuilder)));
+        platform().wavePlayer.reset(heard = new DotWatchingPlayer);
+        heard->form = form;
     }
     void say()
     {
@@ -197,11 +188,11 @@ private slots:
     {
         QFETCH(Letters, row);
         const auto& [number, values, letters] = row;
-        Draws next{values};
-        const LetterChoice choice = chooseLetters(number, std::ref(next));
+        script(values);
+        const LetterChoice choice = chooseLetters(number, [this] { return box->random->next(); });
         QCOMPARE(QString(choice.capital) + QString(choice.letters.data(), 3), letters);
         QCOMPARE(QString(choice.letters[choice.rightPlace - 1]), letters.at(0).toLower());
-        QCOMPARE(next.used, values.size());
+        QCOMPARE(box->random->position, values.size());
     }
 
     void clockRules()
@@ -218,30 +209,34 @@ private slots:
                                                      {{{4, 0}, {9, 30}, {12, 45}}},
                                                      {{{4, 5}, {9, 30}, {12, 55}}},
                                                      {{{4, 7}, {9, 34}, {12, 59}}}};
-        for (int level = 1; level <= 4; ++level)
-            QCOMPARE(threeTimes(level, Draws{values}), byLevel[level - 1]);
+        for (int level = 1; level <= 4; ++level) {
+            script(values);
+            QCOMPARE(threeTimes(level, [this] { return box->random->next(); }), byLevel[level - 1]);
+        }
         QCOMPARE(correctVerdict({3, 5}), QStringLiteral("Correct  -  3:05")); // the minutes in two digits
         // 57.296 is a little more than 180 / pi, so 90 degrees falls just short
         // of straight up: the floor takes 74.99999 to 74, a sine of -0.00001
         // to -1, and a cosine of 0.500005 keeps 50.
-        QCOMPARE((QList<QPointF>{handEnd(minuteHandAngle(0), MinuteHandLength), handEnd(minuteHandAngle(45), MinuteHandLength),
+        QCOMPARE((QList<QPointF>{handEnd(minuteHandAngle(0), MinuteHandLength),
+                                 handEnd(minuteHandAngle(45), MinuteHandLength),
                                  handEnd(hourHandAngle(3, 30), HourHandLength), handEnd(60, TickRadius)}),
                  (QList<QPointF>{{-119, 31}, {-194, -44}, {-71, -56}, {-69, 43}}));
     }
 
     void sentenceRules()
     {
-        QCOMPARE(readWordList("\xEF\xBB\xBF\"puppy\"\r\n\"kitten\"\r\n"), (QStringList{"puppy", "kitten"})); // byte order mark
+        QCOMPARE(readWordList("\xEF\xBB\xBF\"puppy\"\r\n\"kitten\"\r\n"), (QStringList{"puppy", "kitten"})); // a BOM
         QCOMPARE(readWordList("\"slowly, slowly\",fast\n"), (QStringList{"slowly, slowly", "fast"}));
         QCOMPARE(readWordList("   big\r\n\r\n  small"), (QStringList{"big", "small"}));
         QCOMPARE(readWordList(QByteArray()), QStringList());
         const QString s = makeSentence("That", "fast", "dog", "runs", "fast");
         QCOMPARE(s, QStringLiteral("That fast dog runs fast.")); // 24 characters
-        QCOMPARE(dotX(s, "That"), 4 * (1 + 2 - 12.0) - 3);
-        QCOMPARE(dotX(s, "dog"), 4 * (11 + 1.5 - 12.0) - 3);
-        QCOMPARE(dotX(s, "fast"), 4 * (6 + 2 - 12.0) - 3); // the first "fast", even for the adverb
+        // Dots under "That", "dog" and the first "fast" (even for the adverb).
+        QCOMPARE((QList{dotX(s, "That"), dotX(s, "dog"), dotX(s, "fast")}),
+                 (QList{4 * (1 + 2 - 12.0) - 3, 4 * (11 + 1.5 - 12.0) - 3, 4 * (6 + 2 - 12.0) - 3}));
         // The first 8 characters name the recording; none for an empty word or a path.
-        QCOMPARE((QStringList{wordRecording("puppy"), wordRecording("elephants"), wordRecording(""), wordRecording("..\\../x")}),
+        QCOMPARE((QStringList{wordRecording("puppy"), wordRecording("elephants"), wordRecording(""),
+                              wordRecording("..\\../x")}),
                  (QStringList{"puppy.wav", "elephant.wav", "", ""}));
     }
 
@@ -338,7 +333,8 @@ private slots:
         script(clockDraws({{3, 15}, {5, 0}, {7, 0}}, 1) << 0.0);
         clickOn({"DoAgainComButton"});
         form->repaint();
-        QCOMPARE((QList<QColor>{shown(oldMinute), shown(oldHour), shown(along(minuteHandAngle(15), MinuteHandLength, 0.7)),
+        QCOMPARE((QList<QColor>{shown(oldMinute), shown(oldHour),
+                                shown(along(minuteHandAngle(15), MinuteHandLength, 0.7)),
                                 shown(along(hourHandAngle(3, 15), HourHandLength, 0.6))}),
                  (QList<QColor>{qbColor(White), qbColor(White), qbColor(Red), qbColor(LightBlue)}));
         QVERIFY(!choice(3)->isChecked());
@@ -367,23 +363,6 @@ private slots:
         QCOMPARE(text("Label13"), QStringLiteral("Wrong"));
         doubleClick(choice(2));
         QVERIFY(session().TimeScore == 2 && played().size() == 3);
-    }
-
-    void startWindowAndListsFromTheirFiles()
-    {
-        session().NounFile = QStringLiteral("p_noun.dat");
-        openBuilder();
-        const SessionState& s = session();
-        QCOMPARE((QStringList{s.NounFile, s.VerbFile, s.Determiner}), (QStringList{"s_noun.dat", "s_verb.dat", "That"}));
-        QCOMPARE(entries("Noun"), (QStringList{"puppy", "kitten"}));
-        QCOMPARE(entries("adjective"), (QStringList{"happy", "big, brown", "fast"}));
-        QCOMPARE((QStringList{s.NounChoice, s.AdjectiveChoice, s.VerbChoice, s.AdverbChoice}),
-                 (QStringList{"puppy", "happy", "jumps", "quickly"}));
-        list("Noun")->setCurrentIndex(1);
-        QCOMPARE(s.NounChoice, QStringLiteral("kitten"));
-        // The start window closes alone; the builder stays.
-        click(startWindow->findChild<QWidget*>(QStringLiteral("Command1")));
-        QVERIFY(gone(windows::English) && Forms::find(windows::SentenceBuilder));
     }
 
     void eachWordIsSpokenWithItsDot()
@@ -418,7 +397,6 @@ private slots:
         say();
         QCOMPARE(text("FinishedSentenceLabel"), QStringLiteral("That ../../x elephants jumps ."));
         QCOMPARE(heard->names, (QStringList{"That.wav", "elephant.wav", "jumps.wav"}));
-        QCOMPARE(heard->dots.size(), 3);
         const auto* label = control<QLabel>(form, QStringLiteral("FinishedSentenceLabel"));
         for (const QString& noun : {QStringLiteral("hippopotamuses-and-crocodiles-together"), QString(120, 'w')}) {
             type("Noun", noun);
@@ -426,8 +404,8 @@ private slots:
             QCOMPARE(label->text(), session().Sentence);
             QVERIFY(label->text().contains(noun));
             const QRect room = label->contentsRect();
-            QVERIFY(room.contains(QFontMetrics(label->font()).boundingRect(room, int(label->alignment()) | Qt::TextWordWrap,
-                                                                           label->text())));
+            const int flags = int(label->alignment()) | Qt::TextWordWrap;
+            QVERIFY(room.contains(QFontMetrics(label->font()).boundingRect(room, flags, label->text())));
         }
     }
 
@@ -459,9 +437,19 @@ private slots:
         QVERIFY(heard->names.isEmpty() && !pause->enabled() && qIsNaN(blueDotAt(form)));
     }
 
-    void pluralWhileOpenReloadsKeepingTypedWords()
+    // The lists come from their files, singular or plural, reloaded while the
+    // builder is open with the typed words kept.
+    void listsFromTheirFilesAndPluralWhileOpen()
     {
+        session().NounFile = QStringLiteral("p_noun.dat");
         openBuilder();
+        const SessionState& s = session();
+        QCOMPARE((QStringList{s.NounFile, s.VerbFile, s.Determiner}), (QStringList{"s_noun.dat", "s_verb.dat", "That"}));
+        QCOMPARE(entries("Noun") + entries("adjective"), (QStringList{"puppy", "kitten", "happy", "big, brown", "fast"}));
+        QCOMPARE((QStringList{s.NounChoice, s.AdjectiveChoice, s.VerbChoice, s.AdverbChoice}),
+                 (QStringList{"puppy", "happy", "jumps", "quickly"}));
+        list("Noun")->setCurrentIndex(1);
+        QCOMPARE(s.NounChoice, QStringLiteral("kitten"));
         type("Verb", QStringLiteral("sing"));
         startWindow->findChild<QAction*>(QStringLiteral("menPlural"))->trigger();
         QVERIFY(startWindow->findChild<QAction*>(QStringLiteral("menPlural"))->isChecked());
@@ -470,8 +458,11 @@ private slots:
         say();
         QCOMPARE(text("FinishedSentenceLabel"), QStringLiteral("Those happy puppies sing quickly."));
         startWindow->findChild<QAction*>(QStringLiteral("menSingular"))->trigger();
-        QCOMPARE(session().NounChoice, QStringLiteral("puppy"));
+        QCOMPARE(s.NounChoice, QStringLiteral("puppy"));
         QCOMPARE(form->caption(), QStringLiteral("Make a sentence with a singular noun."));
+        // The start window closes alone; the builder stays until Stop.
+        click(startWindow->findChild<QWidget*>(QStringLiteral("Command1")));
+        QVERIFY(gone(windows::English) && Forms::find(windows::SentenceBuilder));
         clickOn({"StopCommand"});
         QVERIFY(gone(windows::SentenceBuilder));
     }
@@ -485,9 +476,8 @@ private slots:
         openBuilder(false);
         QCOMPARE(box->messageTexts(), (QStringList{"Adjective file not found.", "Adverb file not found."}));
         QVERIFY(list("Verb")->count() == 0 && list("Verb")->text().isEmpty());
-        Timer* closer = timer("Timer2");
-        QVERIFY(closer->enabled());
-        closer->fire();
+        QVERIFY(timer("Timer2")->enabled()); // closes the window
+        timer("Timer2")->fire();
         QVERIFY(gone(windows::SentenceBuilder));
     }
 };
