@@ -3,7 +3,7 @@
 // phrases and hands, the sentence builder's lists, dots and recordings), the
 // alphabet window, the telling-time windows, and the English start window
 // with the sentence builder (each word spoken with its blue dot, the pause).
-#include "EarlyTest.h"
+#include "TestKit.h"
 #include "early/ClockFace.h"
 #include "early/LetterChoice.h"
 #include "early/SentenceRules.h"
@@ -11,21 +11,23 @@
 #include "shell/SessionState.h"
 #include "shell/WindowNames.h"
 #include "ui/Controls.h"
+#include "ui/Forms.h"
+#include "ui/Timer.h"
 
+#include <QAction>
 #include <QLineEdit>
 
 using namespace kt;
 using namespace kt::test;
 
 namespace {
-// Returns the values in order, then the last one again, counting the draws.
-struct Draws {
-    QList<double> values;
-    int used = 0;
-    double operator()() { return values.at(qMin(used++, int(values.size()) - 1)); }
-};
-
 using namespace kt::Colour;
+using Letters = std::tuple<int, QList<double>, QString>;
+
+// The draw that makes Int(n r) + k come out as `result`.
+double draw(int result, int n, int k = 0) { return ScriptedRandom::pick(result, n, k); }
+// The draw that makes a random small letter come out as `letter`.
+double letterDraw(char letter) { return (letter - 97) / 25.0; }
 
 // The draws of one clock: minute and hour of each time, then the right choice.
 QList<double> clockDraws(const QList<std::pair<int, int>>& hourMinutes, int rightChoice)
@@ -79,17 +81,34 @@ public:
 };
 } // namespace
 
-class TestEarly : public QObject, public EarlyFixture {
+class TestEarly : public QObject {
     Q_OBJECT
 
-    // The alphabet's three buttons or reward labels.
-    QStringList row(const char* name) const
+    std::unique_ptr<Sandbox> box;
+    Form* form = nullptr;
+
+    void script(const QList<double>& draws) { box->random->values = draws, box->random->position = 0; }
+    Form* open(const QString& window, const QList<double>& draws = {})
     {
-        return {text(QStringLiteral("%1%2").arg(name).arg(1)), text(QStringLiteral("%1%2").arg(name).arg(2)),
-                text(QStringLiteral("%1%2").arg(name).arg(3))};
+        script(draws);
+        return form = Forms::show(window);
     }
-    OptionButton* choice(int i) const { return control<OptionButton>(form, elementName(QStringLiteral("TimeChoice"), i)); }
-    QStringList choices() const { return {choice(1)->text(), choice(2)->text(), choice(3)->text()}; }
+    QString text(const QString& name) const { return texts(form, {name}).constFirst(); }
+    // The alphabet's three buttons or reward labels.
+    QStringList row(const QString& name) const { return texts(form, {name + '1', name + '2', name + '3'}); }
+    void clickOn(const QStringList& names) const
+    {
+        for (const QString& name : names)
+            click(control<QWidget>(form, name));
+    }
+    void trigger(const QString& name) const { control<QAction>(form, name)->trigger(); }
+    Timer* timer(const QString& name) const { return control<Timer>(form, name); }
+    QStringList played() const { return box->player->played; }
+    QStringList takePlayed() const { return std::exchange(box->player->played, {}); }
+    // Whether `window` is closed once queued calls have run.
+    static bool gone(const QString& window) { return processEvents(), !Forms::find(window); }
+    OptionButton* choice(int i) const { return control<OptionButton>(form, elementName("TimeChoice", i)); }
+    QStringList choices() const { return texts(form, {"TimeChoice(1)", "TimeChoice(2)", "TimeChoice(3)"}); }
     // The colour painted on screen at a point of the drawing.
     QColor shown(QPointF at) const
     {
@@ -127,16 +146,14 @@ class TestEarly : public QObject, public EarlyFixture {
             writeWordLists();
         session().SoundOn = 1;
         startWindow = open(windows::English);
-        clickOn("SingularNounsCommand");
-        if ((form = Forms::find(windows::SentenceBuilder))) {
-            auto player = std::make_unique<DotWatchingPlayer>();
-            (heard = player.get())->form = form;
-            platform().wavePlayer = std::move(player);
-        }
+        clickOn({"SingularNounsCommand"});
+        QVERIFY((form = Forms::find(windows::SentenceBuilder)));
+        platform().wavePlayer.reset(heard = new DotWatchingPlayer);
+        heard->form = form;
     }
     void say()
     {
-        clickOn("MakeSentence");
+        clickOn({"MakeSentence"});
         timer("Timer1")->fire();
     }
 
@@ -151,58 +168,39 @@ class TestEarly : public QObject, public EarlyFixture {
     }
 
 private slots:
-    void init() { start(); }
-    void cleanup() { stop(); }
+    void init() { box = std::make_unique<Sandbox>(); }
+    void cleanup() { box.reset(), form = nullptr; }
 
+    // Every scripted draw is used, and no more.
     void threeLetters_data()
     {
-        QTest::addColumn<int>("number");
-        QTest::addColumn<QList<double>>("values");
-        QTest::addColumn<QString>("letters"); // capital, then buttons 1..3
-        QTest::addColumn<int>("draws");
-        QTest::newRow("right at 1: 2 then 3") << 1 << QList{draw(0, 3), letterDraw('q'), letterDraw('d')} << "Aaqd" << 3;
-        QTest::newRow("right at 2: 3 then 1") << 2 << QList{draw(1, 3), letterDraw('q'), letterDraw('d')} << "Bdbq" << 3;
-        QTest::newRow("right at 3: 1 then 2") << 26 << QList{draw(2, 3), letterDraw('q'), letterDraw('d')} << "Zqdz" << 3;
+        // The letter's number, the draws, the capital and buttons 1..3.
+        QTest::addColumn<Letters>("row");
+        QTest::newRow("right at 1: 2 then 3") << Letters{1, {draw(0, 3), letterDraw('q'), letterDraw('d')}, "Aaqd"};
+        QTest::newRow("right at 2: 3 then 1") << Letters{2, {draw(1, 3), letterDraw('q'), letterDraw('d')}, "Bdbq"};
+        QTest::newRow("right at 3: 1 then 2") << Letters{26, {draw(2, 3), letterDraw('q'), letterDraw('d')}, "Zqdz"};
         QTest::newRow("right letter drawn again")
-            << 3 << QList{draw(0, 3), letterDraw('c'), letterDraw('e'), letterDraw('f')} << "Ccef" << 4;
+            << Letters{3, {draw(0, 3), letterDraw('c'), letterDraw('e'), letterDraw('f')}, "Ccef"};
         QTest::newRow("second equal to first drawn again")
-            << 5 << QList{draw(0, 3), letterDraw('g'), letterDraw('g'), letterDraw('h')} << "Eegh" << 4;
+            << Letters{5, {draw(0, 3), letterDraw('g'), letterDraw('g'), letterDraw('h')}, "Eegh"};
     }
     void threeLetters()
     {
-        QFETCH(int, number);
-        QFETCH(QList<double>, values);
-        QFETCH(QString, letters);
-        QFETCH(int, draws);
-        Draws next{values};
-        const LetterChoice choice = chooseLetters(number, std::ref(next));
+        QFETCH(Letters, row);
+        const auto& [number, values, letters] = row;
+        script(values);
+        const LetterChoice choice = chooseLetters(number, [this] { return box->random->next(); });
         QCOMPARE(QString(choice.capital) + QString(choice.letters.data(), 3), letters);
         QCOMPARE(QString(choice.letters[choice.rightPlace - 1]), letters.at(0).toLower());
-        QCOMPARE(next.used, draws);
+        QCOMPARE(box->random->position, values.size());
     }
 
-    void timePhrases_data()
+    void clockRules()
     {
-        QTest::addColumn<int>("hour");
-        QTest::addColumn<int>("minute");
-        QTest::addColumn<QString>("phrase");
-        QTest::newRow("3:00") << 3 << 0 << "3 o'clock";
-        QTest::newRow("3:01") << 3 << 1 << "1 minute after 3 o'clock";
-        QTest::newRow("3:30") << 3 << 30 << "30 minutes after 3 o'clock";
-        QTest::newRow("3:31") << 3 << 31 << "29 minutes till 4 o'clock";
-        QTest::newRow("11:45 names 12") << 11 << 45 << "15 minutes till 12 o'clock";
-        QTest::newRow("12:59") << 12 << 59 << "One minute till 1 o'clock";
-    }
-    void timePhrases()
-    {
-        QFETCH(int, hour);
-        QFETCH(int, minute);
-        QFETCH(QString, phrase);
-        QCOMPARE(timePhrase(minute, hour), phrase);
-    }
-
-    void clockTimes()
-    {
+        QCOMPARE((QStringList{timePhrase(0, 3), timePhrase(1, 3), timePhrase(30, 3), timePhrase(31, 3),
+                              timePhrase(45, 11), timePhrase(59, 12)}),
+                 (QStringList{"3 o'clock", "1 minute after 3 o'clock", "30 minutes after 3 o'clock",
+                              "29 minutes till 4 o'clock", "15 minutes till 12 o'clock", "One minute till 1 o'clock"}));
         // Minute and hour draws: the second time repeats hour 4, the third
         // repeats 4 and then 9, so both are drawn again.
         const QList<double> values{draw(7, 60), draw(3, 12), draw(20, 60), draw(3, 12), draw(34, 60), draw(8, 12),
@@ -211,72 +209,35 @@ private slots:
                                                      {{{4, 0}, {9, 30}, {12, 45}}},
                                                      {{{4, 5}, {9, 30}, {12, 55}}},
                                                      {{{4, 7}, {9, 34}, {12, 59}}}};
-        for (int level = 1; level <= 4; ++level)
-            QCOMPARE(threeTimes(level, Draws{values}), byLevel[level - 1]);
+        for (int level = 1; level <= 4; ++level) {
+            script(values);
+            QCOMPARE(threeTimes(level, [this] { return box->random->next(); }), byLevel[level - 1]);
+        }
         QCOMPARE(correctVerdict({3, 5}), QStringLiteral("Correct  -  3:05")); // the minutes in two digits
-    }
-
-    void handEnds_data()
-    {
-        QTest::addColumn<double>("angle");
-        QTest::addColumn<double>("length");
-        QTest::addColumn<QPointF>("end");
         // 57.296 is a little more than 180 / pi, so 90 degrees falls just short
         // of straight up: the floor takes 74.99999 to 74, a sine of -0.00001
         // to -1, and a cosine of 0.500005 keeps 50.
-        QTest::newRow("minute 0") << minuteHandAngle(0) << MinuteHandLength << QPointF(-119, 31);
-        QTest::newRow("minute 45") << minuteHandAngle(45) << MinuteHandLength << QPointF(-194, -44);
-        QTest::newRow("hour 3:30") << hourHandAngle(3, 30) << HourHandLength << QPointF(-71, -56);
-        QTest::newRow("tick at 1") << 60.0 << TickRadius << QPointF(-69, 43);
-    }
-    void handEnds()
-    {
-        QFETCH(double, angle);
-        QFETCH(double, length);
-        QFETCH(QPointF, end);
-        QCOMPARE(handEnd(angle, length), end);
+        QCOMPARE((QList<QPointF>{handEnd(minuteHandAngle(0), MinuteHandLength),
+                                 handEnd(minuteHandAngle(45), MinuteHandLength),
+                                 handEnd(hourHandAngle(3, 30), HourHandLength), handEnd(60, TickRadius)}),
+                 (QList<QPointF>{{-119, 31}, {-194, -44}, {-71, -56}, {-69, 43}}));
     }
 
-    void wordLists_data()
+    void sentenceRules()
     {
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QStringList>("words");
-        QTest::newRow("quoted, CR LF, byte order mark") << QByteArray("\xEF\xBB\xBF\"puppy\"\r\n\"kitten\"\r\n")
-                                                        << QStringList{"puppy", "kitten"};
-        QTest::newRow("commas inside quotes") << QByteArray("\"slowly, slowly\",fast\n") << QStringList{"slowly, slowly", "fast"};
-        QTest::newRow("blanks and empty lines") << QByteArray("   big\r\n\r\n  small") << QStringList{"big", "small"};
-        QTest::newRow("empty file") << QByteArray() << QStringList{};
-    }
-    void wordLists()
-    {
-        QFETCH(QByteArray, file);
-        QFETCH(QStringList, words);
-        QCOMPARE(readWordList(file), words);
-    }
-
-    void sentenceAndDots()
-    {
+        QCOMPARE(readWordList("\xEF\xBB\xBF\"puppy\"\r\n\"kitten\"\r\n"), (QStringList{"puppy", "kitten"})); // a BOM
+        QCOMPARE(readWordList("\"slowly, slowly\",fast\n"), (QStringList{"slowly, slowly", "fast"}));
+        QCOMPARE(readWordList("   big\r\n\r\n  small"), (QStringList{"big", "small"}));
+        QCOMPARE(readWordList(QByteArray()), QStringList());
         const QString s = makeSentence("That", "fast", "dog", "runs", "fast");
         QCOMPARE(s, QStringLiteral("That fast dog runs fast.")); // 24 characters
-        QCOMPARE(dotX(s, "That"), 4 * (1 + 2 - 12.0) - 3);
-        QCOMPARE(dotX(s, "dog"), 4 * (11 + 1.5 - 12.0) - 3);
-        QCOMPARE(dotX(s, "fast"), 4 * (6 + 2 - 12.0) - 3); // the first "fast", even for the adverb
-    }
-
-    void recordings_data()
-    {
-        QTest::addColumn<QString>("word");
-        QTest::addColumn<QString>("recording");
-        QTest::newRow("short") << "puppy" << "puppy.wav";
-        QTest::newRow("first 8 characters") << "elephants" << "elephant.wav";
-        QTest::newRow("empty") << "" << "";
-        QTest::newRow("path") << "..\\../x" << "";
-    }
-    void recordings()
-    {
-        QFETCH(QString, word);
-        QFETCH(QString, recording);
-        QCOMPARE(wordRecording(word), recording);
+        // Dots under "That", "dog" and the first "fast" (even for the adverb).
+        QCOMPARE((QList{dotX(s, "That"), dotX(s, "dog"), dotX(s, "fast")}),
+                 (QList{4 * (1 + 2 - 12.0) - 3, 4 * (11 + 1.5 - 12.0) - 3, 4 * (6 + 2 - 12.0) - 3}));
+        // The first 8 characters name the recording; none for an empty word or a path.
+        QCOMPARE((QStringList{wordRecording("puppy"), wordRecording("elephants"), wordRecording(""),
+                              wordRecording("..\\../x")}),
+                 (QStringList{"puppy.wav", "elephant.wav", "", ""}));
     }
 
     void alphabetWrongThenRightScoresOnce()
@@ -290,86 +251,61 @@ private slots:
         QVERIFY(form->surface()->hasPicture());
         QCOMPARE(box->random->reseeds, 1);
         QCOMPARE(text("UpperCaseLetterCommand") + row("Letter").join(""), QStringLiteral("Adaq"));
-        QCOMPARE(played(), QStringList{"A.WAV"});
+        QCOMPARE(takePlayed(), QStringList{"A.WAV"});
         QCOMPARE(text("ScoreLabel"), QStringLiteral(" ")); // the earlier score waits for a right answer
-
-        forgetPlayed();
-        clickOn("Letter1");
-        clickOn("Letter3");
-        clickOn("Letter2");
+        clickOn({"Letter1", "Letter3", "Letter2"});
         QCOMPARE(row("RewardLabel"), (QStringList{"NO", "YES", "NO"}));
-        QCOMPARE(played(), (QStringList{"d.WAV", "tryagain.wav", "q.WAV", "tryagain.wav", "a.WAV", "yougotit.wav"}));
-        QCOMPARE(session().AlphabetScore, qint16(6));
-        QCOMPARE(text("ScoreLabel"), QStringLiteral(" 6"));
+        QCOMPARE(takePlayed(), (QStringList{"d.WAV", "tryagain.wav", "q.WAV", "tryagain.wav", "a.WAV", "yougotit.wav"}));
+        QVERIFY(session().AlphabetScore == 6 && text("ScoreLabel") == " 6");
         QCOMPARE(form->focusWidget(), control<QWidget>(form, "TryAnotherCommand"));
-
         // Later clicks say their letter, with neither praise nor score.
-        forgetPlayed();
-        clickOn("Letter2");
-        clickOn("Letter1");
-        clickOn("UpperCaseLetterCommand");
-        QCOMPARE(played(), (QStringList{"a.WAV", "d.WAV", "A.WAV"}));
+        clickOn({"Letter2", "Letter1", "UpperCaseLetterCommand"});
+        QCOMPARE(takePlayed(), (QStringList{"a.WAV", "d.WAV", "A.WAV"}));
         QCOMPARE(session().AlphabetScore, qint16(6));
         trigger("ExitItem");
-        processEvents();
-        QVERIFY(!Forms::find(windows::Alphabet));
+        QVERIFY(gone(windows::Alphabet));
     }
 
     void alphabetCapitalsComeInOrderAndWrapAfterZ()
     {
+        const auto another = [this](int n) { script(question(n)), clickOn({"TryAnotherCommand"}); };
         open(windows::Alphabet, question(1));
         QVERIFY(!form->surface()->hasPicture());
-        clickOn("Letter2");
-        clickOn("Letter1");
+        clickOn({"Letter2", "Letter1"});
         QCOMPARE(row("RewardLabel"), (QStringList{"YES", "NO", ""}));
-        script(question(2));
-        clickOn("TryAnotherCommand");
+        another(2);
         QCOMPARE(row("RewardLabel"), QStringList(3, QString()));
         QCOMPARE(text("UpperCaseLetterCommand") + row("Letter").join(""), QStringLiteral("Bbcd"));
-        for (int n = 3; n <= 26; ++n) {
-            script(question(n));
-            clickOn("TryAnotherCommand");
-        }
+        for (int n = 3; n <= 26; ++n)
+            another(n);
         QCOMPARE(text("UpperCaseLetterCommand") + row("Letter").join(""), QStringLiteral("Zzab"));
-        script(question(1));
-        clickOn("TryAnotherCommand");
+        another(1);
         QCOMPARE(text("UpperCaseLetterCommand"), QStringLiteral("A"));
         QVERIFY(played().isEmpty()); // the sound is off
         QCOMPARE(session().AlphabetScore, qint16(1));
-        clickOn("Command1");
-        processEvents();
-        QVERIFY(!Forms::find(windows::Alphabet));
+        clickOn({"Command1"});
+        QVERIFY(gone(windows::Alphabet));
     }
 
-    void tellTimeLevelMenuAndStart()
+    // The level menu starts the quiz, which shows a level's worth of the
+    // times (4:37 to 4:35 at level 3) and puts the focus on the first.
+    void tellTimeLevelMenuStartsTheQuiz()
     {
         session().ClockLevel = 3;
+        session().TimeScore = 7;
         Forms::get<MainWindow>(windows::MainWindow)->findChild<QAction*>(QStringLiteral("mnuTellTime"))->trigger();
         form = Forms::find(windows::TellTime);
         QCOMPARE(session().ClockLevel, qint16(1));
         trigger("MenLevel3");
         QCOMPARE(session().ClockLevel, qint16(3));
-        QVERIFY(control<QAction>(form, QStringLiteral("MenLevel3"))->isChecked());
-        QVERIFY(!control<QAction>(form, QStringLiteral("MenLevel1"))->isChecked());
+        QVERIFY(control<QAction>(form, "MenLevel3")->isChecked() && !control<QAction>(form, "MenLevel1")->isChecked());
         script(clockDraws({{4, 37}, {9, 2}, {12, 59}}, 1));
-        clickOn("TellTimeBeginCommand");
-        Form* quiz = Forms::find(windows::ClockQuiz);
-        QVERIFY(quiz);
-        QVERIFY(quiz->caption().startsWith(QStringLiteral("Clock Level  3.")));
-        clickOn("Command1");
-        processEvents();
-        QVERIFY(!Forms::find(windows::TellTime) && Forms::find(windows::ClockQuiz));
-    }
-
-    // The times themselves and their phrases are the clock rules' (above):
-    // here the quiz shows them, a level's worth, and puts the focus on the first.
-    void clockChoicesShowTheLevelsPhrases()
-    {
-        session().TimeScore = 7;
-        openEightTwentyThree(3);
+        clickOn({"TellTimeBeginCommand"});
+        clickOn({"Command1"});
+        QVERIFY(gone(windows::TellTime) && (form = Forms::find(windows::ClockQuiz)));
+        QVERIFY(form->caption().startsWith(QStringLiteral("Clock Level  3.")));
         QCOMPARE(box->random->reseeds, 1);
-        QCOMPARE(choices(), (QStringList{"5 minutes after 3 o'clock", "20 minutes after 8 o'clock",
-                                         "20 minutes till 12 o'clock"}));
+        QCOMPARE(choices(), (QStringList{"25 minutes till 5 o'clock", "9 o'clock", "5 minutes till 1 o'clock"}));
         QCOMPARE(text("LabelScore"), QStringLiteral("Score =  7"));
         timer("Timer1")->fire();
         QCOMPARE(form->focusWidget(), choice(1));
@@ -380,11 +316,10 @@ private slots:
         openEightTwentyThree(1);
         // 8:00: minute hand up in red, hour hand towards 8 in light blue;
         // ticks from radius 90 to 100 with the plain face inside.
-        QCOMPARE(shown(along(minuteHandAngle(0), MinuteHandLength, 0.7)), qbColor(Red));
-        QCOMPARE(shown(along(hourHandAngle(8, 0), HourHandLength, 0.6)), qbColor(LightBlue));
-        QCOMPARE(shown(along(60, TickRadius, 0.95)), qbColor(LightBlue));
-        QCOMPARE(shown(along(60, TickRadius, 0.8)), qbColor(White));
-
+        QCOMPARE((QList<QColor>{shown(along(minuteHandAngle(0), MinuteHandLength, 0.7)),
+                                shown(along(hourHandAngle(8, 0), HourHandLength, 0.6)),
+                                shown(along(60, TickRadius, 0.95)), shown(along(60, TickRadius, 0.8))}),
+                 (QList<QColor>{qbColor(Red), qbColor(LightBlue), qbColor(LightBlue), qbColor(White)}));
         // 8:23 has neither hand on a tick's spoke, which clearing the ticks
         // would wipe anyway: only the erase takes them away.
         form->unload();
@@ -396,19 +331,18 @@ private slots:
         choice(3)->setValue(true);
         session().ClockLevel = 3; // applies from the next clock
         script(clockDraws({{3, 15}, {5, 0}, {7, 0}}, 1) << 0.0);
-        clickOn("DoAgainComButton");
+        clickOn({"DoAgainComButton"});
         form->repaint();
-        QCOMPARE(shown(oldMinute), qbColor(White));
-        QCOMPARE(shown(oldHour), qbColor(White));
-        QCOMPARE(shown(along(minuteHandAngle(15), MinuteHandLength, 0.7)), qbColor(Red));
-        QCOMPARE(shown(along(hourHandAngle(3, 15), HourHandLength, 0.6)), qbColor(LightBlue));
+        QCOMPARE((QList<QColor>{shown(oldMinute), shown(oldHour),
+                                shown(along(minuteHandAngle(15), MinuteHandLength, 0.7)),
+                                shown(along(hourHandAngle(3, 15), HourHandLength, 0.6))}),
+                 (QList<QColor>{qbColor(White), qbColor(White), qbColor(Red), qbColor(LightBlue)}));
         QVERIFY(!choice(3)->isChecked());
         QCOMPARE(form->focusWidget(), choice(1));
         doubleClick(choice(1)); // a new clock scores again
         QCOMPARE(session().TimeScore, qint16(4));
-        clickOn("ReturnComButton");
-        processEvents();
-        QVERIFY(!Forms::find(windows::ClockQuiz));
+        clickOn({"ReturnComButton"});
+        QVERIFY(gone(windows::ClockQuiz));
     }
 
     void clockScoreRisesByTwoAndFallsNotBelowZero()
@@ -418,40 +352,17 @@ private slots:
         openEightTwentyThree(1);
         doubleClick(choice(1));
         doubleClick(choice(3));
-        QCOMPARE(text("Label13"), QStringLiteral("Wrong"));
-        QCOMPARE(text("LabelScore"), QStringLiteral("Score =  0"));
+        QCOMPARE(texts(form, {"Label13", "LabelScore"}), (QStringList{"Wrong", "Score =  0"}));
         pressKey(choice(2), Qt::Key_Space, QStringLiteral(" ")); // Space does not answer
         pressEnter(choice(2));
-        QCOMPARE(text("Label13"), QStringLiteral("Correct  -  8:00"));
-        QCOMPARE(text("LabelScore"), QStringLiteral("Score =  2"));
+        QCOMPARE(texts(form, {"Label13", "LabelScore"}), (QStringList{"Correct  -  8:00", "Score =  2"}));
         QCOMPARE(played(), (QStringList{"tryagain.wav", "tryagain.wav", "excell.wav"}));
         QCOMPARE(form->focusWidget(), control<QWidget>(form, "DoAgainComButton"));
-
         // Answered: the verdict still changes, nothing else does.
         doubleClick(choice(3));
         QCOMPARE(text("Label13"), QStringLiteral("Wrong"));
         doubleClick(choice(2));
-        QCOMPARE(session().TimeScore, qint16(2));
-        QCOMPARE(played().size(), 3);
-    }
-
-    void startWindowAndListsFromTheirFiles()
-    {
-        session().NounFile = QStringLiteral("p_noun.dat");
-        openBuilder();
-        QCOMPARE((QStringList{session().NounFile, session().VerbFile, session().Determiner}),
-                 (QStringList{"s_noun.dat", "s_verb.dat", "That"}));
-        QCOMPARE(entries("Noun"), (QStringList{"puppy", "kitten"}));
-        QCOMPARE(entries("adjective"), (QStringList{"happy", "big, brown", "fast"}));
-        const SessionState& s = session();
-        QCOMPARE((QStringList{s.NounChoice, s.AdjectiveChoice, s.VerbChoice, s.AdverbChoice}),
-                 (QStringList{"puppy", "happy", "jumps", "quickly"}));
-        list("Noun")->setCurrentIndex(1);
-        QCOMPARE(s.NounChoice, QStringLiteral("kitten"));
-        // The start window closes alone; the builder stays.
-        click(startWindow->findChild<QWidget*>(QStringLiteral("Command1")));
-        processEvents();
-        QVERIFY(!Forms::find(windows::English) && Forms::find(windows::SentenceBuilder));
+        QVERIFY(session().TimeScore == 2 && played().size() == 3);
     }
 
     void eachWordIsSpokenWithItsDot()
@@ -461,8 +372,7 @@ private slots:
         list("adjective")->setCurrentIndex(2);
         say();
         const QString sentence = QStringLiteral("That fast puppy jumps fast.");
-        QCOMPARE(text("FinishedSentenceLabel"), sentence);
-        QCOMPARE(session().Sentence, sentence);
+        QVERIFY(text("FinishedSentenceLabel") == sentence && session().Sentence == sentence);
         QCOMPARE(heard->names, (QStringList{"That.wav", "fast.wav", "puppy.wav", "jumps.wav", "fast.wav"}));
         // Each dot under its word; the repeated word's under its first place.
         const QStringList words = sentence.chopped(1).split(QLatin1Char(' '));
@@ -472,10 +382,11 @@ private slots:
         // No pause at 0, and the last dot is gone without a trace.
         bool plain = false;
         blueDotAt(form, &plain);
-        QVERIFY(plain);
-        QVERIFY(!timer("PauseTimer")->enabled());
+        QVERIFY(plain && !timer("PauseTimer")->enabled());
     }
 
+    // Typed words are used as they are; only safe names are played, and
+    // however long the words, the whole sentence shows in its label.
     void typedWordsAreUsedAndOnlySafeNamesPlayed()
     {
         openBuilder();
@@ -486,52 +397,38 @@ private slots:
         say();
         QCOMPARE(text("FinishedSentenceLabel"), QStringLiteral("That ../../x elephants jumps ."));
         QCOMPARE(heard->names, (QStringList{"That.wav", "elephant.wav", "jumps.wav"}));
-        QCOMPARE(heard->dots.size(), 3);
-    }
-
-    // However long the typed words, the whole sentence shows in its label.
-    void theWholeSentenceShows_data()
-    {
-        QTest::addColumn<QString>("noun");
-        QTest::newRow("a long typed word") << QStringLiteral("hippopotamuses-and-crocodiles-together");
-        QTest::newRow("longer than a line") << QString(120, QLatin1Char('w'));
-    }
-    void theWholeSentenceShows()
-    {
-        QFETCH(QString, noun);
-        openBuilder();
-        type("Noun", noun);
-        say();
         const auto* label = control<QLabel>(form, QStringLiteral("FinishedSentenceLabel"));
-        QCOMPARE(label->text(), session().Sentence);
-        const QRect room = label->contentsRect();
-        QVERIFY(room.contains(QFontMetrics(label->font()).boundingRect(room, int(label->alignment()) | Qt::TextWordWrap,
-                                                                       label->text())));
+        for (const QString& noun : {QStringLiteral("hippopotamuses-and-crocodiles-together"), QString(120, 'w')}) {
+            type("Noun", noun);
+            say();
+            QCOMPARE(label->text(), session().Sentence);
+            QVERIFY(label->text().contains(noun));
+            const QRect room = label->contentsRect();
+            const int flags = int(label->alignment()) | Qt::TextWordWrap;
+            QVERIFY(room.contains(QFontMetrics(label->font()).boundingRect(room, flags, label->text())));
+        }
     }
 
     void pauseGrowsWithTheSettingAndKeepsTheWindowAnswering()
     {
         openBuilder();
         session().SpeechDelay = 9900;
-        clickOn("SaySlowerCommand");
-        clickOn("SaySlowerCommand");
+        clickOn({"SaySlowerCommand", "SaySlowerCommand"});
         QCOMPARE(session().SpeechDelay, qint16(10000));
         say();
         Timer* pause = timer("PauseTimer");
         QCOMPARE(heard->names.size(), 1);
         QVERIFY(pause->enabled() && !qIsNaN(blueDotAt(form)));
         QCOMPARE(pause->interval(), 10000);
-        clickOn("SayFasterCommand"); // taken at once, during the pause
+        clickOn({"SayFasterCommand"}); // taken at once, during the pause
         pause->fire();
-        QCOMPARE(heard->names.size(), 2);
-        QCOMPARE(pause->interval(), 9900);
+        QVERIFY(heard->names.size() == 2 && pause->interval() == 9900);
         session().SpeechDelay = 0;
         pause->fire();
         QCOMPARE(heard->names.size(), 5);
         QVERIFY(!pause->enabled() && qIsNaN(blueDotAt(form)));
-        clickOn("SayFasterCommand");
+        clickOn({"SayFasterCommand"});
         QCOMPARE(session().SpeechDelay, qint16(0));
-
         // With the sound off the sentence is only shown.
         session().SoundOn = 0;
         session().SpeechDelay = 500;
@@ -540,23 +437,34 @@ private slots:
         QVERIFY(heard->names.isEmpty() && !pause->enabled() && qIsNaN(blueDotAt(form)));
     }
 
-    void pluralWhileOpenReloadsKeepingTypedWords()
+    // The lists come from their files, singular or plural, reloaded while the
+    // builder is open with the typed words kept.
+    void listsFromTheirFilesAndPluralWhileOpen()
     {
+        session().NounFile = QStringLiteral("p_noun.dat");
         openBuilder();
+        const SessionState& s = session();
+        QCOMPARE((QStringList{s.NounFile, s.VerbFile, s.Determiner}), (QStringList{"s_noun.dat", "s_verb.dat", "That"}));
+        QCOMPARE(entries("Noun") + entries("adjective"), (QStringList{"puppy", "kitten", "happy", "big, brown", "fast"}));
+        QCOMPARE((QStringList{s.NounChoice, s.AdjectiveChoice, s.VerbChoice, s.AdverbChoice}),
+                 (QStringList{"puppy", "happy", "jumps", "quickly"}));
+        list("Noun")->setCurrentIndex(1);
+        QCOMPARE(s.NounChoice, QStringLiteral("kitten"));
         type("Verb", QStringLiteral("sing"));
         startWindow->findChild<QAction*>(QStringLiteral("menPlural"))->trigger();
         QVERIFY(startWindow->findChild<QAction*>(QStringLiteral("menPlural"))->isChecked());
         QCOMPARE(form->caption(), QStringLiteral("Make a sentence with a plural noun."));
-        QCOMPARE(entries("Noun"), (QStringList{"puppies", "kittens"}));
-        QCOMPARE(entries("Verb"), (QStringList{"jump", "nap"}));
+        QCOMPARE(entries("Noun") + entries("Verb"), (QStringList{"puppies", "kittens", "jump", "nap"}));
         say();
         QCOMPARE(text("FinishedSentenceLabel"), QStringLiteral("Those happy puppies sing quickly."));
         startWindow->findChild<QAction*>(QStringLiteral("menSingular"))->trigger();
-        QCOMPARE(session().NounChoice, QStringLiteral("puppy"));
+        QCOMPARE(s.NounChoice, QStringLiteral("puppy"));
         QCOMPARE(form->caption(), QStringLiteral("Make a sentence with a singular noun."));
-        clickOn("StopCommand");
-        processEvents();
-        QVERIFY(!Forms::find(windows::SentenceBuilder));
+        // The start window closes alone; the builder stays until Stop.
+        click(startWindow->findChild<QWidget*>(QStringLiteral("Command1")));
+        QVERIFY(gone(windows::English) && Forms::find(windows::SentenceBuilder));
+        clickOn({"StopCommand"});
+        QVERIFY(gone(windows::SentenceBuilder));
     }
 
     void emptyAndMissingLists()
@@ -566,16 +474,11 @@ private slots:
         QFile::remove(box->programDir() + QStringLiteral("/Adject.dat"));
         QFile::remove(box->programDir() + QStringLiteral("/Adverb.dat"));
         openBuilder(false);
-        QCOMPARE(box->messages.size(), 2);
-        QCOMPARE(box->messages[0].text, QStringLiteral("Adjective file not found."));
-        QCOMPARE(box->messages[1].text, QStringLiteral("Adverb file not found."));
-        QCOMPARE(list("Verb")->count(), 0);
-        QCOMPARE(list("Verb")->text(), QString());
-        Timer* closer = timer("Timer2");
-        QVERIFY(closer->enabled());
-        closer->fire();
-        processEvents();
-        QVERIFY(!Forms::find(windows::SentenceBuilder));
+        QCOMPARE(box->messageTexts(), (QStringList{"Adjective file not found.", "Adverb file not found."}));
+        QVERIFY(list("Verb")->count() == 0 && list("Verb")->text().isEmpty());
+        QVERIFY(timer("Timer2")->enabled()); // closes the window
+        timer("Timer2")->fire();
+        QVERIFY(gone(windows::SentenceBuilder));
     }
 };
 
