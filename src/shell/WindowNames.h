@@ -3,7 +3,9 @@
 // The names of the program's windows (their objectNames), shared by the main
 // menu, the window catalogue and the tests; each constant is named after the
 // class that shows the window. They are defined once, in WindowNames.cpp, so
-// no window's file builds its own copies at start-up.
+// no window's file builds its own copies at start-up. Being built at start-up
+// in an order of their own, they may be referred to, not copied, by other
+// constants outside a function.
 #include <QString>
 #include <QStringList>
 

@@ -22,8 +22,8 @@ using namespace kt::test;
 using namespace kt::Colour;
 
 namespace {
-const QString Add = windows::Addition, Sub = windows::Subtraction, Mul = windows::Multiplication,
-              Div = windows::Division;
+const QString &Add = windows::Addition, &Sub = windows::Subtraction, &Mul = windows::Multiplication,
+              &Div = windows::Division;
 // Last scripted draw: puts the right answer in option 3, never a wrong choice equal to it.
 constexpr double Tail = 0.999;
 double digit(int d) { return ScriptedRandom::pick(d, 9, 1); } // 1..9
