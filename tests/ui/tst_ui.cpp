@@ -5,17 +5,20 @@
 
 #include "ui/DataFile.h"
 #include "ui/Forms.h"
+#include "ui/Pictures.h"
 #include "ui/PlainFile.h"
 #include "ui/Sound.h"
 #include "ui/Timer.h"
 
 #include <QAccessible>
 #include <QApplication>
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QPointer>
 #include <QScopeGuard>
+#include <QtEndian>
 
 #include <cmath>
 #include <csignal>
@@ -183,6 +186,66 @@ private slots:
             return count;
         };
         QCOMPARE((QList<int>{thickness(40), thickness(70)}), (QList<int>{2 * f, 2 * f}));
+    }
+
+    // A window that lets go of its picture once painted reads it again for a
+    // later paint (the file changed meanwhile shows); one that keeps it does not.
+    void aPictureLetGoIsReadAgain_data()
+    {
+        QTest::addColumn<bool>("letGo");
+        QTest::newRow("kept") << false;
+        QTest::newRow("let go when idle") << true;
+    }
+    void aPictureLetGoIsReadAgain()
+    {
+        QFETCH(bool, letGo);
+        test::Sandbox sandbox;
+        const QString file = sandbox.programDir() + "/pic.bmp";
+        const auto paint = [&file](Qt::GlobalColor colour) {
+            QImage picture(3, 3, QImage::Format_RGB32);
+            picture.fill(colour);
+            return picture.save(file);
+        };
+        QVERIFY(paint(Qt::red));
+        auto* window = new Window("Window");
+        window->setSizeTwips(300, 300);
+        window->setPicture(file, letGo ? PictureCopy::LetGoWhenIdle : PictureCopy::Kept);
+        window->showForm();
+        QCOMPARE(window->surface()->grab().toImage().pixelColor(1, 1), QColor(Qt::red));
+        QVERIFY(paint(Qt::green));
+        auto* release = window->surface()->findChild<Timer*>("pictureRelease");
+        QCOMPARE(release && release->enabled(), letGo); // the paint started the count
+        if (release)
+            release->fire();
+        QCOMPARE(window->surface()->grab().toImage().pixelColor(1, 1), QColor(letGo ? Qt::green : Qt::red));
+    }
+
+    // A plain 24-bit BMP reads as Qt's own reader reads it: rows stored bottom
+    // first or (with a negative height) top first, padded to 4 bytes or not.
+    void plainBitmapsReadAsQtReadsThem()
+    {
+        test::Sandbox sandbox;
+        const QString file = sandbox.programDir() + "/plain.bmp";
+        for (int width : {1, 3, 4})
+            for (bool topFirst : {false, true}) {
+                QImage image(width, 3, QImage::Format_RGB32);
+                for (int y = 0; y < 3; ++y)
+                    for (int x = 0; x < width; ++x)
+                        image.setPixel(x, y, qRgb(60 * x, 90 * y, 200 - 50 * x));
+                QBuffer buffer;
+                QVERIFY(buffer.open(QIODevice::WriteOnly) && image.save(&buffer, "BMP"));
+                QByteArray bytes = buffer.data();
+                if (topFirst) {
+                    const qsizetype rowBytes = (width * 3 + 3) / 4 * 4, pixels = bytes.size() - 3 * rowBytes;
+                    QByteArray rows;
+                    for (int row = 2; row >= 0; --row)
+                        rows += bytes.mid(pixels + row * rowBytes, rowBytes);
+                    bytes = bytes.left(pixels) + rows;
+                    qToLittleEndian<qint32>(-3, bytes.data() + 22);
+                }
+                QVERIFY(writeBytes(file, bytes));
+                QCOMPARE(readPicture(file), image);
+            }
     }
 
     // What a screen reader reads: a control's caption (without the "&" of
