@@ -59,8 +59,10 @@ void LoadSettings()
     const QString path = settingsPath();
     if (fileKind(path) == FileKind::Missing) {
         s.SoundOn = s.RandomWordOrder = s.VisualRewardsOn = false;
+        // Lost or left empty by a crash, the file reads as these very
+        // defaults and is written again at the next start.
         const DirectoryLock lock(s.dataDirectory());
-        replaceFileAtomically(path, settingsLine());
+        replaceFileAtomically(path, settingsLine(), nullptr, Flush::Later);
         return;
     }
     // A link or FIFO under the name reads as nothing: every switch off.

@@ -259,7 +259,7 @@ bool writeAll(QFileDevice& file, const QByteArray& bytes, QString* reason)
 
 } // namespace
 
-bool replaceFileAtomically(const QString& path, const QByteArray& bytes, QString* error)
+bool replaceFileAtomically(const QString& path, const QByteArray& bytes, QString* error, Flush flush)
 {
     // A link is refused, not replaced: the user meant the file it points
     // to, and writing there would change a file outside the folder.
@@ -299,7 +299,7 @@ bool replaceFileAtomically(const QString& path, const QByteArray& bytes, QString
         ::close(fd);
     }
     written = written && writeAll(file, bytes, &reason);
-    if (written && ::fsync(fd) != 0) {
+    if (written && flush == Flush::ToDisk && ::fsync(fd) != 0) {
         reason = qt_error_string(errno);
         written = false;
     }

@@ -104,12 +104,17 @@ std::optional<QByteArray> readFileStart(const QString& path, qint64 maxBytes,
 std::optional<QByteArray> readWholeFile(const QString& path,
                                         qint64 maxBytes = kDefaultMaxFileBytes);
 
+// Whether a replaced file reaches the disk before it takes the name: what
+// cannot be made again does; defaults written again at the next start if
+// they are lost need not wait for the disk.
+enum class Flush { ToDisk, Later };
+
 // Writes a temporary file beside `path` and renames it over the target, so the
 // old contents stay intact when anything fails, a short write on a full disk
-// included. A target that is a link, FIFO, device or folder is refused. On failure returns false and sets *error (if given) to a readable
-// reason.
-bool replaceFileAtomically(const QString& path, const QByteArray& bytes,
-                           QString* error = nullptr);
+// included. A target that is a link, FIFO, device or folder is refused. On
+// failure returns false and sets *error (if given) to a readable reason.
+bool replaceFileAtomically(const QString& path, const QByteArray& bytes, QString* error = nullptr,
+                           Flush flush = Flush::ToDisk);
 
 // Appends `bytes` with a single write, creating the file if needed; only to
 // a plain file, never through a link. If the

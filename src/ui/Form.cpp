@@ -96,8 +96,9 @@ void Form::showForm()
 {
     if (!m_loaded) {
         m_loaded = true;
-        setWindowIcon(programIcon());
         Form_Load();
+        // Read meanwhile on a worker thread.
+        setWindowIcon(programIcon());
         if (auto* box = qobject_cast<QLineEdit*>(focusWidget()))
             m_typingBox = box;
     }
