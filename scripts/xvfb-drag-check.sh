@@ -25,7 +25,8 @@ cleanup() {
 trap cleanup EXIT
 export DISPLAY="$display"
 sleep 1
-HOME="$home" "$app" >/dev/null 2>&1 &
+# The drag below is placed in designed pixels: size factor 1.
+HOME="$home" "$app" --scale 1 >/dev/null 2>&1 &
 app_pid=$!
 
 # Waits for a window whose title matches $1 and prints its id.

@@ -39,11 +39,7 @@ QString wordRecording(const QString& word)
 {
     if (!isSafeFileName(word))
         return {};
-    qsizetype length = std::min<qsizetype>(8, word.size());
-    // Never cut a character made of two UTF-16 units in half.
-    if (length < word.size() && word.at(length - 1).isHighSurrogate())
-        --length;
-    return word.left(length) + QStringLiteral(".wav");
+    return leftWhole(word, 8) + QStringLiteral(".wav");
 }
 
 QString builderCaption(const QString& determiner)

@@ -23,15 +23,6 @@ constexpr qint64 MaxListBytes = 1024 * 1024;
 
 bool inTable(int slot) { return slot >= 1 && slot <= MaxWords; }
 
-// The first `units` UTF-16 units of `text`, one fewer when the cut would
-// split a character outside the basic plane (an emoji) in two.
-QString leftWhole(const QString& text, int units)
-{
-    if (text.size() > units && units > 0 && text.at(units - 1).isHighSurrogate())
-        --units;
-    return text.left(units);
-}
-
 // What a list held when it was read: a hash of its bytes; "none" when there
 // was no such file, "unreadable" when it could not be read whole.
 QByteArray stampOf(const QString& path)

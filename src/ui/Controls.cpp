@@ -172,6 +172,22 @@ TextBox::TextBox(QWidget* parent) : QLineEdit(parent)
 {
     nameByObjectName(this);
     setFont(sansFont(10));
+    // A length limit counts UTF-16 units: a character outside the basic
+    // plane (an emoji) typed at the limit would be cut in two. Its half goes.
+    connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (QStringView(text).isValidUtf16())
+            return;
+        QString whole;
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            if (text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+                whole += text.mid(i++, 2);
+            else if (!text.at(i).isSurrogate())
+                whole += text.at(i);
+        }
+        const int cursor = cursorPosition();
+        setText(whole);
+        setCursorPosition(qMin<int>(cursor, whole.size()));
+    });
     connect(this, &QLineEdit::textChanged, this, &TextBox::changed);
 }
 

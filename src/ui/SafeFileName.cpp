@@ -31,4 +31,11 @@ bool isSafeFileName(const QString& name)
     return true;
 }
 
+QString leftWhole(const QString& text, qsizetype units)
+{
+    if (text.size() > units && units > 0 && text.at(units - 1).isHighSurrogate())
+        --units;
+    return text.left(units);
+}
+
 } // namespace kt

@@ -17,4 +17,8 @@ QString safeFileStem(const QString& typed);
 // wildcards, quotes and control characters.
 bool isSafeFileName(const QString& name);
 
+// The first `units` UTF-16 units of `text`, one fewer when the cut would
+// split a character outside the basic plane (an emoji) in two.
+QString leftWhole(const QString& text, qsizetype units);
+
 } // namespace kt

@@ -174,8 +174,16 @@ void pressEnter(QWidget* widget) { pressKey(widget, Qt::Key_Return, QStringLiter
 
 void typeText(QWidget* widget, const QString& text)
 {
-    if (widget)
-        QTest::keyClicks(widget, text);
+    if (!widget)
+        return;
+    // A character outside the basic plane comes as one key with both halves,
+    // as a keyboard or input method sends it.
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i).isHighSurrogate() && i + 1 < text.size())
+            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, text.mid(i++, 2), Qt::NoModifier);
+        else
+            QTest::keyClick(widget, text.at(i).toLatin1());
+    }
 }
 
 void drag(QWidget* picture, QWidget* target, QPoint targetPixel)

@@ -274,6 +274,19 @@ private slots:
         QCOMPARE(read, (QStringList{"Score = 4", "12", "Return", "TextName", "CboNames", "Text1", "Image1", "Line1"}));
     }
 
+    // A box with a length limit never holds half a character: an emoji that
+    // does not fit whole is left out, one that fits is kept.
+    void aLimitedBoxHoldsWholeCharacters()
+    {
+        test::Sandbox sandbox;
+        auto* window = new Window("Window");
+        TextBox* box = window->addTextBox("TextName", 0, 0, 2000, 400);
+        box->setMaxLength(8);
+        window->showForm();
+        test::typeText(box, QString::fromUtf8("Ann\U0001F600be\U0001F600"));
+        QCOMPARE(box->text(), QString::fromUtf8("Ann\U0001F600be"));
+    }
+
     void picturesAreDraggedOntoTheWindowsSurface()
     {
         test::Sandbox sandbox;
