@@ -1,4 +1,4 @@
-#!/bin/sh
+#!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Checks by hand, under a real X server, that a double-clicked choice does not
 # stay chosen: starts Xvfb and the program (sound on, through a private sound
@@ -9,41 +9,31 @@
 #   scripts/with-pulse.sh scripts/check-double-click.sh [build-dir] [out-dir]
 #
 # Needs xvfb, xdotool, x11-apps (xwd) and netpbm.
-set -eu
+set -euo pipefail
+cd "$(dirname "$0")/.."
 build=${1:-build}
 out=${2:-/tmp/kite-double-click}
-mkdir -p "$out" "$HOME/.local/share/kitetu"
-printf '1,0,1\r\n' >"$HOME/.local/share/kitetu/kitetu.dat" # sound on
+source scripts/xvfb-session.sh
+need_tools check-double-click Xvfb xdotool xwd xwdtopnm pnmtopng python3
+mkdir -p "$out"
+start_display "${KITE_XVFB_DISPLAY:-97}" 1280x1024x24
+mkdir -p "$home/.local/share/kitetu"
+printf '1,0,1\r\n' >"$home/.local/share/kitetu/kitetu.dat" # sound on
+# The places below are in designed pixels: size factor 1.
+HOME="$home" KITE_MEDIA_DIR="$PWD/$build/share/kite-tutor" "$build/bin/kite-tutor" --scale 1 >"$out/program.log" 2>&1 &
+ended_on_exit $!
 
-display=:${KITE_XVFB_DISPLAY:-97}
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >"$out/xvfb.log" 2>&1 &
-xvfb=$!
-export DISPLAY="$display"
-sleep 1
-KITE_MEDIA_DIR="$PWD/$build/share/kite-tutor" "$build/bin/kite-tutor" >"$out/program.log" 2>&1 &
-program=$!
-trap 'kill $program $xvfb 2>/dev/null' EXIT
-
-wait_for() { # a window title
-    i=0
-    until xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; do
-        i=$((i + 1)); [ $i -lt 50 ] || { echo "no window '$1'" >&2; exit 1; }
-        sleep 0.2
-    done
-    xdotool search --onlyvisible --name "$1" | head -n 1
-}
-
-wait_for "Enter Your Name" >/dev/null
+window "Enter Your Name" >/dev/null
 xdotool type --delay 40 Ann
 xdotool key Return
-main=$(wait_for "^Kite-Tutor$")
+main=$(window "^Kite-Tutor$")
 sleep 1
-# Math, then Subtraction, then Level 2.
+# Math, then Subtraction (Numbers, Addition, Subtraction), then Level 2.
 eval "$(xdotool getwindowgeometry --shell "$main")"
 xdotool mousemove $((X + 80)) $((Y + 8)) click 1
 sleep 0.5
-for key in Down Down Right Down Return; do xdotool key $key; sleep 0.3; done
-drill=$(wait_for "Subtraction Level 2")
+for key in Down Down Down Right Down Return; do xdotool key $key; sleep 0.3; done
+drill=$(window "Subtraction Level 2")
 sleep 1
 eval "$(xdotool getwindowgeometry --shell "$drill")"
 dx=$X; dy=$Y
@@ -64,7 +54,7 @@ PY
 shot before
 set -- $circle1
 xdotool mousemove $((dx + $1 + 14)) $((dy + $2)) click --repeat 2 --delay 60 1
-sleep 3 # the spoken number and the praise
+sleep 6 # the spoken number and the praise, at the level of the sound server
 shot after-double-click
 echo "Option1(1) after a double-click: $(filled "$out/after-double-click.ppm" $circle1)"
 set -- $circle2

@@ -16,13 +16,11 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
 app="$build/bin/kite-tutor"
-for tool in Xvfb openbox xdotool python3; do
-  command -v "$tool" >/dev/null || { echo "check-focus: $tool is missing" >&2; exit 2; }
-done
+source scripts/xvfb-session.sh
+need_tools check-focus Xvfb openbox xdotool python3
 [ -x "$app" ] || { echo "check-focus: build $app first (and the media target)" >&2; exit 2; }
 
-display=":${KITE_XVFB_DISPLAY:-96}"
-home="$(mktemp -d)"
+start_display "${KITE_XVFB_DISPLAY:-96}" 1920x1080x24
 data="$home/.local/share/kitetu"
 mkdir -p "$data"
 printf '0,0,1\r\n' >"$data/kitetu.dat" # sound off, words in list order, rewards on
@@ -39,33 +37,13 @@ PY
 printf '#!/bin/sh\nprintf x > "$2"\n' >"$home/voice.sh"
 chmod +x "$home/voice.sh"
 
-Xvfb "$display" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-wm_pid= app_pid=
-cleanup() {
-  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
-  [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null || true
-  kill "$xvfb_pid" 2>/dev/null || true
-  rm -rf "$home"
-}
-trap cleanup EXIT
-export DISPLAY="$display"
-sleep 1
 HOME="$home" openbox >/dev/null 2>&1 &
-wm_pid=$!
+ended_on_exit $!
 sleep 1
 HOME="$home" KITE_VOICE_COMMAND="$home/voice.sh" KITE_MEDIA_DIR="$PWD/$build/share/kite-tutor" "$app" >/dev/null 2>&1 &
 app_pid=$!
+ended_on_exit $app_pid
 
-# Waits for a window whose title matches $1 and prints its id.
-window() {
-  for _ in $(seq 100); do
-    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1) && [ -n "$id" ] && { echo "$id"; return; }
-    sleep 0.1
-  done
-  echo "check-focus: no window '$1'" >&2
-  exit 1
-}
 active() { xdotool getactivewindow getwindowname 2>/dev/null || echo none; }
 keys() { xdotool type --delay 30 "$1"; xdotool key Return; }
 
@@ -117,7 +95,6 @@ xdotool windowactivate --sync "$main" key alt+o
 sleep 0.3
 xdotool key e # Exit: the score record is written
 for _ in $(seq 50); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
-app_pid=
 record=$(tail -n 1 "$data/Ann.scr" 2>/dev/null | tr -d '\r')
 echo "score record: $record"
 spelling=$(echo "$record" | cut -d, -f11)

@@ -7,37 +7,15 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 app="${KITE_BUILD_DIR:-build}/bin/kite-tutor"
-for tool in Xvfb xdotool xwd python3; do
-  command -v "$tool" >/dev/null || { echo "xvfb-drag-check: $tool is missing" >&2; exit 2; }
-done
+source scripts/xvfb-session.sh
+need_tools xvfb-drag-check Xvfb xdotool xwd python3
 [ -x "$app" ] || { echo "xvfb-drag-check: build $app first (and the media target)" >&2; exit 2; }
 
-display=":${KITE_XVFB_DISPLAY:-97}"
-home="$(mktemp -d)"
-Xvfb "$display" -screen 0 1280x1024x24 >/dev/null 2>&1 &
-xvfb_pid=$!
-app_pid=
-cleanup() {
-  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
-  kill "$xvfb_pid" 2>/dev/null || true
-  rm -rf "$home"
-}
-trap cleanup EXIT
-export DISPLAY="$display"
-sleep 1
+start_display "${KITE_XVFB_DISPLAY:-97}" 1280x1024x24
 # The drag below is placed in designed pixels: size factor 1.
 HOME="$home" "$app" --scale 1 >/dev/null 2>&1 &
-app_pid=$!
+ended_on_exit $!
 
-# Waits for a window whose title matches $1 and prints its id.
-window() {
-  for _ in $(seq 50); do
-    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1) && [ -n "$id" ] && { echo "$id"; return; }
-    sleep 0.2
-  done
-  echo "xvfb-drag-check: no window '$1'" >&2
-  exit 1
-}
 # The colour of pixel (x, y) of window $1, as hex RGB.
 pixel() {
   xwd -id "$1" -silent | python3 -c '

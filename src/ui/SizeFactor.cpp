@@ -4,7 +4,6 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QImage>
-
 #include <QPainter>
 
 #include <cmath>

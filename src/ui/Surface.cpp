@@ -35,7 +35,9 @@ void Surface::setPicture(std::function<QImage()> read, PictureCopy copy)
     m_pendingPicture = std::async(std::launch::async, read);
     m_readPicture = copy == PictureCopy::LetGoWhenIdle ? std::move(read) : std::function<QImage()>();
     m_picture = QImage();
-    if (m_readPicture && !m_pictureRelease) {
+    if (m_pictureRelease) {
+        m_pictureRelease->setEnabled(false);
+    } else if (m_readPicture) {
         // A burst of paints at start-up shares one copy.
         m_pictureRelease = new Timer(this, QStringLiteral("pictureRelease"), 2000);
         m_pictureRelease->onTimer([this] {
