@@ -109,15 +109,9 @@ void WordSearch::Text2_KeyPress(int& ascii)
         return;
     }
     storeWord(m_words, FoundNumber, word);
-    const WordFileResult saved = SaveSpellingList(wordFileTarget(m_fileName), m_words, WordCount, 0, &m_stamp);
-    if (saved.changedOnDisk) {
-        // The typed word stays in its box: Enter again saves it anyway.
-        msgBox(changedElsewhere());
-        return;
-    }
-    if (!saved.ok)
-        msgBox(saved.message);
-    reload();
+    const WordFileResult saved = saveList(0);
+    if (saved.changedOnDisk)
+        return; // the typed word stays in its box: Enter again saves it anyway
     if (saved.ok)
         m_recording->start(m_words, WordCount);
     Text1->clear();
@@ -131,15 +125,8 @@ void WordSearch::Command1_Click()
 {
     if (FoundNumber < 1 || FoundNumber > WordCount)
         return;
-    const WordFileResult saved =
-        SaveSpellingList(wordFileTarget(m_fileName), m_words, WordCount, m_action == WordListAction::DeleteWord ? FoundNumber : 0, &m_stamp);
-    if (saved.changedOnDisk) {
-        msgBox(changedElsewhere());
+    if (saveList(m_action == WordListAction::DeleteWord ? FoundNumber : 0).changedOnDisk)
         return;
-    }
-    if (!saved.ok)
-        msgBox(saved.message);
-    reload();
     forgetFoundWord();
     Text1->clear();
     Text1->setFocus();
@@ -147,6 +134,19 @@ void WordSearch::Command1_Click()
 }
 
 // ---------------------------------------------------------------- procedures
+
+WordFileResult WordSearch::saveList(int deleteSlot)
+{
+    const WordFileResult saved = SaveSpellingList(wordFileTarget(m_fileName), m_words, WordCount, deleteSlot, &m_stamp);
+    if (saved.changedOnDisk) {
+        msgBox(changedElsewhere());
+        return saved;
+    }
+    if (!saved.ok)
+        msgBox(saved.message);
+    reload();
+    return saved;
+}
 
 void WordSearch::findWord()
 {

@@ -3,6 +3,7 @@
 // "Word Search": finds a word of a homework list by part of its spelling,
 // then changes it (typed correctly in the lower box) or deletes it (OK).
 #include "shell/SessionState.h"
+#include "spelling/WordFiles.h"
 #include "ui/Form.h"
 
 class QProgressBar;
@@ -37,6 +38,10 @@ private:
     void findWord();
     // Hides what acts on a found word, so nothing acts on an earlier one.
     void forgetFoundWord();
+    // Saves the list, leaving out slot `deleteSlot` (0: none), tells a
+    // failure and reads the file back. Nothing is written or read back when
+    // another copy saved the list meanwhile.
+    WordFileResult saveList(int deleteSlot);
     // Reads the list again: the table is what the file holds.
     void reload();
     QString prompt() const;
