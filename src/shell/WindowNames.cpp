@@ -10,6 +10,7 @@ const QString PreviousScores = QStringLiteral("frmScores");
 const QString About = QStringLiteral("About");
 const QString Essay = QStringLiteral("frmEssay");
 const QString VisualRewards = QStringLiteral("VisualRewards");
+
 const QString Counting = QStringLiteral("frmNumbers");
 const QString Addition = QStringLiteral("Add_form");
 const QString Subtraction = QStringLiteral("Sub_form");
