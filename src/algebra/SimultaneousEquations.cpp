@@ -8,7 +8,6 @@
 #include "ui/TypedNumber.h"
 
 #include <QMap>
-#include <cmath>
 
 namespace kt {
 
@@ -161,8 +160,7 @@ bool SimultaneousEquations::validate(TextBox* box)
 {
     // Whole numbers of the program's 16-bit range only: the working shows the
     // typed text, so a fraction would be shown but not solved.
-    const auto value = readTypedNumber(box->text(), NumberType::Double);
-    if (value && *value == std::trunc(*value) && fitsNumberType(*value, NumberType::Integer16))
+    if (readTypedWhole(box->text()))
         return true;
     refuseEntry(box, UseAnInteger);
     return false;
