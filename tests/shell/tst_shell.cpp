@@ -159,7 +159,7 @@ private slots:
         QVERIFY(Forms::find(windows::MainWindow) && Forms::find(windows::MainWindow)->isVisible());
         QCOMPARE(session().MulLevel, qint16(1));
         const SessionState& s = session();
-        QTEST(QStringLiteral("%1,%2,%3").arg(s.SoundOn).arg(s.RandomWordOrder).arg(s.VisualRewardsOn), "switches");
+        QTEST(QString("%1,%2,%3").arg(s.SoundOn).arg(s.RandomWordOrder).arg(s.VisualRewardsOn), "switches");
     }
 
     // A link in place of the settings file is neither read nor written through.
@@ -392,10 +392,9 @@ private slots:
         QFETCH(QString, text);
         SayNumber(text);
         QTEST(played(), "expected");
-        played().clear();
         session().SoundOn = 0;
         SayNumber(text);
-        QVERIFY(played().isEmpty());
+        QTEST(played(), "expected"); // nothing more
     }
 
     // n = r * 13 + 1 rounded: each praise in order at r = (n - 1) / 13, plus the
@@ -413,7 +412,6 @@ private slots:
         QCOMPARE(seen, words("great.wav good.wav yougotit.wav excell.wav fantasti.wav waytogo.wav super.wav "
                              "alright.wav alright2.wav clap.wav excell2.wav good2.wav great2.wav super2.wav "
                              "great.wav good.wav"));
-        QCOMPARE(sandbox->random->position, 16);
         for (int flag : {0, 2, -1})
             QCOMPARE(PickPraise(flag), QStringLiteral("tryagn2.wav"));
         QCOMPARE(sandbox->random->position, 16);
