@@ -242,8 +242,7 @@ private slots:
                                  "Label6", "Label7", "Label8", "Label9", "Label10"};
         QCOMPARE(test::texts(form, labels), QString("-3 2 10 4 5 6 7 8 32767 Ann").split(' '));
 
-        session().AddScore = 6;
-        session().UserName = QStringLiteral("Bob");
+        std::tie(s.AddScore, s.UserName) = std::tuple(6, "Bob");
         QCOMPARE(Forms::show(windows::CurrentScores), form);
         QCOMPARE(test::texts(form, {"Label2", "Label10"}), (QStringList{"2", "Ann"}));
         test::click(control<CommandButton>(form, QStringLiteral("Command1")));
@@ -306,9 +305,7 @@ private slots:
                  recordBytes({2027, 1, 2}, {0, 0, 0, 0, 0, 0, 11, 0, 125}));
         names(form)->setCurrentIndex(2);
         QCOMPARE(shownLines(form), QStringList{bobLine});
-        QFile bob(sandbox.dataDir() + QStringLiteral("/Bob.SCR"));
-        QVERIFY(bob.open(QIODevice::Append) && bob.write(recordBytes({2026, 12, 25}, {1}, "Bob")) > 0);
-        bob.close();
+        sandbox.writeDataFile("Bob.SCR", recordBytes({2026, 12, 5}, {}, "Bob").repeated(2));
         emit names(form)->activated(2);
         QCOMPARE(shownLines(form).size(), 2);
     }
