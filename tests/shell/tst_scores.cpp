@@ -375,7 +375,6 @@ private slots:
     {
         QTest::addColumn<QString>("moments");
         QTest::addColumn<QList<double>>("positions");
-        QTest::newRow("none") << "" << QList<double>{};
         QTest::newRow("one moment") << "2026120509 2026120509" << QList<double>{0.5, 0.5};
         QTest::newRow("by time of day") << "2026120509 2026120510 2026120513" << QList<double>{0, 0.25, 1};
         QTest::newRow("across a year's end") << "2026123100 2027010200" << QList<double>{0, 1};

@@ -71,7 +71,6 @@ void saveBitmap(const QString& path, const QColor& colour, QSize size = QSize(8,
     image.fill(colour);
     QVERIFY(image.save(path, "BMP"));
 }
-QString dataPath(const Sandbox& sandbox, const QString& name) { return sandbox.dataDir() + '/' + name; }
 ImageBox* picture(const Form* form) { return control<ImageBox>(form, QStringLiteral("Image1")); }
 Label* caption(const Form* form) { return control<Label>(form, QStringLiteral("Label1")); }
 
@@ -444,15 +443,15 @@ private slots:
             return QColor(Qt::GlobalColor(Qt::red + files.indexOf(file) % 12));
         };
         for (const QString& file : files) {
-            sandbox.writeDataFile(file, "BM this is not really a picture");
+            const QString path = sandbox.writeDataFile(file, "BM this is not really a picture");
             if (size.isValid())
-                saveBitmap(dataPath(sandbox, file), colour(file), size);
+                saveBitmap(path, colour(file), size);
         }
         QFETCH(QList<double>, draws);
         sandbox.random->values = draws;
         for (const QString& file : shown) {
             Form* form = Forms::show(windows::VisualRewards);
-            QCOMPARE(caption(form)->text(), file.isEmpty() ? QString() : dataPath(sandbox, file));
+            QCOMPARE(caption(form)->text(), file.isEmpty() ? QString() : sandbox.dataDir() + '/' + file);
             QCOMPARE(picture(form)->hasPicture(), !file.isEmpty());
             if (!file.isEmpty()) {
                 const QPixmap pixmap = picture(form)->pixmap();
