@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The shell: start-up and the settings file; the main window's menu and
-// navigation rules (with small stand-in windows in place of the activities);
-// the user-name window and the records it saves; spoken numbers and praise;
-// the picture reward and the About window.
+// The shell: start-up and settings; the main menu's rules (with stand-ins for the
+// activities); the user-name window and the records it saves; spoken numbers and
+// praise; the picture reward and the About window.
 #include "TestKit.h"
 
 #include "shell/HideScoreFlag.h"
@@ -44,11 +43,6 @@ protected:
 };
 
 QStringList words(const char* text) { return QString::fromLatin1(text).split(' ', Qt::SkipEmptyParts); }
-QString switches()
-{
-    const SessionState& s = session();
-    return QStringLiteral("%1,%2,%3").arg(s.SoundOn).arg(s.RandomWordOrder).arg(s.VisualRewardsOn);
-}
 Timer* timer(const Form* form) { return control<Timer>(form, QStringLiteral("Timer1")); }
 
 TextBox* nameBox(const Form* form) { return control<TextBox>(form, QStringLiteral("TextName")); }
@@ -77,9 +71,8 @@ void saveBitmap(const QString& path, const QColor& colour, QSize size = QSize(8,
     image.fill(colour);
     QVERIFY(image.save(path, "BMP"));
 }
-QString dataPath(const Sandbox& sandbox, const QString& name) { return sandbox.dataDir() + '/' + name; }
 ImageBox* picture(const Form* form) { return control<ImageBox>(form, QStringLiteral("Image1")); }
-QString caption(const Form* form) { return control<Label>(form, QStringLiteral("Label1"))->text(); }
+Label* caption(const Form* form) { return control<Label>(form, QStringLiteral("Label1")); }
 
 } // namespace
 
@@ -114,7 +107,6 @@ class TestShell : public QObject {
         entry->trigger();
         test::processEvents();
     }
-    bool checked(const QString& name) { return action(name)->isChecked(); }
     void openSubmenu(const QString& name)
     {
         QMenu* submenu = submenuPopup(action(name));
@@ -122,11 +114,6 @@ class TestShell : public QObject {
         emit submenu->aboutToShow();
     }
 
-    void speaking()
-    {
-        sandbox = std::make_unique<Sandbox>(false);
-        session().SoundOn = 1;
-    }
     QStringList& played() { return sandbox->player->played; }
 
 private slots:
@@ -150,8 +137,6 @@ private slots:
         QTest::newRow("first run") << "" << QByteArray("0,0,0\r\n") << false << "0,0,0";
         QTest::newRow("a plain file where the directory belongs") << "" << QByteArray() << true << "0,0,0";
         QTest::newRow("saved") << "kitetu.dat" << QByteArray("1,0,1\r\n") << false << "1,0,1";
-        QTest::newRow("empty") << "kitetu.dat" << QByteArray() << false << "0,0,0";
-        QTest::newRow("NULs after a 1") << "kitetu.dat" << QByteArray("1\0\0,0,1\0\r\n", 10) << false << "0,0,0";
         QTest::newRow("name in capitals") << "KITETU.DAT" << QByteArray("1,1,1\r\n") << false << "1,1,1";
         QTest::newRow("huge line") << "kitetu.dat" << QByteArray(2 * 1024 * 1024, '1') << false << "0,0,0";
     }
@@ -172,7 +157,8 @@ private slots:
         QCOMPARE(sandbox.readDataFile(file.isEmpty() ? QStringLiteral("kitetu.dat") : file), contents);
         QVERIFY(Forms::find(windows::MainWindow) && Forms::find(windows::MainWindow)->isVisible());
         QCOMPARE(session().MulLevel, qint16(1));
-        QTEST(switches(), "switches");
+        const SessionState& s = session();
+        QTEST(QString("%1,%2,%3").arg(s.SoundOn).arg(s.RandomWordOrder).arg(s.VisualRewardsOn), "switches");
     }
 
     // A link in place of the settings file is neither read nor written through.
@@ -247,7 +233,7 @@ private slots:
             if (what.contains(QLatin1Char('=')))
                 QCOMPARE(session().*values.value(what.section('=', 0, 0)), qint16(what.section('=', 1).toInt()));
             else if (action(what))
-                QVERIFY2(checked(what) == yes, qPrintable(what));
+                QVERIFY2(action(what)->isChecked() == yes, qPrintable(what));
             else
                 QVERIFY2(bool(Forms::find(what)) == yes, qPrintable(what));
         }
@@ -257,14 +243,12 @@ private slots:
     {
         openWithStandIns({windows::Addition});
         QVERIFY(action("menuAdd")->isEnabled() && action("menuExit")->isEnabled());
-        QVERIFY(!action("menSub")->isEnabled());
-        QVERIFY(!action("mnuSpelling")->isEnabled());
+        QVERIFY(!action("menSub")->isEnabled() && !action("mnuSpelling")->isEnabled());
     }
 
     void closeAllFollowsTheFixedOrder()
     {
         openWithStandIns();
-        // Open every listed activity, then one menu choice closes them in order.
         QStringList expected;
         for (const QString& name : windows::activityCloseOrder()) {
             Forms::show(name);
@@ -276,27 +260,22 @@ private slots:
     }
 
     // The log: one name window, opened by the timer alone; the activity stays.
-    void userNameWindowOpensOnceAfterHalfASecond()
+    // Exit then saves the settings and ends without unloading either window.
+    void nameWindowOpensOnceAndExitSavesSettings()
     {
         openWithStandIns();
+        session().VisualRewardsOn = true;
+        choose("menuSoundOn");
         choose("menuAddLevel1"); // an activity opened before the timer fires
         QVERIFY(!Forms::find(windows::UserNameEntry));
         timer(main)->fire();
         QVERIFY(!timer(main)->enabled());
         timer(main)->fire(); // a late tick of a disabled timer does nothing
         choose("mnuChangeUser"); // on the open window only brings it to the front
-        QCOMPARE(g_log, words("+Add_form +frmUserName"));
-    }
-
-    void exitSavesSettingsAndEndsWithoutOtherUnloads()
-    {
-        openWithStandIns();
-        session().VisualRewardsOn = true;
-        for (const char* entry : {"menuSoundOn", "menuAddLevel1", "menuExit"})
-            choose(entry);
+        choose("menuExit");
         QCOMPARE(sandbox->endProgramCalls, 1);
         QCOMPARE(sandbox->readDataFile(QStringLiteral("kitetu.dat")), QByteArray("1,0,1\r\n"));
-        QCOMPARE(g_log, QStringList{"+Add_form"}); // the drill vanished without its own unload
+        QCOMPARE(g_log, words("+Add_form +frmUserName"));
     }
 
     // A changed name saves the previous name's scores and starts at zero;
@@ -334,10 +313,7 @@ private slots:
         QTEST(session().UserName, "name");
         QCOMPARE(session().SpellingScore, qint16(saved ? 0 : 4));
         QCOMPARE(dataFiles(sandbox), saved ? QStringList{user + ".scr"} : QStringList());
-        if (saved)
-            QCOMPARE(sandbox.readDataFile(user + ".scr"), line(user, "0,0,0,0,0,0,0,4,0"));
-        QCOMPARE(QDir(sandbox.windowsDir()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
-                 QStringList{QStringLiteral("kitetu")});
+        QCOMPARE(sandbox.readDataFile(user + ".scr"), saved ? line(user, "0,0,0,0,0,0,0,4,0") : QByteArray());
         QVERIFY(sandbox.messages.isEmpty());
     }
 
@@ -403,32 +379,22 @@ private slots:
     // With the sound off a number is silent.
     void sayNumber()
     {
-        speaking();
+        sandbox = std::make_unique<Sandbox>(false);
+        session().SoundOn = 1;
         QFETCH(QString, text);
         SayNumber(text);
         QTEST(played(), "expected");
-        played().clear();
         session().SoundOn = 0;
         SayNumber(text);
-        QVERIFY(played().isEmpty());
-    }
-
-    void partsSpeakWhateverTheSoundSetting()
-    {
-        speaking();
-        session().SoundOn = 0;
-        SaySmall(QStringLiteral("05"));
-        SayTens(QStringLiteral("47"));
-        // Given four digits, the hundreds part speaks the first digit and the last two.
-        SayHundreds(QStringLiteral("1234"));
-        QCOMPARE(played(), words("5.WAV 40.WAV 7.WAV 100.WAV 30.WAV 4.WAV"));
+        QTEST(played(), "expected"); // nothing more
     }
 
     // n = r * 13 + 1 rounded: each praise in order at r = (n - 1) / 13, plus the
     // rounding edges; "try again" draws no number. Choosing plays nothing.
     void pickPraise()
     {
-        speaking();
+        sandbox = std::make_unique<Sandbox>(false);
+        session().SoundOn = 1;
         for (int n = 0; n < 13; ++n)
             sandbox->random->values << n / 13.0;
         sandbox->random->values << 0.999 << 0.03 << 0.05;
@@ -438,7 +404,6 @@ private slots:
         QCOMPARE(seen, words("great.wav good.wav yougotit.wav excell.wav fantasti.wav waytogo.wav super.wav "
                              "alright.wav alright2.wav clap.wav excell2.wav good2.wav great2.wav super2.wav "
                              "great.wav good.wav"));
-        QCOMPARE(sandbox->random->position, 16);
         for (int flag : {0, 2, -1})
             QCOMPARE(PickPraise(flag), QStringLiteral("tryagn2.wav"));
         QCOMPARE(sandbox->random->position, 16);
@@ -478,22 +443,22 @@ private slots:
             return QColor(Qt::GlobalColor(Qt::red + files.indexOf(file) % 12));
         };
         for (const QString& file : files) {
-            sandbox.writeDataFile(file, "BM this is not really a picture");
+            const QString path = sandbox.writeDataFile(file, "BM this is not really a picture");
             if (size.isValid())
-                saveBitmap(dataPath(sandbox, file), colour(file), size);
+                saveBitmap(path, colour(file), size);
         }
         QFETCH(QList<double>, draws);
         sandbox.random->values = draws;
         for (const QString& file : shown) {
             Form* form = Forms::show(windows::VisualRewards);
-            QCOMPARE(caption(form), file.isEmpty() ? QString() : dataPath(sandbox, file));
+            QCOMPARE(caption(form)->text(), file.isEmpty() ? QString() : sandbox.dataDir() + '/' + file);
             QCOMPARE(picture(form)->hasPicture(), !file.isEmpty());
             if (!file.isEmpty()) {
-                const QSize fitted = picture(form)->pixmap().size();
-                QCOMPARE(picture(form)->pixmap().toImage().pixelColor(0, 0), colour(file));
-                QCOMPARE(fitted.width() * size.height(), fitted.height() * size.width());
+                const QPixmap pixmap = picture(form)->pixmap();
+                QCOMPARE(pixmap.toImage().pixelColor(0, 0), colour(file));
+                QCOMPARE(pixmap.width() * size.height(), pixmap.height() * size.width());
                 QVERIFY(form->surface()->rect().contains(picture(form)->geometry()));
-                QVERIFY(!picture(form)->geometry().intersects(control<Label>(form, "Label1")->geometry()));
+                QVERIFY(!picture(form)->geometry().intersects(caption(form)->geometry()));
             }
             QVERIFY(timer(form)->enabled());
             timer(form)->fire();
