@@ -84,10 +84,8 @@ class TestWordLists : public QObject {
         QVERIFY(pickFile(file, true));
     }
 
-    // The stand-in voice and its files are in the program folder.
     QString voiceFile(const char* name) const { return box->programDir() + QLatin1Char('/') + QLatin1String(name); }
     void touch(const char* name) const { box->writeProgramFile(QString::fromLatin1(name), {}); }
-    // What the voice left in a file of its own (empty when there is none).
     QByteArray fromVoice(const char* name) const
     {
         QFile file(voiceFile(name));
@@ -97,7 +95,6 @@ class TestWordLists : public QObject {
     pid_t voicePid() const { return pid_t(fromVoice("pid").toInt()); }
     QStringList dataFiles() const { return QDir(box->dataDir()).entryList(QDir::Files | QDir::Hidden); }
     Form* editor() const { return Forms::find(w::HomeworkWords); }
-    WordRecorder* recorder() const { return editor() ? editor()->findChild<WordRecorder*>() : nullptr; }
     void typeWords(const QStringList& words)
     {
         session().WordFileName = box->dataDir() + QStringLiteral("/week.shw");
@@ -145,26 +142,21 @@ private slots:
 
     // Another copy of the program holds the data folder: a save of a list
     // or of the settings waits its turn.
-    void savesTakeTurnsWithAnotherCopy_data()
-    {
-        QTest::addColumn<bool>("settings");
-        QTest::newRow("word list") << false;
-        QTest::newRow("settings") << true;
-    }
     void savesTakeTurnsWithAnotherCopy()
     {
-        QFETCH(bool, settings);
-        std::future<bool> other;
-        {
-            const DirectoryLock lock(box->dataDir());
-            QVERIFY(lock.locked());
-            other = std::async(std::launch::async, [settings, path = box->dataDir() + QStringLiteral("/a.shw")] {
-                return settings ? SaveSettings(nullptr) : SaveSpellingList(path, {slotText(QStringLiteral("cat"))}, 1).ok;
-            });
-            // Bounded: without turns the save is done long before this.
-            QCOMPARE(other.wait_for(std::chrono::milliseconds(300)), std::future_status::timeout);
+        for (const bool settings : {false, true}) {
+            std::future<bool> other;
+            {
+                const DirectoryLock lock(box->dataDir());
+                QVERIFY(lock.locked());
+                other = std::async(std::launch::async, [settings, path = box->dataDir() + QStringLiteral("/a.shw")] {
+                    return settings ? SaveSettings(nullptr) : SaveSpellingList(path, {slotText("cat")}, 1).ok;
+                });
+                // Bounded: without turns the save is done long before this.
+                QCOMPARE(other.wait_for(std::chrono::milliseconds(300)), std::future_status::timeout);
+            }
+            QVERIFY2(other.get(), settings ? "settings" : "word list");
         }
-        QVERIFY(other.get());
     }
 
     // The yes/no question: the keyboard starts on No; a double-click, Enter,
@@ -301,6 +293,10 @@ private slots:
         for (const char* own : {"cat.wav", "elephant.wav", "dog.wav"})
             box->writeDataFile(QString::fromLatin1(own), "a parent's own");
         pickFor(4, QStringLiteral("zoo.shw"));
+        const auto search = [](const QString& part) {
+            in<QLineEdit>(w::WordSearch, "Text1")->clear();
+            enterIn(w::WordSearch, "Text1", part);
+        };
         for (const char* hidden : {"Label1", "Label2", "Text2", "Command1"})
             QVERIFY(!visible(w::WordSearch, hidden));
         enterIn(w::WordSearch, "Text1", QStringLiteral("ELE"));
@@ -311,19 +307,16 @@ private slots:
         QVERIFY(!visible(w::WordSearch, "Text2") && !visible(w::WordSearch, "Label1"));
         enterIn(w::WordSearch, "Text2", QStringLiteral("nothing"));
 
-        in<QLineEdit>(w::WordSearch, "Text1")->clear();
-        enterIn(w::WordSearch, "Text1", QString()); // the empty text is in every word
+        search(QString()); // the empty text is in every word
         QCOMPARE(textOf(w::WordSearch, "Label1"), QStringLiteral(" 1"));
-        in<QLineEdit>(w::WordSearch, "Text1")->clear();
-        enterIn(w::WordSearch, "Text1", QStringLiteral("zebra"));
+        search(QStringLiteral("zebra"));
         QCOMPARE(textOf(w::WordSearch, "LabelInstructions"),
                  QStringLiteral("I can't find that word in this file.  Please try a partial spelling."));
         QVERIFY(!visible(w::WordSearch, "Text2"));
         enterIn(w::WordSearch, "Text2", QStringLiteral("nothing"));
         QCOMPARE(file("zoo.shw"), listOf({"cat", "elephant", "dog"}));
 
-        in<QLineEdit>(w::WordSearch, "Text1")->clear();
-        enterIn(w::WordSearch, "Text1", QStringLiteral("do"));
+        search(QStringLiteral("do"));
         enterIn(w::WordSearch, "Text2", QStringLiteral("c\"t"));
         QCOMPARE(box->messages.size(), 1);
         enterIn(w::WordSearch, "Text2", QStringLiteral("duck"));
@@ -332,8 +325,7 @@ private slots:
         QCOMPARE(said(), QStringList{"duck"});
         QTRY_VERIFY_WITH_TIMEOUT(!in(w::WordSearch, "ProgressRecording")->isVisible(), Patience);
         QCOMPARE(box->messages.size(), 1); // the voice had no problem
-        in<QLineEdit>(w::WordSearch, "Text1")->clear();
-        enterIn(w::WordSearch, "Text1", QStringLiteral("duck"));
+        search(QStringLiteral("duck"));
         enterIn(w::WordSearch, "Text2", QString()); // an empty word is 16 blanks
         QCOMPARE(file("zoo.shw"), listOf({"cat", "elephant", ""}));
     }
@@ -374,15 +366,14 @@ private slots:
         QCOMPARE(QFile::exists(box->dataDir() + QStringLiteral("/zoo.shw")), action != 3);
     }
 
-    // Create a list of three words, add a word, delete one, delete the list
-    // (practised: anExistingNameAsksBeforeItIsReplaced; a word changed:
-    // aFoundWordIsForgottenWhenTheSearchChanges).
+    // Create a list of three words, add a word, delete one, ask to delete the
+    // list (practised: anExistingNameAsksBeforeItIsReplaced; a word changed:
+    // aFoundWordIsForgottenWhenTheSearchChanges; deleted: homeworkEntries...).
     void theWholeRunFromTheMenu()
     {
         Form* beez = Forms::show(w::SpellingBee);
         auto choose = [beez](const char* item) { control<QAction>(beez, QString::fromLatin1(item))->trigger(); };
         choose("menuInputHomework");
-        QCOMPARE(textOf(w::HomeworkFileName, "LabelInstructions"), FirstInstruction);
         enterIn(w::HomeworkFileName, "TextFileName", QString()); // nothing happens
         enterIn(w::HomeworkFileName, "TextFileName", QStringLiteral("***"));
         QCOMPARE(box->messageTexts(), QStringList{"Please use letters or digits in the homework file name."});
@@ -423,71 +414,48 @@ private slots:
 
         choose("menuDeleteFile");
         QCOMPARE(textOf(w::WordFilePicker, "LabelInstructions"), QStringLiteral("Select a file to delete."));
-        QVERIFY(pickFile(QStringLiteral("spell 1.shw"), true));
-        QVERIFY(!QFile::exists(box->dataDir() + QStringLiteral("/spell 1.shw")));
         QCOMPARE(box->messages.size(), 3);
     }
 
-    // Which words need a recording, and under which name (the first 8 whole
-    // characters; none for a word that could name a path, or for no word).
-    void wordsThatNeedARecording_data()
-    {
-        QTest::addColumn<QStringList>("words");
-        QTest::addColumn<QStringList>("expected"); // word=file pairs
-        QTest::newRow("one recording per name") << QStringList{"elephants", "elephant", "Elephantine"}
-                                                << QStringList{"elephants=elephant.wav"};
-        QTest::newRow("no file name") << QStringList{"a/b", "c:d", "e*f", "", "ice cream"}
-                                      << QStringList{"ice cream=ice crea.wav"};
-        QTest::newRow("emoji across the 8th unit") << QStringList{QStringLiteral("abcdefg\U0001F600")}
-                                                   << QStringList{QStringLiteral("abcdefg\U0001F600=abcdefg.wav")};
-    }
-    // A recording there already (without regard to case): savingRecordsTheMissingWordsOnly.
-    void wordsThatNeedARecording()
-    {
-        QFETCH(QStringList, words);
-        QFETCH(QStringList, expected);
-        QStringList table, found;
-        for (int slot = 1; slot <= words.size(); ++slot)
-            storeWord(table, slot, words.at(slot - 1));
-        for (const WordToRecord& missing : missingRecordings(table, int(words.size()), box->dataDir()))
-            found << missing.word + QLatin1Char('=') + missing.fileName;
-        QCOMPARE(found, expected);
-    }
-
-    // Saving records the words without a recording, a parent's own kept,
-    // while the window goes on answering; a word the voice fails on is told
-    // once; then the drill opens on the list.
+    // Saving records the words without a recording (one per name: the first 8
+    // whole characters; none for a word that could name a path), a parent's
+    // own kept, while the window goes on answering; a word the voice fails on
+    // is told once; then the drill opens on the list.
     void savingRecordsTheMissingWordsOnly()
     {
         box->writeDataFile(QStringLiteral("Cat.wav"), "a parent's own");
         touch("gate");
-        const QStringList typed{"cat", "elephants", "a/b", "elephant", "fail", "dog"};
+        const QString emoji = QStringLiteral("abcdefg\U0001F600"); // its 8th unit is half a character
+        const QStringList typed{"cat", "elephants", "a/b", "Elephant", "fail", "dog", "c:d", "e*f", "ice cream", emoji};
         typeWords(typed);
-        QSignalSpy progress(recorder(), &WordRecorder::progress);
+        auto* recorder = editor()->findChild<WordRecorder*>();
+        QSignalSpy progress(recorder, &WordRecorder::progress);
         press(w::HomeworkWords, "Command1");
         QCOMPARE(file("week.shw"), listOf(typed));
         QTRY_COMPARE_WITH_TIMEOUT(said(), QStringList{"elephants"}, Patience);
         auto* bar = control<QProgressBar>(editor(), QStringLiteral("ProgressRecording"));
-        QVERIFY(bar->isVisible() && bar->maximum() == 3 && bar->value() == 0);
+        QVERIFY(bar->isVisible() && bar->maximum() == 5 && bar->value() == 0);
         // The voice is still speaking, and the window still handles events.
         bool answered = false;
         QTimer::singleShot(0, editor(), [&answered] { answered = true; });
         QTRY_VERIFY_WITH_TIMEOUT(answered, Patience);
-        QVERIFY(recorder()->isRunning() && !in(w::HomeworkWords, "TextWord")->isEnabled());
+        QVERIFY(recorder->isRunning() && !in(w::HomeworkWords, "TextWord")->isEnabled());
         QCOMPARE(textOf(w::HomeworkWords, "LabelInstructions"),
-                 QStringLiteral("Saved.  Recording the words so the computer can say them: 0 of 3."));
+                 QStringLiteral("Saved.  Recording the words so the computer can say them: 0 of 5."));
         QVERIFY(!Forms::find(w::SpellingDrill));
 
         QFile::remove(voiceFile("gate"));
         QTRY_VERIFY_WITH_TIMEOUT(Forms::find(w::SpellingDrill), Patience);
         QVERIFY(!editor());
-        QCOMPARE(said(), (QStringList{"elephants", "fail", "dog"}));
-        QCOMPARE(progress.size(), 3);
-        QCOMPARE(progress.last(), (QList<QVariant>{3, 3}));
+        QCOMPARE(said(), (QStringList{"elephants", "fail", "dog", "ice cream", emoji}));
+        QCOMPARE(progress.size(), 5);
+        QCOMPARE(progress.last(), (QList<QVariant>{5, 5}));
         QCOMPARE(file("Cat.wav"), QByteArray("a parent's own"));
-        QCOMPARE(file("elephant.wav"), QByteArray("voice:elephants"));
-        QCOMPARE(file("dog.wav"), QByteArray("voice:dog"));
-        QCOMPARE(dataFiles(), (QStringList{"Cat.wav", "dog.wav", "elephant.wav", "week.shw"}));
+        QCOMPARE(file("elephant.wav") + file("dog.wav"), QByteArray("voice:elephantsvoice:dog"));
+        QCOMPARE(file("ice crea.wav") + file("abcdefg.wav"), "voice:ice cream" + ("voice:" + emoji).toUtf8());
+        QCOMPARE(dataFiles(), (QStringList{"abcdefg.wav", "Cat.wav", "dog.wav", "elephant.wav", "ice crea.wav",
+                                           "week.shw"}));
+        QVERIFY(missingRecordings({slotText(QString())}, 1, box->dataDir()).isEmpty()); // a blank word
         QCOMPARE(box->messageTexts(), QStringList{"The words are saved, but 1 of them could not be recorded.  The "
                                                   "drill will spell it without saying it."});
     }
