@@ -24,13 +24,11 @@ class TestSpelling : public QObject {
     SpellingBee* beez = nullptr;
     Form* form = nullptr; // the drill
 
-    // The bee.
     void open() { beez = dynamic_cast<SpellingBee*>(Forms::show(w::SpellingBee)); }
     QAction* entry(const QString& name) const { return control<QAction>(beez, name); }
     void choose(const QString& name) const { entry(name)->trigger(); }
     bool checked(const QString& name) const { return entry(name)->isChecked(); }
 
-    // The drill.
     void open(const QByteArray& list)
     {
         session().WordFileName = box->writeDataFile(QStringLiteral("words.shw"), list);
@@ -260,8 +258,7 @@ private slots:
         QCOMPARE(QApplication::activeWindow(), form); // the next word is typed here
 
         Forms::unload(w::VisualRewards);
-        s.VisualRewardsOn = 0;
-        s.SpellAttempts = 9;
+        s.VisualRewardsOn = 0, s.SpellAttempts = 9;
         press("CommandAnother");
         spell(QStringLiteral("cat"));
         QVERIFY(!window(w::VisualRewards));

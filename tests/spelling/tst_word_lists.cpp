@@ -107,7 +107,6 @@ private slots:
     {
         box = std::make_unique<Sandbox>();
         box->makeDataDir();
-        // Saved words are recorded by the stand-in voice.
         QFile file(box->writeProgramFile(QStringLiteral("voice.sh"), FakeVoice));
         QVERIFY(file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
         qputenv("KITE_VOICE_COMMAND", file.fileName().toLocal8Bit());
@@ -143,12 +142,13 @@ private slots:
     // or of the settings waits its turn.
     void savesTakeTurnsWithAnotherCopy()
     {
+        const QString path = box->dataDir() + QStringLiteral("/a.shw");
         for (const bool settings : {false, true}) {
             std::future<bool> other;
             {
                 const DirectoryLock lock(box->dataDir());
                 QVERIFY(lock.locked());
-                other = std::async(std::launch::async, [settings, path = box->dataDir() + QStringLiteral("/a.shw")] {
+                other = std::async(std::launch::async, [settings, path] {
                     return settings ? SaveSettings(nullptr) : SaveSpellingList(path, {slotText("cat")}, 1).ok;
                 });
                 // Bounded: without turns the save is done long before this.
@@ -342,8 +342,7 @@ private slots:
         session().WordFileAction = WordListAction(9);
         control<QAction>(beez, item)->trigger();
         QCOMPARE(int(session().WordFileAction), action);
-        QVERIFY(!window(w::SpellingDrill));
-        QVERIFY(window(action ? w::WordFilePicker : w::HomeworkFileName));
+        QVERIFY(!window(w::SpellingDrill) && window(action ? w::WordFilePicker : w::HomeworkFileName));
         if (action == 0)
             return;
         Form* drill = Forms::show(w::SpellingDrill);
@@ -352,9 +351,8 @@ private slots:
         QCOMPARE(QFile::exists(box->dataDir() + QStringLiteral("/zoo.shw")), action != 3);
     }
 
-    // Create a list of three words, add a word, delete one, ask to delete the
-    // list (practised: anExistingNameAsksBeforeItIsReplaced; a word changed:
-    // aFoundWordIsForgottenWhenTheSearchChanges; deleted: homeworkEntries...).
+    // Create a list of three words, open it to add words, delete a word, ask to
+    // delete the list (the rest: the tables above and the word search).
     void theWholeRunFromTheMenu()
     {
         Form* beez = Forms::show(w::SpellingBee);
@@ -409,7 +407,8 @@ private slots:
         box->writeDataFile(QStringLiteral("Cat.wav"), "a parent's own");
         touch("gate");
         const QString emoji = QStringLiteral("abcdefg\U0001F600"); // its 8th unit is half a character
-        const QStringList typed{"cat", "elephants", "a/b", "Elephant", "fail", "dog", "c:d", "e*f", "ice cream", emoji};
+        const QStringList typed{"cat", "elephants", "a/b", "Elephant", "fail",
+                                "dog", "c:d", "e*f", "ice cream", emoji};
         typeWords(typed);
         auto* recorder = editor()->findChild<WordRecorder*>();
         QSignalSpy progress(recorder, &WordRecorder::progress);
