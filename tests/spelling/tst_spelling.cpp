@@ -24,13 +24,11 @@ class TestSpelling : public QObject {
     SpellingBee* beez = nullptr;
     Form* form = nullptr; // the drill
 
-    // The bee.
     void open() { beez = dynamic_cast<SpellingBee*>(Forms::show(w::SpellingBee)); }
     QAction* entry(const QString& name) const { return control<QAction>(beez, name); }
     void choose(const QString& name) const { entry(name)->trigger(); }
     bool checked(const QString& name) const { return entry(name)->isChecked(); }
 
-    // The drill.
     void open(const QByteArray& list)
     {
         session().WordFileName = box->writeDataFile(QStringLiteral("words.shw"), list);
@@ -54,18 +52,9 @@ private slots:
     void init() { box = std::make_unique<Sandbox>(), box->makeDataDir(); }
     void cleanup() { box.reset(), beez = nullptr, form = nullptr; }
 
-    // The built-in marks: theBeesMenus, visualRewardsNeedPictures.
-    void theMainMenuOpensItWithTheSavedOptionsChecked()
-    {
-        box->writeDataFile(QStringLiteral("kitetu.dat"), "1,1,1\r\n");
-        control<QAction>(Forms::show(w::MainWindow), QStringLiteral("mnuSpelling"))->trigger();
-        QVERIFY((beez = Forms::find<SpellingBee>(w::SpellingBee)));
-        QVERIFY(checked("menuRandom") && !checked("menuSequential"));
-        QVERIFY(checked("menuVisualOn") && !checked("menuVisualOff"));
-    }
-
     // Levels restart the drill on their list, the order entries close it;
-    // Help and Exit picked with the mouse, as a child does: Exit leaves the drill open.
+    // Help and Exit picked with the mouse, as a child does: Exit leaves the
+    // drill open. Opened again from the main menu, it marks the saved options.
     void theBeesMenus()
     {
         box->writeProgramFile(QStringLiteral("Level1.lib"), "\"cat\"\r\n");
@@ -82,21 +71,25 @@ private slots:
         choose(QStringLiteral("menuLevel4"));
         QCOMPARE(shown().trimmed(), QStringLiteral("elephant"));
 
-        choose(QStringLiteral("menuRandom"));
-        QVERIFY(!window(w::SpellingDrill));
-        QVERIFY(session().RandomWordOrder && checked("menuRandom") && !checked("menuSequential"));
-        choose(QStringLiteral("menuLevel4"));
-        choose(QStringLiteral("menuSequential"));
-        QVERIFY(!window(w::SpellingDrill));
-        QVERIFY(!session().RandomWordOrder && !checked("menuRandom") && checked("menuSequential"));
+        for (const bool random : {true, false}) {
+            choose(QStringLiteral("menuLevel4"));
+            choose(random ? QStringLiteral("menuRandom") : QStringLiteral("menuSequential"));
+            QVERIFY(!window(w::SpellingDrill));
+            QVERIFY(bool(session().RandomWordOrder) == random && checked("menuRandom") == random
+                    && checked("menuSequential") != random);
+        }
 
         choose(QStringLiteral("menuLevel4"));
         auto* actions = control<QMenu>(beez, QStringLiteral("menuActions"));
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(actions->menuAction()).center());
         QTRY_VERIFY(actions->isVisible());
         QTest::mouseClick(actions, Qt::LeftButton, {}, actions->actionGeometry(entry(QStringLiteral("menuExit"))).center());
-        QVERIFY(!window(w::SpellingBee));
-        QVERIFY(window(w::SpellingDrill));
+        QVERIFY(!window(w::SpellingBee) && window(w::SpellingDrill));
+        box->writeDataFile(QStringLiteral("kitetu.dat"), "1,1,1\r\n");
+        control<QAction>(Forms::show(w::MainWindow), QStringLiteral("mnuSpelling"))->trigger();
+        QVERIFY((beez = Forms::find<SpellingBee>(w::SpellingBee)));
+        QVERIFY(checked("menuRandom") && !checked("menuSequential"));
+        QVERIFY(checked("menuVisualOn") && !checked("menuVisualOff"));
     }
 
     void visualRewardsNeedPictures()
@@ -166,31 +159,26 @@ private slots:
         QCOMPARE(shown().trimmed(), QStringLiteral("cat")); // after the last word, the first
     }
 
-    // Every word is shown with the focus on Ready, and Ready pressed before
-    // the word is said keeps its instruction.
-    void theKeyboardAloneSpellsWordAfterWord_data()
-    {
-        QTest::addColumn<bool>("sound");
-        QTest::newRow("sound off") << false;
-        QTest::newRow("sound on, Ready before the word is said") << true;
-    }
+    // Every word is shown with the focus on Ready, with the sound off or on;
+    // Ready pressed before the word is said keeps its instruction.
     void theKeyboardAloneSpellsWordAfterWord()
     {
-        QFETCH(bool, sound);
-        session().SoundOn = sound;
         box->writeProgramFile(QStringLiteral("d.wav"), "RIFF");
-        open("cat,dog");
-        for (const QString word : {"cat", "dog"}) {
-            keys(QString()); // Ready
-            if (sound)
-                control<Timer>(form, QStringLiteral("Timer1"))->fire();
-            QCOMPARE(shown() + instruction(), QStringLiteral("Now spell the word then press ENTER."));
-            keys(word);
-            QCOMPARE(instruction(), QStringLiteral("Right!  Now press ENTER to try another word."));
-            keys(QString()); // a new word
+        for (const bool sound : {false, true}) {
+            session().SoundOn = sound, session().SpellRight = 0;
+            open("cat,dog");
+            for (const QString word : {"cat", "dog"}) {
+                keys(QString()); // Ready
+                if (sound)
+                    control<Timer>(form, QStringLiteral("Timer1"))->fire();
+                QCOMPARE(shown() + instruction(), QStringLiteral("Now spell the word then press ENTER."));
+                keys(word);
+                keys(QString()); // a new word
+            }
+            QCOMPARE(session().SpellRight, qint16(2));
+            QCOMPARE(box->player->played.contains(QStringLiteral("d.wav")), sound); // still said
+            form->unload();
         }
-        QCOMPARE(session().SpellRight, qint16(2));
-        QCOMPARE(box->player->played.contains(QStringLiteral("d.wav")), sound); // still said
     }
 
     void theWordIsSaidThenSpelledLetterByLetter()
@@ -265,8 +253,7 @@ private slots:
         QCOMPARE(QApplication::activeWindow(), form); // the next word is typed here
 
         Forms::unload(w::VisualRewards);
-        s.VisualRewardsOn = 0;
-        s.SpellAttempts = 9;
+        s.VisualRewardsOn = 0, s.SpellAttempts = 9;
         press("CommandAnother");
         spell(QStringLiteral("cat"));
         QVERIFY(!window(w::VisualRewards));
