@@ -94,11 +94,7 @@ class TestFractions : public QObject {
 
     // Adding: opens level 2 (add) or 3 (subtract) on the fractions drawn.
     void openAdding(int level, QList<double> fractions) { QVERIFY(openLevel(level, windows::AddingFractions, fractions << Tail)); }
-    void right(int times = 1)
-    {
-        while (times-- > 0)
-            doubleClick(option(3));
-    }
+    void right(int times = 1) { while (times-- > 0) doubleClick(option(3)); }
     QStringList spoken()
     {
         box->player->played.clear();
@@ -135,14 +131,11 @@ class TestFractions : public QObject {
     // The pieces of the result shown: coefficient, "X" and its power, "Y" and its power.
     QStringList resultNames() const
     {
-        QStringList names;
-        for (const char* name : {"LabelFinalAnswer", "Labelx", "LabelRplusT(2)", "LabelY", "LabelSplusU(2)"})
-            if (shown(name))
-                names << name;
+        QStringList names{"LabelFinalAnswer", "Labelx", "LabelRplusT(2)", "LabelY", "LabelSplusU(2)"};
+        names.removeIf([this](const QString& name) { return !shown(name); });
         return names;
     }
     QStringList result() const { return texts(resultNames()); }
-    void openVariables() { QVERIFY(openLevel(5, windows::FractionsWithVariables)); }
 
 private slots:
     void init() { box = std::make_unique<Sandbox>(); }
@@ -462,7 +455,7 @@ private slots:
     {
         QFETCH(Product, row);
         setUiScale(row.factor);
-        openVariables();
+        QVERIFY(openLevel(5, windows::FractionsWithVariables));
         reopenWithHideScore(windows::FractionsWithVariables, 0); // the score shown
         multiply(row.values);
         QCOMPARE(result(), row.shown);
@@ -490,17 +483,16 @@ private slots:
     // single, rounded at six places in whole numbers (no value is a tie).
     void coefficientOfEveryFractionToAHundred()
     {
-        for (int p = 1; p <= 100; ++p) {
-            for (int q = 1; q <= 100; ++q) {
-                const float value = multiplyVariableFractions({float(p), float(q), 1, 1, 0, 0, 0, 0}).coefficient;
-                // Exact: 24 bits of the single times the 14 odd bits of a million.
-                const qint64 millionths = std::llround(double(value) * 1e6);
-                QString exact = QString::number(millionths / 1000000) + QLatin1Char('.')
-                                + QString::number(millionths % 1000000).rightJustified(6, QLatin1Char('0'));
-                while (exact.endsWith(QLatin1Char('0')) && !exact.endsWith(QLatin1String(".0")))
-                    exact.chop(1);
-                QVERIFY2(coefficientText(value) == exact, qPrintable(QStringLiteral("%1/%2").arg(p).arg(q)));
-            }
+        for (int i = 0; i < 100 * 100; ++i) {
+            const int p = i / 100 + 1, q = i % 100 + 1;
+            const float value = multiplyVariableFractions({float(p), float(q), 1, 1, 0, 0, 0, 0}).coefficient;
+            // Exact: 24 bits of the single times the 14 odd bits of a million.
+            const qint64 millionths = std::llround(double(value) * 1e6);
+            QString exact = QString::number(millionths / 1000000) + '.'
+                            + QString::number(millionths % 1000000).rightJustified(6, '0');
+            while (exact.endsWith('0') && !exact.endsWith(".0"))
+                exact.chop(1);
+            QVERIFY2(coefficientText(value) == exact, qPrintable(QStringLiteral("%1/%2").arg(p).arg(q)));
         }
     }
 
@@ -508,7 +500,7 @@ private slots:
     // formula a r b s c t d u without solving; a solve scores once per change.
     void variablesEnterWalksAndSolveScoresOncePerChange()
     {
-        openVariables();
+        QVERIFY(openLevel(5, windows::FractionsWithVariables));
         QVERIFY(!shown("LabelScore") && !shown("Picture1"));
         const QStringList order{"Texta", "textR", "Textb", "textS", "Textc", "TextT", "Textd", "TextU"};
         const QStringList typed{"2", "2.5", "4", "1", "6", "2.5", "9", "1"};
