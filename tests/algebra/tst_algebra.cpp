@@ -125,10 +125,9 @@ private slots:
         fill(abc, row.abc);
         press("cmdSolve");
         QCOMPARE(messages(), row.message.isEmpty() ? QStringList() : QStringList{row.message});
-        QCOMPARE(seen("LabelFinalAnswer"), row.answer);
+        QCOMPARE((QStringList{seen("LabelFinalAnswer"), focusedName()}), (QStringList{row.answer, row.focus}));
         if (row.type == 5 || row.type == 6)
             QCOMPARE(seen("LabelSumOfSquares"), row.sum);
-        QCOMPARE(focusedName(), row.focus);
         QCOMPARE(entry("Texta")->text(), row.abc[0]); // a refused value stays for the child to mend
     }
 
@@ -232,9 +231,8 @@ private slots:
         fill(quadratic, row.abc);
         press("CommandSolve");
         const bool solved = !row.shown.isEmpty();
-        QCOMPARE(messages(), solved ? QStringList() : QStringList{row.message});
-        QCOMPARE((QStringList{seen("bsqr4ac"), seen("Label2a"), seen("F1Answer"), seen("F2Answer")}),
-                 solved ? row.shown : QStringList(4, QString()));
+        QCOMPARE(messages() + QStringList{seen("bsqr4ac"), seen("Label2a"), seen("F1Answer"), seen("F2Answer")},
+                 solved ? row.shown : QStringList{row.message} + QStringList(4, QString()));
         QCOMPARE(session().SolverScore, qint16(solved));
         if (!solved)
             QCOMPARE(text("LabelInstructions"), row.instruction);

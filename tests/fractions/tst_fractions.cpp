@@ -63,7 +63,6 @@ class TestFractions : public QObject {
             QApplication::setActiveWindow(form);
         return form;
     }
-    // Unloads the window and shows it again with its score flag as given.
     void reopenWithHideScore(const QString& window, qint16 hide)
     {
         Forms::unload(window);
@@ -120,7 +119,6 @@ class TestFractions : public QObject {
         return text(QStringLiteral("Numerator(%1)").arg(i)) + "/" + text(QStringLiteral("Denominator(%1)").arg(i));
     }
 
-    // Fractions with variables: boxes in the order a, b, c, d, r, s, t, u.
     void multiply(const QStringList& values)
     {
         const char* names[] = {"Texta", "Textb", "Textc", "Textd", "textR", "textS", "TextT", "TextU"};
@@ -205,10 +203,8 @@ private slots:
         QFETCH(Slice, row);
         openQuiz(row.index);
         fire("Timer1");
-        for (const int degrees : row.black)
-            QCOMPARE(at(degrees), QColor(Qt::black));
-        for (const int degrees : row.planet)
-            QCOMPARE(at(degrees), QColor(Qt::gray));
+        for (const int degrees : row.black + row.planet)
+            QCOMPARE(at(degrees), QColor(row.black.contains(degrees) ? Qt::black : Qt::gray));
         for (const QPoint p : row.white)
             QCOMPARE(at(p), QColor(Qt::white));
         for (const QPoint p : row.clear)
@@ -238,9 +234,9 @@ private slots:
         QVERIFY(!yellow("Numerator1Label") && yellow("Den2Label"));
         right();
 
-        QCOMPARE(texts({"QuestionLabel", "Sum1Label"}), (QStringList{"What is   9 + 2?", " 9 + 2"}));
+        QCOMPARE(texts({"QuestionLabel", "Sum1Label"}) << options().at(2),
+                 (QStringList{"What is   9 + 2?", " 9 + 2", "11"}));
         QVERIFY(yellow("Sum1Label") && !yellow("Sum1DenLabel") && !yellow("Den2Label"));
-        QCOMPARE(options().at(2), QStringLiteral("11"));
         QCOMPARE(spoken(), (QStringList{"9.WAV", "plus.WAV", "2.WAV", "equals.WAV"}));
         // The praise, the right option, then wrong choices r * q + q / 2 drawn again:
         // r = 0.4995 reads ".916" like the answer, r = 0.5 gives the answer itself.
@@ -289,8 +285,7 @@ private slots:
         fire("Timer2");
         QCOMPARE(text("WrongLabel"), QString());
         right();
-        QCOMPARE(text("WrongLabel"), QStringLiteral("Right"));
-        QCOMPARE(options().at(2), QStringLiteral("4")); // A = N1
+        QCOMPARE((QStringList{text("WrongLabel"), options().at(2)}), (QStringList{"Right", "4"})); // A = N1
         right(4);
         QCOMPARE(text("FinalAnswerLabel"), QStringLiteral("2")); // 6/3, a whole result
         QCOMPARE(session().FractionScore, qint16(6));
@@ -333,10 +328,9 @@ private slots:
 
         // A wrong answer beeps, and the chain goes on as the right one leads it.
         doubleClick(get("Option1(1)"));
-        QCOMPARE(texts({"LabelRight", "LabelQuestion", "LabelScore"}), (QStringList{"wrong", cannotReduce, "Score = 5"}));
-        QCOMPARE(place(2), QStringLiteral(" 2/ 3"));
-        QCOMPARE(box->beeper->beeps, 1);
-        QVERIFY(!shown("Option1(0)") && !shown("Line1"));
+        QCOMPARE(texts({"LabelRight", "LabelQuestion", "LabelScore"}) << place(2),
+                 (QStringList{"wrong", cannotReduce, "Score = 5", " 2/ 3"}));
+        QVERIFY(box->beeper->beeps == 1 && !shown("Option1(0)") && !shown("Line1"));
         QCOMPARE(form->focusWidget(), get("Text1"));
         doubleClick(get("Option1(0)")); // over: ignored, and the verdict stays up
         QCOMPARE(session().FractionScore, qint16(5));
@@ -438,8 +432,6 @@ private slots:
         QTest::newRow("negative, alone") << P{{"-3", "2", "1", "2", "1", "1", "-1", "-1"}, {"-0.75"}};
         QTest::newRow("decimals")
             << P{{"2.5", "1", "1", "3", "2.5", "0", "0", "-1"}, {"0.833333", "X", " 2.5", "/  Y", "-1"}};
-        QTest::newRow("seven digits first")
-            << P{{"1", "10", "1", "1", "1", "1", "0", "0"}, {"0.1", "X", " 1", "/  Y", " 1"}};
         QTest::newRow("tiny rounds to 0.0") << P{{"-1", "1e9", "1", "1", "1", "0", "0", "0"}, {"0.0", "X", " 1"}};
         QTest::newRow("empty a before b = 0") << P{{"", "0", "1", "1", "1", "1", "1", "1"}, {}, "Texta"};
         QTest::newRow("b = 0 before letters in r") << P{{"1", "0", "1", "1", "x", "1", "1", "1"}, {}, "Textb"};
@@ -459,7 +451,7 @@ private slots:
         reopenWithHideScore(windows::FractionsWithVariables, 0); // the score shown
         multiply(row.values);
         QCOMPARE(result(), row.shown);
-        QCOMPARE(text("LabelScore"), row.refused.isEmpty() ? QStringLiteral("Score = 1") : QStringLiteral("Score = 0"));
+        QCOMPARE(text("LabelScore"), QStringLiteral("Score = %1").arg(row.refused.isEmpty()));
         const QRect panel = get("Picture1")->geometry();
         const QStringList pieces = resultNames();
         for (int i = 0; i < pieces.size(); ++i) {
@@ -512,10 +504,9 @@ private slots:
         QCOMPARE(box->messageTexts(), QStringList{"Use magnitude greater than zero."});
         QVERIFY(!shown("Picture1"));
         click(get("CommandSolve"));
-        QCOMPARE(result(), (QStringList{"0.333333", "X", " 5", "/  Y", " 2"}));
+        QCOMPARE(result() << focusedName(), (QStringList{"0.333333", "X", " 5", "/  Y", " 2", "Texta"}));
         QCOMPARE(session().FractionScore, qint16(1));
         QVERIFY(!shown("LabelScore")); // hidden by the menu
-        QCOMPARE(form->focusWidget(), get("Texta"));
         click(get("CommandSolve"));
         QCOMPARE(session().FractionScore, qint16(1));
         get<TextBox>("TextT")->setText("-2.5"); // no X now
