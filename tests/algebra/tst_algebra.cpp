@@ -231,7 +231,7 @@ private slots:
         fill(quadratic, row.abc);
         press("CommandSolve");
         const bool solved = !row.shown.isEmpty();
-        QCOMPARE(messages() + QStringList{seen("bsqr4ac"), seen("Label2a"), seen("F1Answer"), seen("F2Answer")},
+        QCOMPARE((messages() + QStringList{seen("bsqr4ac"), seen("Label2a"), seen("F1Answer"), seen("F2Answer")}),
                  solved ? row.shown : QStringList{row.message} + QStringList(4, QString()));
         QCOMPARE(session().SolverScore, qint16(solved));
         if (!solved)
