@@ -269,9 +269,8 @@ private slots:
             SinkWavePlayer player;
             QElapsedTimer timer;
             timer.start();
-            player.play("BEEP.WAV");
-            player.play("BEEP.WAV");
-            player.play("missing.wav");
+            for (const char* name : {"BEEP.WAV", "BEEP.WAV", "missing.wav"})
+                player.play(name);
             QCOMPARE_LT(timer.elapsed(), 200);
             QVERIFY(!player.available());
             return;
@@ -298,7 +297,6 @@ private slots:
             QSKIP("no sound server; run under scripts/with-pulse.sh");
         QVERIFY(installTones(m_dir.path(), {{"long.wav", "LONG.WAV", 523, 600, 22050, 1, SF_FORMAT_PCM_16}}));
 
-        // Counts the paints that happen while the clip is still playing.
         struct PaintCounter : QWidget {
             QElapsedTimer clock;
             int paintsDuringClip = 0;

@@ -174,10 +174,9 @@ private slots:
         QCOMPARE(label->font().pointSizeF(), 10.0 * f);
         QCOMPARE((QList<QColor>{window->pixelAt(100, 50), window->pixelAt(170, 20)}),
                  (QList<QColor>{qbColor(14), qbColor(10)}));
-        // The picture's last pixel and the one before it, then the window beside the picture.
         const QImage shown = window->surface()->grab().toImage();
         QCOMPARE((QList<QColor>{shown.pixelColor(3 * f, f), shown.pixelColor(2 * f, f), shown.pixelColor(4 * f, f)}),
-                 (QList<QColor>{Qt::blue, Qt::red, qbColor(7)}));
+                 (QList<QColor>{Qt::blue, Qt::red, qbColor(7)})); // the picture's last pixels, then the window
         // The drawn line and the line control are each 2 designed pixels thick.
         const auto thickness = [&](int fromY) {
             int count = 0;
