@@ -4,7 +4,6 @@
 // window with the sentence builder (each word spoken under its blue dot, the pause).
 #include "TestKit.h"
 #include "early/ClockFace.h"
-#include "early/LetterChoice.h"
 #include "early/SentenceRules.h"
 #include "shell/MainWindow.h"
 #include "shell/SessionState.h"
@@ -21,7 +20,6 @@ using namespace kt::test;
 
 namespace {
 using namespace kt::Colour;
-using Letters = std::tuple<int, QList<double>, QString>;
 
 // The draw that makes Int(n r) + k come out as `result`.
 double draw(int result, int n, int k = 0) { return ScriptedRandom::pick(result, n, k); }
@@ -95,6 +93,7 @@ class TestEarly : public QObject {
     QString text(const QString& name) const { return texts(form, {name}).constFirst(); }
     // The alphabet's three buttons or reward labels.
     QStringList row(const QString& name) const { return texts(form, {name + '1', name + '2', name + '3'}); }
+    QString letters() const { return text("UpperCaseLetterCommand") + row("Letter").join(""); } // capital, buttons
     void clickOn(const QStringList& names) const
     {
         for (const QString& name : names)
@@ -170,28 +169,6 @@ private slots:
     void init() { box = std::make_unique<Sandbox>(); }
     void cleanup() { box.reset(), form = nullptr; }
 
-    // Every scripted draw is used, and no more.
-    void threeLetters_data()
-    {
-        // The letter's number, the draws, the capital and buttons 1..3.
-        QTest::addColumn<Letters>("row");
-        QTest::newRow("right at 3: 1 then 2") << Letters{26, {draw(2, 3), letterDraw('q'), letterDraw('d')}, "Zqdz"};
-        QTest::newRow("right letter drawn again")
-            << Letters{3, {draw(0, 3), letterDraw('c'), letterDraw('e'), letterDraw('f')}, "Ccef"};
-        QTest::newRow("second equal to first drawn again")
-            << Letters{5, {draw(0, 3), letterDraw('g'), letterDraw('g'), letterDraw('h')}, "Eegh"};
-    }
-    void threeLetters()
-    {
-        QFETCH(Letters, row);
-        const auto& [number, values, letters] = row;
-        script(values);
-        const LetterChoice choice = chooseLetters(number, [this] { return box->random->next(); });
-        QCOMPARE(QString(choice.capital) + QString(choice.letters.data(), 3), letters);
-        QCOMPARE(QString(choice.letters[choice.rightPlace - 1]), letters.at(0).toLower());
-        QCOMPARE(box->random->position, values.size());
-    }
-
     void clockRules()
     {
         QCOMPARE((QStringList{timePhrase(0, 3), timePhrase(1, 3), timePhrase(30, 3), timePhrase(31, 3),
@@ -229,7 +206,7 @@ private slots:
         open(windows::Alphabet, {draw(1, 3), letterDraw('q'), letterDraw('d'), 2.0 / 7});
         QVERIFY(form->surface()->hasPicture());
         QCOMPARE(box->random->reseeds, 1);
-        QCOMPARE(text("UpperCaseLetterCommand") + row("Letter").join(""), QStringLiteral("Adaq"));
+        QCOMPARE(letters(), QStringLiteral("Adaq"));
         QCOMPARE(takePlayed(), QStringList{"A.WAV"});
         QCOMPARE(text("ScoreLabel"), QStringLiteral(" ")); // the earlier score waits for a right answer
         clickOn({"Letter1", "Letter3", "Letter2"});
@@ -247,21 +224,29 @@ private slots:
 
     void alphabetCapitalsComeInOrderAndWrapAfterZ()
     {
-        const auto another = [this](int n) { script(question(n)), clickOn({"TryAnotherCommand"}); };
+        const auto another = [this](const QList<double>& draws) { script(draws), clickOn({"TryAnotherCommand"}); };
         open(windows::Alphabet, question(1));
         QVERIFY(!form->surface()->hasPicture());
         clickOn({"Letter2", "Letter1"});
         QCOMPARE(row("RewardLabel"), (QStringList{"YES", "NO", ""}));
-        another(2);
+        another(question(2));
         QCOMPARE(row("RewardLabel"), QStringList(3, QString()));
-        QCOMPARE(text("UpperCaseLetterCommand") + row("Letter").join(""), QStringLiteral("Bbcd"));
-        for (int n = 3; n <= 26; ++n)
-            another(n);
-        QCOMPARE(text("UpperCaseLetterCommand") + row("Letter").join(""), QStringLiteral("Zzab"));
-        another(1);
+        QCOMPARE(letters(), QStringLiteral("Bbcd"));
+        another({draw(0, 3), letterDraw('c'), letterDraw('e'), letterDraw('f')}); // the right letter is drawn again
+        QCOMPARE(letters(), QStringLiteral("Ccef"));
+        another(question(4));
+        another({draw(0, 3), letterDraw('g'), letterDraw('g'), letterDraw('h')}); // and one equal to the first
+        QCOMPARE(letters(), QStringLiteral("Eegh"));
+        for (int n = 6; n <= 25; ++n)
+            another(question(n));
+        another({draw(2, 3), letterDraw('q'), letterDraw('d')}); // right at 3: the others at 1, then 2
+        QCOMPARE(letters(), QStringLiteral("Zqdz"));
+        clickOn({"Letter3"});
+        QCOMPARE(row("RewardLabel"), (QStringList{"", "", "YES"}));
+        another(question(1));
         QCOMPARE(text("UpperCaseLetterCommand"), QStringLiteral("A"));
         QVERIFY(played().isEmpty()); // the sound is off
-        QCOMPARE(session().AlphabetScore, qint16(1));
+        QCOMPARE(session().AlphabetScore, qint16(2));
         clickOn({"Command1"});
         QVERIFY(gone(windows::Alphabet));
     }
