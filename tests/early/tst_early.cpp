@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The early-learning rules (letters of an alphabet question, clock times,
-// phrases and hands, the sentence builder's lists, dots and recordings), the
-// alphabet window, the telling-time windows, and the English start window
-// with the sentence builder (each word spoken with its blue dot, the pause).
+// The early-learning rules (an alphabet question's letters, clock times, phrases
+// and hands), the alphabet window, the telling-time windows, and the English start
+// window with the sentence builder (each word spoken under its blue dot, the pause).
 #include "TestKit.h"
 #include "early/ClockFace.h"
-#include "early/LetterChoice.h"
 #include "early/SentenceRules.h"
 #include "shell/MainWindow.h"
 #include "shell/SessionState.h"
@@ -22,7 +20,6 @@ using namespace kt::test;
 
 namespace {
 using namespace kt::Colour;
-using Letters = std::tuple<int, QList<double>, QString>;
 
 // The draw that makes Int(n r) + k come out as `result`.
 double draw(int result, int n, int k = 0) { return ScriptedRandom::pick(result, n, k); }
@@ -96,6 +93,7 @@ class TestEarly : public QObject {
     QString text(const QString& name) const { return texts(form, {name}).constFirst(); }
     // The alphabet's three buttons or reward labels.
     QStringList row(const QString& name) const { return texts(form, {name + '1', name + '2', name + '3'}); }
+    QString letters() const { return text("UpperCaseLetterCommand") + row("Letter").join(""); } // capital, buttons
     void clickOn(const QStringList& names) const
     {
         for (const QString& name : names)
@@ -171,30 +169,6 @@ private slots:
     void init() { box = std::make_unique<Sandbox>(); }
     void cleanup() { box.reset(), form = nullptr; }
 
-    // Every scripted draw is used, and no more.
-    void threeLetters_data()
-    {
-        // The letter's number, the draws, the capital and buttons 1..3.
-        QTest::addColumn<Letters>("row");
-        QTest::newRow("right at 1: 2 then 3") << Letters{1, {draw(0, 3), letterDraw('q'), letterDraw('d')}, "Aaqd"};
-        QTest::newRow("right at 2: 3 then 1") << Letters{2, {draw(1, 3), letterDraw('q'), letterDraw('d')}, "Bdbq"};
-        QTest::newRow("right at 3: 1 then 2") << Letters{26, {draw(2, 3), letterDraw('q'), letterDraw('d')}, "Zqdz"};
-        QTest::newRow("right letter drawn again")
-            << Letters{3, {draw(0, 3), letterDraw('c'), letterDraw('e'), letterDraw('f')}, "Ccef"};
-        QTest::newRow("second equal to first drawn again")
-            << Letters{5, {draw(0, 3), letterDraw('g'), letterDraw('g'), letterDraw('h')}, "Eegh"};
-    }
-    void threeLetters()
-    {
-        QFETCH(Letters, row);
-        const auto& [number, values, letters] = row;
-        script(values);
-        const LetterChoice choice = chooseLetters(number, [this] { return box->random->next(); });
-        QCOMPARE(QString(choice.capital) + QString(choice.letters.data(), 3), letters);
-        QCOMPARE(QString(choice.letters[choice.rightPlace - 1]), letters.at(0).toLower());
-        QCOMPARE(box->random->position, values.size());
-    }
-
     void clockRules()
     {
         QCOMPARE((QStringList{timePhrase(0, 3), timePhrase(1, 3), timePhrase(30, 3), timePhrase(31, 3),
@@ -213,7 +187,6 @@ private slots:
             script(values);
             QCOMPARE(threeTimes(level, [this] { return box->random->next(); }), byLevel[level - 1]);
         }
-        QCOMPARE(correctVerdict({3, 5}), QStringLiteral("Correct  -  3:05")); // the minutes in two digits
         // 57.296 is a little more than 180 / pi, so 90 degrees falls just short
         // of straight up: the floor takes 74.99999 to 74, a sine of -0.00001
         // to -1, and a cosine of 0.500005 keeps 50.
@@ -221,23 +194,6 @@ private slots:
                                  handEnd(minuteHandAngle(45), MinuteHandLength),
                                  handEnd(hourHandAngle(3, 30), HourHandLength), handEnd(60, TickRadius)}),
                  (QList<QPointF>{{-119, 31}, {-194, -44}, {-71, -56}, {-69, 43}}));
-    }
-
-    void sentenceRules()
-    {
-        QCOMPARE(readWordList("\xEF\xBB\xBF\"puppy\"\r\n\"kitten\"\r\n"), (QStringList{"puppy", "kitten"})); // a BOM
-        QCOMPARE(readWordList("\"slowly, slowly\",fast\n"), (QStringList{"slowly, slowly", "fast"}));
-        QCOMPARE(readWordList("   big\r\n\r\n  small"), (QStringList{"big", "small"}));
-        QCOMPARE(readWordList(QByteArray()), QStringList());
-        const QString s = makeSentence("That", "fast", "dog", "runs", "fast");
-        QCOMPARE(s, QStringLiteral("That fast dog runs fast.")); // 24 characters
-        // Dots under "That", "dog" and the first "fast" (even for the adverb).
-        QCOMPARE((QList{dotX(s, "That"), dotX(s, "dog"), dotX(s, "fast")}),
-                 (QList{4 * (1 + 2 - 12.0) - 3, 4 * (11 + 1.5 - 12.0) - 3, 4 * (6 + 2 - 12.0) - 3}));
-        // The first 8 characters name the recording; none for an empty word or a path.
-        QCOMPARE((QStringList{wordRecording("puppy"), wordRecording("elephants"), wordRecording(""),
-                              wordRecording("..\\../x")}),
-                 (QStringList{"puppy.wav", "elephant.wav", "", ""}));
     }
 
     void alphabetWrongThenRightScoresOnce()
@@ -250,7 +206,7 @@ private slots:
         open(windows::Alphabet, {draw(1, 3), letterDraw('q'), letterDraw('d'), 2.0 / 7});
         QVERIFY(form->surface()->hasPicture());
         QCOMPARE(box->random->reseeds, 1);
-        QCOMPARE(text("UpperCaseLetterCommand") + row("Letter").join(""), QStringLiteral("Adaq"));
+        QCOMPARE(letters(), QStringLiteral("Adaq"));
         QCOMPARE(takePlayed(), QStringList{"A.WAV"});
         QCOMPARE(text("ScoreLabel"), QStringLiteral(" ")); // the earlier score waits for a right answer
         clickOn({"Letter1", "Letter3", "Letter2"});
@@ -268,21 +224,29 @@ private slots:
 
     void alphabetCapitalsComeInOrderAndWrapAfterZ()
     {
-        const auto another = [this](int n) { script(question(n)), clickOn({"TryAnotherCommand"}); };
+        const auto another = [this](const QList<double>& draws) { script(draws), clickOn({"TryAnotherCommand"}); };
         open(windows::Alphabet, question(1));
         QVERIFY(!form->surface()->hasPicture());
         clickOn({"Letter2", "Letter1"});
         QCOMPARE(row("RewardLabel"), (QStringList{"YES", "NO", ""}));
-        another(2);
+        another(question(2));
         QCOMPARE(row("RewardLabel"), QStringList(3, QString()));
-        QCOMPARE(text("UpperCaseLetterCommand") + row("Letter").join(""), QStringLiteral("Bbcd"));
-        for (int n = 3; n <= 26; ++n)
-            another(n);
-        QCOMPARE(text("UpperCaseLetterCommand") + row("Letter").join(""), QStringLiteral("Zzab"));
-        another(1);
+        QCOMPARE(letters(), QStringLiteral("Bbcd"));
+        another({draw(0, 3), letterDraw('c'), letterDraw('e'), letterDraw('f')}); // the right letter is drawn again
+        QCOMPARE(letters(), QStringLiteral("Ccef"));
+        another(question(4));
+        another({draw(0, 3), letterDraw('g'), letterDraw('g'), letterDraw('h')}); // and one equal to the first
+        QCOMPARE(letters(), QStringLiteral("Eegh"));
+        for (int n = 6; n <= 25; ++n)
+            another(question(n));
+        another({draw(2, 3), letterDraw('q'), letterDraw('d')}); // right at 3: the others at 1, then 2
+        QCOMPARE(letters(), QStringLiteral("Zqdz"));
+        clickOn({"Letter3"});
+        QCOMPARE(row("RewardLabel"), (QStringList{"", "", "YES"}));
+        another(question(1));
         QCOMPARE(text("UpperCaseLetterCommand"), QStringLiteral("A"));
         QVERIFY(played().isEmpty()); // the sound is off
-        QCOMPARE(session().AlphabetScore, qint16(1));
+        QCOMPARE(session().AlphabetScore, qint16(2));
         clickOn({"Command1"});
         QVERIFY(gone(windows::Alphabet));
     }
@@ -374,10 +338,11 @@ private slots:
         const QString sentence = QStringLiteral("That fast puppy jumps fast.");
         QVERIFY(text("FinishedSentenceLabel") == sentence && session().Sentence == sentence);
         QCOMPARE(heard->names, (QStringList{"That.wav", "fast.wav", "puppy.wav", "jumps.wav", "fast.wav"}));
-        // Each dot under its word; the repeated word's under its first place.
-        const QStringList words = sentence.chopped(1).split(QLatin1Char(' '));
+        // Each dot under its word, the repeated word's under its first place: four times
+        // (the word's middle - the sentence's middle, counting characters from 1) - 3.
+        const QList<double> under{-45, -25, -3, 21, -25};
         for (int i = 0; i < 5; ++i)
-            QVERIFY2(qAbs(heard->dots[i] - dotX(sentence, words[i])) <= 1, qPrintable(words[i]));
+            QVERIFY2(qAbs(heard->dots[i] - under[i]) <= 1, qPrintable(heard->names[i]));
         QCOMPARE(heard->dots[4], heard->dots[1]);
         // No pause at 0, and the last dot is gone without a trace.
         bool plain = false;
